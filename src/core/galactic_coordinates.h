@@ -2,7 +2,6 @@
 
 #include "core/hex_layout.h"
 
-#include <compare>
 #include <cstddef>
 #include <functional>
 #include <string>

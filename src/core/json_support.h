@@ -3,6 +3,7 @@
 // Helpers for the JSON readers and writers beside each record. Include only from
 // *_json.cpp files: this pulls in the whole JSON library.
 
+#include "core/decode_error.h"
 #include "core/raw_value_table.h"
 
 #include <nlohmann/json.hpp>
@@ -13,12 +14,6 @@
 namespace velmora::core {
 
 using Json = nlohmann::json;
-
-// A data error in a document, with a message in the program's own words.
-class DecodeError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // The value of an optional key, or the fallback when the key is missing or null.
 template <typename T>

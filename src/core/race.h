@@ -2,7 +2,6 @@
 
 #include "core/code_table.h"
 
-#include <compare>
 #include <optional>
 #include <string>
 #include <string_view>

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/platform/data_locations.h"
+#include "app/platform/qt_preferences.h"
+#include "universe/universe_manager.h"
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velmora::cli {
+
+// What every subcommand works with: the data folder, the preferences and the
+// universe store, opened on first use exactly as the application opens them.
+class CliContext {
+public:
+    CliContext(app::DataLocations locations, std::ostream& out, std::ostream& err);
+    ~CliContext();
+
+    universe::UniverseManager& universes();
+    std::ostream& out() { return m_out; }
+    std::ostream& err() { return m_err; }
+    const app::DataLocations& locations() const { return m_locations; }
+
+private:
+    app::DataLocations m_locations;
+    app::QtPreferences m_preferences;
+    std::unique_ptr<universe::UniverseManager> m_universes;
+    std::ostream& m_out;
+    std::ostream& m_err;
+};
+
+// A failure to report on standard error with a non-zero exit.
+struct CliError {
+    std::string message;
+    int exitCode = 1;
+};
+
+// One subcommand: `velmora-cli NAME ARGS...`.
+struct CliCommand {
+    std::string name;
+    std::string usage;   // the arguments, as shown in the help
+    std::string summary; // one line
+    int (*run)(CliContext& context, const std::vector<std::string>& arguments);
+};
+
+// Looks up a universe by id text, or the current universe when the text is empty.
+universe::RidivivevIzeviduv& universeNamed(CliContext& context, const std::string& idText);
+
+} // namespace velmora::cli

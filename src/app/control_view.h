@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/destination.h"
+#include "core/signal.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace velmora::universe {
+class UniverseBar;
+class UniverseManager;
+} // namespace velmora::universe
+
+namespace velmora::app {
+
+// The main window's sidebar: the universe commands on top, then the working
+// views, the tools and the factions of the current universe.
+class ControlView : public QWidget {
+    Q_OBJECT
+public:
+    explicit ControlView(universe::UniverseManager& manager, QWidget* parent = nullptr);
+    ~ControlView() override;
+
+    std::optional<SidebarSelection> selection() const;
+    void select(const SidebarSelection& selection);
+    void clearSelection();
+
+    QTreeWidget* tree() const { return m_tree; }
+    universe::UniverseBar* universeBar() const { return m_universeBar; }
+    // The row of a selection, for tests and keyboard navigation.
+    QTreeWidgetItem* itemFor(const SidebarSelection& selection) const;
+
+signals:
+    void selectionChanged(std::optional<velmora::app::SidebarSelection> selection);
+
+private:
+    void buildFixedRows();
+    void rebuildFactions();
+    void watchCurrentUniverse();
+    void emitSelection();
+
+    universe::UniverseManager& m_manager;
+    universe::UniverseBar* m_universeBar;
+    QTreeWidget* m_tree;
+    QTreeWidgetItem* m_factionsSection = nullptr;
+    core::Signal<>::Subscription m_managerSubscription;
+    core::Signal<>::Subscription m_universeSubscription;
+};
+
+} // namespace velmora::app

@@ -1,0 +1,19 @@
+// Velmora: a referee's toolkit for science-fiction campaigns.
+
+#include "app/platform/data_locations.h"
+#include "app/velmora_app.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    // Closing the last window ends the program.
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    velmora::app::VelmoraApp app(velmora::app::DataLocations::fromArguments(QApplication::arguments()));
+    app.showMainWindow();
+    return QApplication::exec();
+}

@@ -1,0 +1,85 @@
+#include "app/main_window.h"
+
+#include "app/app_links.h"
+#include "app/control_view.h"
+#include "app/detail_views.h"
+#include "app/velmora_app.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QUrl>
+
+namespace velmora::app {
+
+MainWindow::MainWindow(VelmoraApp& app, QWidget* parent)
+    : QMainWindow(parent), m_app(app), m_sidebar(new ControlView(app.manager(), this)),
+      m_detail(new QStackedWidget(this)) {
+    setWindowTitle(QStringLiteral("Velmora"));
+    setObjectName(QStringLiteral("main"));
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->addWidget(m_sidebar);
+    splitter->addWidget(m_detail);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setChildrenCollapsible(false);
+    m_sidebar->setMinimumWidth(200);
+    splitter->setSizes({240, 860});
+    setCentralWidget(splitter);
+
+    connect(m_sidebar, &ControlView::selectionChanged, this, &MainWindow::showSelection);
+    showSelection(std::nullopt);
+    buildMenus();
+    resize(1180, 760);
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::detailView() const {
+    return m_detail->currentWidget();
+}
+
+void MainWindow::showSelection(const std::optional<SidebarSelection>& selection) {
+    QWidget* view = makeDetailView(m_app, selection, m_detail);
+    // One working view at a time: the previous one goes.
+    while (m_detail->count() > 0) {
+        QWidget* old = m_detail->widget(0);
+        m_detail->removeWidget(old);
+        old->deleteLater();
+    }
+    m_detail->addWidget(view);
+    m_detail->setCurrentWidget(view);
+}
+
+void MainWindow::buildMenus() {
+    QMenu* velmora = menuBar()->addMenu(tr("&Velmora"));
+    QAction* about = velmora->addAction(tr("About Velmora"), &m_app, &VelmoraApp::showAbout);
+    about->setMenuRole(QAction::AboutRole);
+    QAction* checkForUpdates = velmora->addAction(tr("Check for Updates…"), &m_app, &VelmoraApp::checkForUpdates);
+    checkForUpdates->setMenuRole(QAction::ApplicationSpecificRole);
+    checkForUpdates->setEnabled(m_app.canCheckForUpdates());
+    connect(&m_app, &VelmoraApp::canCheckForUpdatesChanged, checkForUpdates, &QAction::setEnabled);
+    velmora->addSeparator();
+    QAction* quit = velmora->addAction(tr("Quit Velmora"), qApp, &QApplication::closeAllWindows);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu* window = menuBar()->addMenu(tr("&Window"));
+    window->addAction(tr("Minimize"), QKeySequence(tr("Ctrl+M")), this, &QWidget::showMinimized);
+    window->addSeparator();
+    // Qt's Ctrl is the Command key on macOS.
+    window->addAction(tr("UWP Reference"), QKeySequence(tr("Ctrl+Shift+U")), &m_app, &VelmoraApp::showUwpReference);
+    window->addAction(tr("Star Reference"), QKeySequence(tr("Ctrl+Shift+R")), &m_app,
+                      &VelmoraApp::showStarReference);
+    window->addAction(tr("Ship Designer"), QKeySequence(tr("Ctrl+Shift+S")), &m_app, &VelmoraApp::showShipDesigner);
+    window->addAction(tr("Traveller Wiki"), QKeySequence(tr("Ctrl+Shift+W")), &m_app, &VelmoraApp::showWiki);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("Velmora Help"), this, [] { QDesktopServices::openUrl(QUrl(documentationUrl())); });
+}
+
+} // namespace velmora::app

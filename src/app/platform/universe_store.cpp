@@ -1,0 +1,23 @@
+#include "app/platform/universe_store.h"
+
+#include "app/platform/data_locations.h"
+#include "app/platform/diagnostic_log.h"
+#include "app/platform/name_order.h"
+#include "app/platform/qt_delayed_call.h"
+
+namespace velmora::app {
+
+std::unique_ptr<universe::UniverseManager> openUniverseStore(const DataLocations& locations,
+                                                             universe::Preferences& preferences,
+                                                             bool delayedSaves) {
+    universe::UniverseManager::Environment environment;
+    environment.documentsFolder = locations.documentsFolder().toStdString();
+    environment.preferences = &preferences;
+    if (delayedSaves)
+        environment.delayedCalls = QtDelayedCall::factory();
+    environment.log = diagnosticLogger();
+    environment.nameOrder = fileBrowserNameOrder();
+    return std::make_unique<universe::UniverseManager>(std::move(environment));
+}
+
+} // namespace velmora::app

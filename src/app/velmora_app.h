@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/platform/data_locations.h"
+#include "app/window_registry.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace velmora::universe {
+class UniverseManager;
+}
+
+namespace velmora::app {
+
+class MainWindow;
+class QtPreferences;
+class UpdateChecker;
+
+// The application object: creates the long-lived stores once and hands the same
+// ones to every window; opens auxiliary windows by identifier.
+class VelmoraApp : public QObject {
+    Q_OBJECT
+public:
+    explicit VelmoraApp(DataLocations locations, QObject* parent = nullptr);
+    ~VelmoraApp() override;
+
+    const DataLocations& locations() const { return m_locations; }
+    universe::UniverseManager& manager();
+    WindowRegistry& windows() { return m_windows; }
+
+    MainWindow& mainWindow();
+    void showMainWindow();
+
+    bool canCheckForUpdates() const;
+
+public slots:
+    void showAbout();
+    void showUwpReference();
+    void showStarReference();
+    void showShipDesigner();
+    void showWiki();
+    void checkForUpdates();
+
+signals:
+    void canCheckForUpdatesChanged(bool canCheck);
+
+private:
+    class Network;
+
+    DataLocations m_locations;
+    std::unique_ptr<QtPreferences> m_preferences;
+    std::unique_ptr<Network> m_network;
+    std::unique_ptr<universe::UniverseManager> m_manager;
+    std::unique_ptr<UpdateChecker> m_updateChecker;
+    WindowRegistry m_windows;
+    std::unique_ptr<MainWindow> m_mainWindow;
+};
+
+} // namespace velmora::app

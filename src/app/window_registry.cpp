@@ -1,0 +1,36 @@
+#include "app/window_registry.h"
+
+namespace velmora::app {
+
+QString WindowRegistry::keyOf(const QString& identifier, const QString& value) {
+    return value.isEmpty() ? identifier : identifier + QLatin1Char('\x1f') + value;
+}
+
+QWidget* WindowRegistry::find(const QString& identifier, const QString& value) const {
+    const auto it = m_windows.find(keyOf(identifier, value));
+    return it == m_windows.end() ? nullptr : it->data();
+}
+
+QWidget* WindowRegistry::open(const QString& identifier, const QString& value, const Factory& make) {
+    QWidget* window = find(identifier, value);
+    if (!window) {
+        window = make();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->setObjectName(identifier);
+        m_windows.insert(keyOf(identifier, value), window);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+void WindowRegistry::closeAll() {
+    for (const auto& window : std::as_const(m_windows)) {
+        if (window)
+            window->close();
+    }
+    m_windows.clear();
+}
+
+} // namespace velmora::app

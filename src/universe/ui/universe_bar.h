@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/signal.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QToolButton;
+class QAction;
+
+namespace velmora::universe {
+
+class UniverseManager;
+
+// The universe picker and its commands (new, rename, delete, back up, restore),
+// at the top of the sidebar.
+class UniverseBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit UniverseBar(UniverseManager& manager, QWidget* parent = nullptr);
+    ~UniverseBar() override;
+
+    QComboBox* picker() const { return m_picker; }
+    QAction* newAction() const { return m_new; }
+    QAction* renameAction() const { return m_rename; }
+    QAction* deleteAction() const { return m_delete; }
+    QAction* backupAction() const { return m_backup; }
+    QAction* restoreAction() const { return m_restore; }
+
+    void createUniverse();
+    void renameUniverse();
+    void deleteUniverse();
+    void backUpUniverse();
+    void restoreUniverse();
+
+private:
+    void refresh();
+    void showErrors();
+
+    UniverseManager& m_manager;
+    QComboBox* m_picker;
+    QToolButton* m_menuButton;
+    QAction* m_new;
+    QAction* m_rename;
+    QAction* m_delete;
+    QAction* m_backup;
+    QAction* m_restore;
+    core::Signal<>::Subscription m_subscription;
+    bool m_refreshing = false;
+};
+
+} // namespace velmora::universe

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "core/signal.h"
+#include "universe/delayed_call.h"
+#include "universe/preferences.h"
+#include "universe/ridivivev_izeviduv.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora::universe {
+
+// Owns the open universe and the list of stored ones. Each universe is one file,
+// named by its id, in the "Universes" folder of the documents folder.
+class UniverseManager {
+public:
+    using Logger = std::function<void(const std::string&)>;
+    // Negative, zero or positive as a sorts before, with or after b, in the order
+    // the platform's file browser uses for names.
+    using NameOrder = std::function<int(const std::string& a, const std::string& b)>;
+
+    struct Environment {
+        std::filesystem::path documentsFolder;
+        Preferences* preferences = nullptr;
+        DelayedCallFactory delayedCalls;
+        Logger log;
+        NameOrder nameOrder;
+    };
+
+    // What a restore asks the user when a stored universe has the backup's id.
+    struct OverwriteQuestion {
+        std::string title;   // "Overwrite Universe?"
+        std::string message;
+    };
+    using ConfirmOverwrite = std::function<bool(const OverwriteQuestion&)>;
+
+    // Migrates the older single-file layout once, then opens the last universe,
+    // the first one by name, or a new "My Universe".
+    explicit UniverseManager(Environment environment);
+    ~UniverseManager();
+
+    RidivivevIzeviduv& current() { return *m_current; }
+    const RidivivevIzeviduv& current() const { return *m_current; }
+    const std::vector<UniverseHeader>& headers() const { return m_headers; }
+    const std::optional<std::string>& loadError() const { return m_loadError; }
+    const std::optional<std::string>& deleteError() const { return m_deleteError; }
+    void clearLoadError();
+    void clearDeleteError();
+
+    std::filesystem::path universesFolder() const;
+    std::filesystem::path fileFor(const core::Uuid& id) const;
+
+    void refreshHeaders();
+    void switchTo(const core::Uuid& id);
+    void createUniverse(const std::string& name);
+    void renameCurrent(const std::string& name);
+    void deleteUniverse(const core::Uuid& id);
+
+    // Writes the current universe to the chosen file. Returns the error text on failure.
+    std::optional<std::string> backup(const std::filesystem::path& destination);
+    std::string suggestedBackupName() const;
+    // Reads a universe file and makes it the current one. Returns the message to
+    // show when it fails; nothing when it succeeded or the user said no.
+    std::optional<std::string> restoreBackup(const std::filesystem::path& source, const ConfirmOverwrite& confirm);
+
+    // Any field changed: headers, errors or the current universe's identity.
+    core::Signal<>& changed() { return m_changed; }
+    // The current universe was replaced by another object: re-read current().
+    core::Signal<>& currentReplaced() { return m_currentReplaced; }
+
+    static constexpr const char* defaultUniverseName = "My Universe";
+    static constexpr const char* legacyFileName = "RidivivevIzeviduv.json";
+    static constexpr const char* universesFolderName = "Universes";
+
+private:
+    struct Opened;
+    Opened open(const std::filesystem::path& file) const;
+    std::unique_ptr<RidivivevIzeviduv> makeDocument(UniverseRecord record) const;
+    void migrateLegacyFile();
+    void openAtStart();
+    void replaceCurrent(std::unique_ptr<RidivivevIzeviduv> universe);
+    void createAndOpen(const std::string& name);
+    void ensureUniversesFolder() const;
+    void log(const std::string& line) const;
+
+    Environment m_env;
+    std::unique_ptr<RidivivevIzeviduv> m_current;
+    std::vector<UniverseHeader> m_headers;
+    std::optional<std::string> m_loadError;
+    std::optional<std::string> m_deleteError;
+    core::Signal<> m_changed;
+    core::Signal<> m_currentReplaced;
+};
+
+} // namespace velmora::universe

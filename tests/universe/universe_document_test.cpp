@@ -1,0 +1,283 @@
+#include "core/world_json.h"
+#include "support/manual_delayed_call.h"
+#include "support/sample_hex.h"
+#include "support/temporary_folder.h"
+#include "universe/ridivivev_izeviduv.h"
+#include "universe/universe_codec.h"
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+using namespace velmora::universe;
+using velmora::testing::ManualClock;
+using velmora::testing::TemporaryFolder;
+using Json = nlohmann::json;
+using namespace std::chrono_literals;
+
+namespace {
+
+struct OpenUniverse {
+    TemporaryFolder folder;
+    ManualClock clock;
+    std::vector<std::string> log;
+    std::unique_ptr<RidivivevIzeviduv> universe;
+
+    explicit OpenUniverse(UniverseRecord record = {}) {
+        const auto file = folder / (record.id.toString() + ".json");
+        universe = std::make_unique<RidivivevIzeviduv>(std::move(record), file, clock.factory()(),
+                                                       [this](const std::string& line) { log.push_back(line); });
+    }
+    Json fileJson() const { return Json::parse(folder.read(universe->file().filename())); }
+};
+
+UniverseRecord universeWithHexes(int count) {
+    UniverseRecord record;
+    record.name = "Spinward";
+    for (int i = 0; i < count; ++i) {
+        auto hex = velmora::testing::sampleHex();
+        hex.coordinates = {0, 0, 1 + i % 32, 1 + i / 32};
+        record.data.push_back(hex);
+    }
+    return record;
+}
+
+} // namespace
+
+TEST(UniverseDecoding, EmptyObjectTakesEveryDefault) {
+    const UniverseRecord universe = decodeUniverse("{}");
+    EXPECT_EQ(universe.name, "Untitled Universe");
+    EXPECT_FALSE(universe.id.isNull());
+    EXPECT_NE(decodeUniverse("{}").id, universe.id);
+    EXPECT_EQ(universe.mapViewMode, MapViewMode::referee);
+    for (bool layer : {universe.mapShowRutters, universe.mapShowRouteDistances, universe.mapShowNebulae,
+                       universe.mapShowRegions, universe.mapShowLabels, universe.mapShowSurveyedData,
+                       universe.mapShowStarfarers, universe.mapShowSathar, universe.mapShowOther})
+        EXPECT_TRUE(layer);
+    EXPECT_TRUE(universe.tradeMarkets.empty());
+    EXPECT_TRUE(universe.data.empty());
+    EXPECT_FALSE(universe.mapTransform);
+    EXPECT_FALSE(universe.locationShowsSectorCode);
+}
+
+TEST(UniverseDecoding, MalformedMarketDropsOnlyTheMarkets) {
+    const Json file = {{"name", "Reft"},
+                       {"customRaces", {"Geonee"}},
+                       {"tradeMarkets", {Json{{"coordinates", {{"column", 1}}}}, 42}}};
+    const UniverseRecord universe = decodeUniverse(file.dump());
+    EXPECT_TRUE(universe.tradeMarkets.empty());
+    EXPECT_EQ(universe.name, "Reft");
+    EXPECT_EQ(universe.customRaces, std::vector<std::string>{"Geonee"});
+
+    const Json good = {{"tradeMarkets", {Json{{"coordinates", {{"column", 1}}}, {"month", 3}}}}};
+    const UniverseRecord kept = decodeUniverse(good.dump());
+    ASSERT_EQ(kept.tradeMarkets.size(), 1u);
+    EXPECT_EQ(Json::parse(encodeUniverse(kept))["tradeMarkets"], good["tradeMarkets"]);
+}
+
+TEST(UniverseDecoding, BadDocumentsFailWithADescription) {
+    const std::string hexWithoutSystem = R"({"data": [{"id": "E621E1F8-C36C-495A-93FC-0C247A3E6E5F",
+        "coordinates": {}, "notes": ""}]})";
+    const std::string cases[] = {
+        "",                               // empty
+        "{\"name\": \"Half",              // truncated
+        "not json at all",                // corrupt
+        "{\"name\": \"\xff\xfe\"}",       // not UTF-8
+        "{\"name\": 12}",                 // wrong type
+        "[1, 2, 3]",                      // not an object
+        "{\"data\": [7]}",                // a hex that is not an object
+        "{\"id\": \"not-a-uuid\"}",       // bad identity
+        hexWithoutSystem,                 // required key missing
+    };
+    for (const std::string& text : cases) {
+        try {
+            decodeUniverse(text);
+            ADD_FAILURE() << "decoded: " << text;
+        } catch (const core::DecodeError& error) {
+            EXPECT_FALSE(std::string(error.what()).empty()) << text;
+        }
+    }
+}
+
+TEST(UniverseDecoding, UnknownWorldTagFailsTheDocument) {
+    UniverseRecord record = universeWithHexes(1);
+    Json file = Json::parse(encodeUniverse(record));
+    file["data"][0]["starSystem"]["stars"][0]["worlds"][0]["worldTags"] = {"trade-hub", "space-whales"};
+    try {
+        decodeUniverse(file.dump());
+        FAIL();
+    } catch (const core::DecodeError& error) {
+        EXPECT_EQ(std::string(error.what()), "Unknown WorldTag raw value: space-whales");
+    }
+}
+
+TEST(UniverseDecoding, LegacyFactionsMoveIntoTheUniverse) {
+    const std::string known = "0A6B2E44-5F55-4C8A-9A51-43D7A0C1E001";
+    const std::string fresh = "0A6B2E44-5F55-4C8A-9A51-43D7A0C1E002";
+    const std::string fromRutter = "0A6B2E44-5F55-4C8A-9A51-43D7A0C1E003";
+    UniverseRecord record = universeWithHexes(1);
+    Json file = Json::parse(encodeUniverse(record));
+    file["factions"] = {{{"id", known}, {"name", "Imperium"}}};
+    Json& world = file["data"][0]["starSystem"]["stars"][0]["worlds"][0];
+    world.erase("factionIDs");
+    world["factions"] = {{{"id", known}, {"name", "Imperium (old copy)"}}, {{"id", fresh}, {"name", "Sword Worlds"}}};
+    file["rutters"] = {{{"id", "0A6B2E44-5F55-4C8A-9A51-43D7A0C1E0F0"},
+                        {"faction", {{"id", fromRutter}, {"name", "Traders"}}},
+                        {"start", {{"column", 1}, {"row", 1}}},
+                        {"end", {{"column", 2}, {"row", 1}}},
+                        {"mainTradeRoute", true},
+                        {"age", "recent"}}};
+
+    const UniverseRecord universe = decodeUniverse(file.dump());
+    ASSERT_EQ(universe.factions.size(), 3u);
+    EXPECT_EQ(universe.factions[0].name, "Imperium");
+    EXPECT_EQ(universe.factions[1].id.toString(), fromRutter);
+    EXPECT_EQ(universe.factions[2].name, "Sword Worlds");
+    EXPECT_EQ(universe.rutters.at(0).factionID.toString(), fromRutter);
+
+    const Json saved = Json::parse(encodeUniverse(universe));
+    const Json& savedWorld = saved["data"][0]["starSystem"]["stars"][0]["worlds"][0];
+    EXPECT_EQ(savedWorld["factionIDs"], Json({known, fresh}));
+    EXPECT_FALSE(savedWorld.contains("factions"));
+    EXPECT_FALSE(saved["rutters"][0].contains("faction"));
+    EXPECT_EQ(saved["rutters"][0]["factionID"], fromRutter);
+}
+
+TEST(UniverseEncoding, WritesSortedIndentedJsonThatReadsBack) {
+    UniverseRecord record = universeWithHexes(3);
+    record.mapTransform = MapTransform{2.5, -120.0, 48.5};
+    record.selectedFactionIDs = {core::Uuid::generate()};
+    record.mapFilterTradeClasses = {core::TradeClass::agricultural, core::TradeClass::rich};
+    record.hiddenLabelCategories = {"Borders"};
+    record.sectors = {SectorInfo{0, 0, "Spinward Marches", "Spin"}};
+    const std::string text = encodeUniverse(record);
+    EXPECT_EQ(text, Json::parse(text).dump(2)) << "keys sorted, two-space indentation";
+    EXPECT_EQ(decodeUniverse(text), record);
+}
+
+TEST(UniverseEncoding, CachedHexTextsGiveTheSameBytes) {
+    UniverseRecord record = universeWithHexes(40);
+    UniverseEncoder encoder;
+    EXPECT_EQ(encoder.encode(record), encodeUniverse(record));
+    EXPECT_EQ(encoder.cachedHexCount(), 40u);
+
+    record.data[7].starSystem.name = "Changed \"quoted\"\nname";
+    record.data.erase(record.data.begin() + 3);
+    record.data.push_back(velmora::testing::sampleHex());
+    record.name = "Renamed";
+    EXPECT_EQ(encoder.encode(record), encodeUniverse(record));
+
+    record.data.clear();
+    EXPECT_EQ(encoder.encode(record), encodeUniverse(record));
+    EXPECT_EQ(encoder.cachedHexCount(), 0u);
+}
+
+TEST(UniverseEncoding, DuplicateHexIdsStillEncodeEveryHex) {
+    UniverseRecord record = universeWithHexes(2);
+    record.data[1].id = record.data[0].id;
+    record.data[1].notes = "the second one";
+    UniverseEncoder encoder;
+    EXPECT_EQ(encoder.encode(record), encodeUniverse(record));
+}
+
+TEST(UniverseHeaderReading, ReadsIdAndNameOnly) {
+    UniverseRecord record = universeWithHexes(2);
+    record.name = "Trojan Reach";
+    const UniverseHeader header = decodeUniverseHeader(encodeUniverse(record));
+    EXPECT_EQ(header.id, record.id);
+    EXPECT_EQ(header.name, "Trojan Reach");
+    EXPECT_THROW(decodeUniverseHeader("{\"name\": \"no id\"}"), core::DecodeError);
+    EXPECT_THROW(decodeUniverseHeader("{\"id\": "), core::DecodeError);
+}
+
+TEST(UniverseDocument, LooksUpHexesSectorsAndLocations) {
+    UniverseRecord record = universeWithHexes(2);
+    record.sectors = {SectorInfo{0, 0, "Spinward Marches", "spin"}, SectorInfo{1, 0, "Deneb", ""}};
+    OpenUniverse open(record);
+    RidivivevIzeviduv& universe = *open.universe;
+
+    ASSERT_NE(universe.hexAt({0, 0, 2, 1}), nullptr);
+    EXPECT_EQ(universe.hexAt({0, 0, 2, 1})->id, record.data[1].id);
+    EXPECT_EQ(universe.hexAt({0, 0, 3, 1}), nullptr);
+    EXPECT_EQ(universe.hexAt({1, 0, 2, 1}), nullptr);
+    ASSERT_NE(universe.sector(1, 0), nullptr);
+    EXPECT_EQ(universe.sector(1, 0)->name, "Deneb");
+    EXPECT_EQ(universe.sector(2, 0), nullptr);
+
+    // The sample main world is on the Traveller scale.
+    EXPECT_TRUE(universe.usesTravellerTechLevels());
+    EXPECT_EQ(universe.locationText({0, 0, 19, 10}), "SPIN 1910");
+    EXPECT_EQ(universe.locationText({1, 0, 19, 10}), "Deneb 1910");
+    EXPECT_EQ(universe.locationText({2, 0, 19, 10}), "20-1910");
+    universe.locationShowsSectorCode = true;
+    EXPECT_EQ(universe.locationText({0, 0, 19, 10}), "SPIN 1910 (00)");
+
+    universe.data.front().starSystem.stars.front().worlds.front().uwp.techLevel = core::TechnologyLevel::tl4;
+    EXPECT_FALSE(universe.usesTravellerTechLevels());
+    EXPECT_EQ(universe.locationText({0, 0, 19, 10}), "00-1910");
+}
+
+TEST(UniverseDocument, EditsSaveAtOnce) {
+    OpenUniverse open;
+    RidivivevIzeviduv& universe = *open.universe;
+    int notices = 0;
+    auto subscription = universe.changed().subscribe([&] { ++notices; });
+
+    auto hex = velmora::testing::sampleHex();
+    universe.addHex(hex);
+    EXPECT_EQ(open.fileJson()["data"].size(), 1u);
+    hex.notes = "Changed";
+    EXPECT_TRUE(universe.replaceHex(hex));
+    EXPECT_EQ(open.fileJson()["data"][0]["notes"], "Changed");
+    EXPECT_TRUE(universe.removeHex(hex.id));
+    EXPECT_FALSE(universe.removeHex(hex.id));
+    EXPECT_EQ(open.fileJson()["data"].size(), 0u);
+    EXPECT_EQ(notices, 3);
+}
+
+TEST(UniverseDocument, BurstOfMapChangesWritesOnceAfterTheLast) {
+    OpenUniverse open;
+    RidivivevIzeviduv& universe = *open.universe;
+    const auto file = universe.file();
+    for (int pan = 0; pan < 10; ++pan) {
+        universe.mapTransform = MapTransform{1.0 + pan, 0, 0};
+        universe.scheduleSave(RidivivevIzeviduv::mapSaveDelay);
+        open.clock.advance(30ms);
+    }
+    EXPECT_FALSE(std::filesystem::exists(file)) << "nothing written during the burst";
+    open.clock.advance(369ms);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    open.clock.advance(1ms);
+    ASSERT_TRUE(std::filesystem::exists(file));
+    EXPECT_EQ(open.fileJson()["mapTransform"]["scale"], 10.0);
+    EXPECT_FALSE(universe.hasPendingSave());
+}
+
+TEST(UniverseDocument, ImmediateSaveCancelsTheDelayedOne) {
+    OpenUniverse open;
+    RidivivevIzeviduv& universe = *open.universe;
+    universe.scheduleSave();
+    EXPECT_TRUE(universe.hasPendingSave());
+    universe.name = "Saved now";
+    universe.save();
+    EXPECT_FALSE(universe.hasPendingSave());
+    std::filesystem::remove(universe.file());
+    open.clock.advance(1s);
+    EXPECT_FALSE(std::filesystem::exists(universe.file())) << "the cancelled save wrote nothing";
+}
+
+TEST(UniverseDocument, FailedSaveIsLoggedAndKeepsTheUniverse) {
+    OpenUniverse open(universeWithHexes(1));
+    RidivivevIzeviduv& universe = *open.universe;
+    ASSERT_TRUE(universe.save());
+    const std::string before = open.folder.read(universe.file().filename());
+    // A folder standing where the temporary file would go makes the write fail.
+    std::filesystem::create_directory(universe.file().string() + ".saving");
+    universe.name = "Unsaved";
+    EXPECT_FALSE(universe.save());
+    ASSERT_EQ(open.log.size(), 1u);
+    EXPECT_EQ(open.log[0].rfind("Failed to save RidivivevIzeviduv to " + universe.file().string(), 0), 0u);
+    EXPECT_EQ(open.folder.read(universe.file().filename()), before);
+    EXPECT_EQ(universe.name, "Unsaved");
+}
