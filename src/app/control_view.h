@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/destination.h"
+#include "app/support/destination.h"
 #include "core/signal.h"
 
 #include <QWidget>

@@ -1,7 +1,6 @@
 #include "app/detail_views.h"
 
-#include "app/empty_state_view.h"
-#include "app/velmora_app.h"
+#include "app/support/empty_state_view.h"
 
 namespace velmora::app {
 
@@ -28,12 +27,14 @@ QString comingSoonText(Destination destination) {
     return {};
 }
 
-QWidget* makeDetailView(VelmoraApp& app, const std::optional<SidebarSelection>& selection, QWidget* parent) {
-    (void)app;
+QWidget* makeDetailView(ViewContext& context, const DetailViewRegistry& registry,
+                        const std::optional<SidebarSelection>& selection, QWidget* parent) {
     if (!selection) {
         return new EmptyStateView(QObject::tr("Nothing Selected"), QObject::tr("Choose an item from the sidebar."),
                                   parent);
     }
+    if (const DetailViewFactory* factory = registry.find(selection->destination))
+        return (*factory)(context, *selection, parent);
     auto* view = new EmptyStateView(destinationLabel(selection->destination) + QObject::tr(" — coming soon"),
                                     comingSoonText(selection->destination) +
                                         QObject::tr(" is not in this version of Velmora yet."),

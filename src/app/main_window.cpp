@@ -4,6 +4,7 @@
 #include "app/control_view.h"
 #include "app/detail_views.h"
 #include "app/velmora_app.h"
+#include "universe/universe_manager.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,6 +33,8 @@ MainWindow::MainWindow(VelmoraApp& app, QWidget* parent)
     setCentralWidget(splitter);
 
     connect(m_sidebar, &ControlView::selectionChanged, this, &MainWindow::showSelection);
+    // Views hold the universe they show: another universe gets fresh views.
+    m_universeSwitch = app.manager().currentReplaced().subscribe([this] { showSelection(m_sidebar->selection()); });
     showSelection(std::nullopt);
     buildMenus();
     resize(1180, 760);
@@ -44,7 +47,7 @@ QWidget* MainWindow::detailView() const {
 }
 
 void MainWindow::showSelection(const std::optional<SidebarSelection>& selection) {
-    QWidget* view = makeDetailView(m_app, selection, m_detail);
+    QWidget* view = makeDetailView(m_app.viewContext(), m_app.detailViews(), selection, m_detail);
     // One working view at a time: the previous one goes.
     while (m_detail->count() > 0) {
         QWidget* old = m_detail->widget(0);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/destination.h"
+#include "app/support/destination.h"
+#include "core/signal.h"
 
 #include <QMainWindow>
 
@@ -30,6 +31,7 @@ private:
     VelmoraApp& m_app;
     ControlView* m_sidebar;
     QStackedWidget* m_detail;
+    core::Signal<>::Subscription m_universeSwitch;
 };
 
 } // namespace velmora::app

@@ -1,7 +1,7 @@
 #include "app/velmora_app.h"
 
 #include "app/about_window.h"
-#include "app/empty_state_view.h"
+#include "app/support/empty_state_view.h"
 #include "app/main_window.h"
 #include "app/platform/qt_http_client.h"
 #include "app/platform/qt_preferences.h"
@@ -18,6 +18,11 @@
 namespace velmora::app {
 
 namespace {
+
+// Each subsystem's views, by the sidebar destinations they serve.
+void registerSubsystemViews(DetailViewRegistry& registry) {
+    (void)registry;
+}
 
 const QString releaseFeedUrl = QStringLiteral("https://velmora.app/releases/latest.json");
 
@@ -39,6 +44,7 @@ public:
 VelmoraApp::VelmoraApp(DataLocations locations, QObject* parent)
     : QObject(parent), m_locations(std::move(locations)), m_preferences(std::make_unique<QtPreferences>(m_locations)),
       m_network(std::make_unique<Network>()) {
+    registerSubsystemViews(m_detailViews);
     m_updateChecker = std::make_unique<UpdateChecker>(m_network->http, *m_preferences, releaseFeedUrl);
     connect(m_updateChecker.get(), &UpdateChecker::canCheckForUpdatesChanged, this,
             &VelmoraApp::canCheckForUpdatesChanged);
@@ -62,6 +68,12 @@ VelmoraApp::VelmoraApp(DataLocations locations, QObject* parent)
 VelmoraApp::~VelmoraApp() {
     m_windows.closeAll();
     m_mainWindow.reset();
+}
+
+ViewContext& VelmoraApp::viewContext() {
+    if (!m_viewContext)
+        m_viewContext = std::make_unique<ViewContext>(ViewContext{manager(), m_windows});
+    return *m_viewContext;
 }
 
 universe::UniverseManager& VelmoraApp::manager() {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "app/platform/data_locations.h"
-#include "app/window_registry.h"
+#include "app/support/view_context.h"
+#include "app/support/window_registry.h"
 
 #include <QObject>
 
@@ -28,6 +29,8 @@ public:
     const DataLocations& locations() const { return m_locations; }
     universe::UniverseManager& manager();
     WindowRegistry& windows() { return m_windows; }
+    ViewContext& viewContext();
+    const DetailViewRegistry& detailViews() const { return m_detailViews; }
 
     MainWindow& mainWindow();
     void showMainWindow();
@@ -54,6 +57,8 @@ private:
     std::unique_ptr<universe::UniverseManager> m_manager;
     std::unique_ptr<UpdateChecker> m_updateChecker;
     WindowRegistry m_windows;
+    DetailViewRegistry m_detailViews;
+    std::unique_ptr<ViewContext> m_viewContext;
     std::unique_ptr<MainWindow> m_mainWindow;
 };
 

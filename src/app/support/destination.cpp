@@ -1,4 +1,4 @@
-#include "app/destination.h"
+#include "app/support/destination.h"
 
 namespace velmora::app {
 

@@ -1,4 +1,4 @@
-#include "app/empty_state_view.h"
+#include "app/support/empty_state_view.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "app/window_registry.h"
+#include "app/support/window_registry.h"
 
 namespace velmora::app {
 

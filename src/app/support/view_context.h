@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/support/destination.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+namespace velmora::universe {
+class UniverseManager;
+}
+
+namespace velmora::app {
+
+class WindowRegistry;
+
+// What every view is handed: the shared stores (never a copy) and the window
+// registry for opening auxiliary windows by identifier and value.
+struct ViewContext {
+    universe::UniverseManager& manager;
+    WindowRegistry& windows;
+};
+
+// Makes the working view of one sidebar destination.
+using DetailViewFactory = std::function<QWidget*(ViewContext& context, const SidebarSelection& selection,
+                                                 QWidget* parent)>;
+
+// Each subsystem's views register the destinations they serve; the main window
+// asks here for the view of a selection.
+class DetailViewRegistry {
+public:
+    void add(Destination destination, DetailViewFactory factory) { m_factories[destination] = std::move(factory); }
+    const DetailViewFactory* find(Destination destination) const {
+        const auto it = m_factories.find(destination);
+        return it == m_factories.end() ? nullptr : &it->second;
+    }
+
+private:
+    std::map<Destination, DetailViewFactory> m_factories;
+};
+
+} // namespace velmora::app
