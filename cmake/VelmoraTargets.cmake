@@ -13,11 +13,18 @@ function(velmora_domain_library name)
 endfunction()
 
 # velmora_test(NAME SOURCES ... LIBS ... [GUI])
-# One GoogleTest executable. GUI tests run on the offscreen platform.
+# One GoogleTest executable. GUI tests run on the offscreen platform and, unless
+# their sources define main(), get one that makes the QApplication: a main in a
+# static library is only linked when nothing else defines it.
 function(velmora_test name)
     cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
+    if(ARG_GUI)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} velmora_gui_test_main Qt6::Widgets Qt6::Test)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    endif()
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_compile_definitions(${name} PRIVATE
         VELMORA_SHARED_DIR="${PROJECT_SOURCE_DIR}/../shared"
         VELMORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")

@@ -124,8 +124,8 @@ void RidivivevIzeviduv::scheduleSave(std::chrono::milliseconds delay) {
         save();
         return;
     }
-    notifyChanged();
     m_delayedSave->start(delay, [this] { save(); });
+    notifyChanged();
 }
 
 bool RidivivevIzeviduv::hasPendingSave() const {

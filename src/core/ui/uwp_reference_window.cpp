@@ -20,8 +20,10 @@ QString qt(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
 }
 
+// Values past the last extended-hex digit (megastructures) are shown as numbers.
 QString digit(int value) {
-    return QString(QChar::fromLatin1(ehex(value)));
+    const char code = ehex(value);
+    return code == '?' ? QString::number(value) : QString(QChar::fromLatin1(code));
 }
 
 QString starportFacilities(Starport starport) {

@@ -1,0 +1,177 @@
+// Opening and saving whole universes of the size referees import: 10,000 and
+// 50,000 hexes of two stars and six worlds each. The same run times Python's
+// json.load on the same file and prints the ratio, and measures the peak memory
+// of an open in a child process.
+
+#include "core/file_io.h"
+#include "universe/universe_codec.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace velmora;
+using namespace velmora::universe;
+
+namespace {
+
+core::WorldData syntheticWorld(int index, bool main) {
+    core::WorldData world;
+    world.id = core::Uuid::generate();
+    world.name = "World " + std::to_string(index);
+    world.mainWorld = main;
+    world.type = index % 3 == 0 ? core::WorldType::largeGasGiant : core::WorldType::planet;
+    world.sunOrbit = static_cast<core::Orbits>(index % 12);
+    world.hzOffset = index % 5 - 2;
+    world.uwp.starport = core::Starport::typeC;
+    world.uwp.size = index % 10;
+    world.uwp.atmosphere = (index * 3) % 15;
+    world.uwp.hydrographics = (index * 7) % 11;
+    world.uwp.population = (index * 5) % 12;
+    world.uwp.government = (index * 11) % 15;
+    world.uwp.lawLevel = (index * 13) % 16;
+    world.uwp.techLevel = core::travellerTechLevel(index % 16);
+    world.uwp.bases = {core::Base::scoutBase};
+    world.uwp.populationMultiplier = 1 + index % 9;
+    world.dayLength = 20 + index % 10;
+    world.yearLength = 8000 + index;
+    world.tradeClasses = {core::TradeClass::agricultural, core::TradeClass::rich};
+    world.worldTags = {core::WorldTag::tradeHub};
+    world.factionIDs = {core::Uuid::generate()};
+    world.notes = "Notes on world " + std::to_string(index);
+    return world;
+}
+
+UniverseRecord syntheticUniverse(int hexCount) {
+    UniverseRecord universe;
+    universe.name = "Charted Space (synthetic)";
+    universe.data.reserve(static_cast<std::size_t>(hexCount));
+    for (int i = 0; i < hexCount; ++i) {
+        core::HexData hex;
+        hex.id = core::Uuid::generate();
+        hex.coordinates = core::GalacticCoordinates::fromGlobal(i % 640, i / 640);
+        hex.notes = "";
+        hex.starSystem.id = core::Uuid::generate();
+        hex.starSystem.name = "System " + std::to_string(i);
+        hex.starSystem.gasGiant = 2;
+        hex.starSystem.planetoidBelts = 1;
+        hex.starSystem.totalNumberOfWorlds = 6;
+        hex.starSystem.starfarers = true;
+        for (int s = 0; s < 2; ++s) {
+            core::Star star;
+            star.id = core::Uuid::generate();
+            star.name = s == 0 ? "A" : "B";
+            star.spectralType = core::SpectralType::G;
+            star.temperature = 2;
+            star.mass = 1.02;
+            star.orbit = s == 0 ? core::Orbits::starOrbitP : core::Orbits::starOrbit16;
+            for (int w = 0; w < 3; ++w)
+                star.worlds.push_back(syntheticWorld(i * 6 + s * 3 + w, s == 0 && w == 0));
+            hex.starSystem.stars.push_back(std::move(star));
+        }
+        universe.data.push_back(std::move(hex));
+    }
+    return universe;
+}
+
+std::filesystem::path benchFolder() {
+    const auto folder = std::filesystem::temp_directory_path() / "velmora-bench";
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+// One file per size, written once per run.
+const std::filesystem::path& universeFile(int hexCount) {
+    static std::map<int, std::filesystem::path> files;
+    auto& file = files[hexCount];
+    if (file.empty()) {
+        file = benchFolder() / ("universe-" + std::to_string(hexCount) + ".json");
+        core::writeFileAtomically(file, encodeUniverse(syntheticUniverse(hexCount)));
+    }
+    return file;
+}
+
+double secondsOf(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Peak resident memory of a child process that opens the file, in bytes.
+long peakMemoryOfOpen(const std::filesystem::path& file) {
+    const pid_t child = fork();
+    if (child == 0) {
+        const auto text = core::readWholeFile(file);
+        const UniverseRecord universe = decodeUniverse(*text);
+        benchmark::DoNotOptimize(universe.data.size());
+        _exit(0);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    return usage.ru_maxrss * 1024L;
+}
+
+void openUniverse(benchmark::State& state) {
+    const int hexCount = static_cast<int>(state.range(0));
+    const auto& file = universeFile(hexCount);
+    const double fileBytes = static_cast<double>(std::filesystem::file_size(file));
+    for (auto _ : state) {
+        const auto text = core::readWholeFile(file);
+        const UniverseRecord universe = decodeUniverse(*text);
+        benchmark::DoNotOptimize(universe.data.size());
+    }
+    state.counters["fileMB"] = fileBytes / 1e6;
+    state.counters["peakMemoryPerFileSize"] = static_cast<double>(peakMemoryOfOpen(file)) / fileBytes;
+
+    const std::string command = "python3 -c 'import json; json.load(open(\"" + file.string() + "\"))'";
+    const double python = secondsOf([&] {
+        if (std::system(command.c_str()) != 0)
+            std::fprintf(stderr, "python3 failed\n");
+    });
+    double ours = 0;
+    for (int i = 0; i < 2; ++i) {
+        ours += secondsOf([&] {
+            const auto text = core::readWholeFile(file);
+            benchmark::DoNotOptimize(decodeUniverse(*text).data.size());
+        });
+    }
+    ours /= 2;
+    state.counters["pythonLoadSeconds"] = python;
+    state.counters["timesFasterThanPython"] = python / ours;
+}
+BENCHMARK(openUniverse)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// A full save: encode every hex, sorted and indented, and write atomically.
+void saveUniverseFully(benchmark::State& state) {
+    const UniverseRecord universe = syntheticUniverse(static_cast<int>(state.range(0)));
+    const auto file = benchFolder() / "saved.json";
+    for (auto _ : state) {
+        UniverseEncoder fresh;
+        core::writeFileAtomically(file, fresh.encode(universe));
+    }
+}
+BENCHMARK(saveUniverseFully)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// The save after a map pan: nothing but view settings changed since the last save.
+void saveUniverseAfterPan(benchmark::State& state) {
+    UniverseRecord universe = syntheticUniverse(static_cast<int>(state.range(0)));
+    const auto file = benchFolder() / "saved.json";
+    UniverseEncoder encoder;
+    core::writeFileAtomically(file, encoder.encode(universe));
+    double scale = 1.0;
+    for (auto _ : state) {
+        universe.mapTransform = MapTransform{scale += 0.1, 10, 20};
+        universe.data[17].notes = "edited " + std::to_string(scale);
+        core::writeFileAtomically(file, encoder.encode(universe));
+    }
+}
+BENCHMARK(saveUniverseAfterPan)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace

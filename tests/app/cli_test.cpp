@@ -1,0 +1,89 @@
+#include "support/temporary_folder.h"
+#include "universe/universe_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
+
+using velmora::testing::TemporaryFolder;
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the real velmora-cli binary against a data folder.
+CliRun cli(const TemporaryFolder& data, const std::string& arguments) {
+    const auto errFile = data / "stderr.txt";
+    const std::string command = std::string(VELMORA_CLI) + " --data-dir '" + data.path().string() + "' " +
+                                arguments + " 2>'" + errFile.string() + "'";
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buffer{};
+    while (const std::size_t got = fread(buffer.data(), 1, buffer.size(), pipe))
+        run.out.append(buffer.data(), got);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = data.read("stderr.txt");
+    return run;
+}
+
+} // namespace
+
+TEST(Cli, UniversesOpensTheStoreAsTheAppDoes) {
+    TemporaryFolder data;
+    const CliRun first = cli(data, "universes");
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    ASSERT_EQ(first.out.size(), 36u + 1 + std::string("My Universe\n").size()) << first.out;
+    EXPECT_EQ(first.out.substr(36), "\tMy Universe\n");
+    // The preferences stay inside the data folder.
+    EXPECT_NE(data.read("Velmora-preferences.ini").find("lastUniverseID=" + first.out.substr(0, 36)),
+              std::string::npos);
+    EXPECT_EQ(cli(data, "universes").out, first.out) << "a second run makes no other universe";
+}
+
+TEST(Cli, ShowUniverseCountsTheCurrentOrANamedOne) {
+    TemporaryFolder data;
+    velmora::universe::UniverseRecord other;
+    other.name = "Trojan Reach";
+    other.data.resize(2);
+    other.customRaces = {"Aslan"};
+    other.tradeMarkets = {"{\"month\":1}"};
+    data.write("Universes/" + other.id.toString() + ".json", velmora::universe::encodeUniverse(other));
+
+    const CliRun listed = cli(data, "universes");
+    EXPECT_NE(listed.out.find(other.id.toString() + "\tTrojan Reach\n"), std::string::npos);
+
+    const CliRun named = cli(data, "show-universe " + other.id.toString());
+    ASSERT_EQ(named.exitCode, 0) << named.err;
+    EXPECT_EQ(named.out, "Name: Trojan Reach\nID: " + other.id.toString() +
+                             "\nHexes: 2\nFactions: 0\nRutters: 0\nRegions: 0\nLabels: 0\nMarkets: 1\n");
+    // Naming a universe makes it the current one, as switching in the app does.
+    EXPECT_EQ(cli(data, "show-universe").out, named.out);
+}
+
+TEST(Cli, ErrorsGoToStandardErrorWithAFailingExit) {
+    TemporaryFolder data;
+    const struct {
+        std::string arguments;
+        int exitCode;
+        std::string message;
+    } cases[] = {
+        {"show-universe not-an-id", 1, "Not a universe id: not-an-id"},
+        {"show-universe 0A6B2E44-5F55-4C8A-9A51-43D7A0C1E001", 1, "corrupt"},
+        {"universes extra", 2, "universes takes no arguments"},
+        {"launch-missiles", 2, "unknown command \"launch-missiles\""},
+        {"", 2, "Usage: velmora-cli"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = cli(data, c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments;
+        EXPECT_TRUE(run.out.empty()) << c.arguments;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
+    }
+}

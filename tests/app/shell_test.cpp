@@ -1,0 +1,219 @@
+#include "app/control_view.h"
+#include "app/main_window.h"
+#include "app/support/empty_state_view.h"
+#include "app/velmora_app.h"
+#include "core/ui/uwp_reference_window.h"
+#include "generator/ui/star_reference_window.h"
+#include "support/temporary_folder.h"
+#include "universe/ui/universe_bar.h"
+#include "universe/universe_manager.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+using velmora::testing::TemporaryFolder;
+
+namespace {
+
+struct RunningApp {
+    TemporaryFolder data;
+    app::VelmoraApp app{app::DataLocations::portable(QString::fromStdString(data.path().string()))};
+
+    app::MainWindow& window() { return app.mainWindow(); }
+    app::ControlView& sidebar() { return *window().sidebar(); }
+    QStringList rows() {
+        QStringList labels;
+        for (QTreeWidgetItemIterator it(sidebar().tree()); *it; ++it)
+            labels << (*it)->text(0);
+        return labels;
+    }
+    app::EmptyStateView* emptyState() { return qobject_cast<app::EmptyStateView*>(window().detailView()); }
+};
+
+QAction* menuAction(QMenuBar* bar, const QString& text) {
+    for (QAction* menu : bar->actions()) {
+        for (QAction* action : menu->menu()->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+    }
+    return nullptr;
+}
+
+// Answers the next modal message box by pressing the button with the given text.
+void pressInNextMessageBox(const QString& buttonText) {
+    QTimer::singleShot(0, [buttonText] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == buttonText)
+                button->click();
+        }
+    });
+}
+
+} // namespace
+
+TEST(MainWindow, OpensWithTheSidebarAndNothingSelected) {
+    RunningApp running;
+    EXPECT_EQ(running.window().windowTitle(), "Velmora");
+    EXPECT_EQ(running.rows(), (QStringList{"Star Map", "Campaign", "Trade", "Starships", "Route Planner", "Systems",
+                                           "Information", "Rutters", "Nebulae", "Regions", "Labels", "Tools",
+                                           "Generator", "TravellerMap", "SEC File", "FACTIONS", "Faction Lists",
+                                           "New Faction"}));
+    ASSERT_NE(running.emptyState(), nullptr);
+    EXPECT_EQ(running.emptyState()->title(), "Nothing Selected");
+    EXPECT_EQ(running.emptyState()->message(), "Choose an item from the sidebar.");
+}
+
+TEST(MainWindow, ViewsNotYetBuiltSayComingSoon) {
+    RunningApp running;
+    running.sidebar().select({app::Destination::routePlanner, std::nullopt});
+    ASSERT_NE(running.emptyState(), nullptr);
+    EXPECT_EQ(running.window().detailView()->objectName(), "comingSoon");
+    EXPECT_TRUE(running.emptyState()->title().contains("Route Planner"));
+    EXPECT_TRUE(running.emptyState()->title().contains("coming soon"));
+    running.sidebar().clearSelection();
+    EXPECT_EQ(running.emptyState()->title(), "Nothing Selected");
+}
+
+TEST(MainWindow, FactionsAreGroupedUnderTheirCategories) {
+    RunningApp running;
+    auto& universe = running.app.manager().current();
+    for (const auto& [name, category] : {std::pair{"Imperium", universe::FactionCategory::political},
+                                         std::pair{"Tukera Lines", universe::FactionCategory::megacorporation},
+                                         std::pair{"", universe::FactionCategory::political}}) {
+        universe::Faction faction;
+        faction.id = core::Uuid::generate();
+        faction.name = name;
+        faction.category = category;
+        universe.factions.push_back(faction);
+    }
+    universe.save();
+    const QStringList rows = running.rows();
+    const auto after = rows.mid(rows.indexOf("New Faction") + 1);
+    EXPECT_EQ(after, (QStringList{"Megacorps", "Tukera Lines", "Polities", "Imperium", "Unnamed Faction"}));
+
+    running.sidebar().select({app::Destination::faction, universe.factions.front().id});
+    ASSERT_TRUE(running.sidebar().selection());
+    EXPECT_EQ(running.sidebar().selection()->factionID, universe.factions.front().id);
+}
+
+TEST(UniverseBar, PickerFollowsTheStoreAndSwitches) {
+    RunningApp running;
+    auto& manager = running.app.manager();
+    auto* bar = running.sidebar().universeBar();
+    manager.createUniverse("Sector 10");
+    manager.createUniverse("Sector 9");
+    QStringList names;
+    for (int i = 0; i < bar->picker()->count(); ++i)
+        names << bar->picker()->itemText(i);
+    EXPECT_EQ(names, (QStringList{"My Universe", "Sector 9", "Sector 10"}));
+    EXPECT_EQ(bar->picker()->currentText(), "Sector 9");
+
+    // Choosing another universe switches, and the working view is made anew for it.
+    running.sidebar().select({app::Destination::systems, std::nullopt});
+    QWidget* before = running.window().detailView();
+    bar->picker()->setCurrentIndex(0);
+    emit bar->picker()->activated(0);
+    EXPECT_EQ(manager.current().name, "My Universe");
+    QApplication::processEvents();
+    EXPECT_NE(running.window().detailView(), before);
+}
+
+TEST(UniverseBar, DeleteAsksFirstAndCancelKeepsTheUniverse) {
+    RunningApp running;
+    auto& manager = running.app.manager();
+    manager.createUniverse("Doomed");
+    const auto doomed = manager.current().id;
+    auto* bar = running.sidebar().universeBar();
+
+    pressInNextMessageBox("Cancel");
+    bar->deleteUniverse();
+    EXPECT_EQ(manager.current().id, doomed);
+
+    pressInNextMessageBox("Delete \"Doomed\"");
+    bar->deleteUniverse();
+    EXPECT_NE(manager.current().id, doomed);
+    EXPECT_EQ(bar->picker()->currentText(), "My Universe");
+    EXPECT_EQ(bar->picker()->count(), 1);
+}
+
+TEST(Commands, ReferenceWindowsOpenOnceWithTheirShortcuts) {
+    RunningApp running;
+    QMenuBar* bar = running.window().menuBar();
+    QAction* uwp = menuAction(bar, "UWP Reference");
+    QAction* star = menuAction(bar, "Star Reference");
+    ASSERT_TRUE(uwp && star);
+    EXPECT_EQ(uwp->shortcut(), QKeySequence("Ctrl+Shift+U"));
+    EXPECT_EQ(star->shortcut(), QKeySequence("Ctrl+Shift+R"));
+    EXPECT_EQ(menuAction(bar, "Ship Designer")->shortcut(), QKeySequence("Ctrl+Shift+S"));
+    EXPECT_EQ(menuAction(bar, "Traveller Wiki")->shortcut(), QKeySequence("Ctrl+Shift+W"));
+    EXPECT_NE(menuAction(bar, "About Velmora"), nullptr);
+    EXPECT_NE(menuAction(bar, "Velmora Help"), nullptr);
+
+    uwp->trigger();
+    auto* reference = qobject_cast<core::UwpReferenceWindow*>(running.app.windows().find("uwp-reference"));
+    ASSERT_NE(reference, nullptr);
+    EXPECT_EQ(reference->windowTitle(), "UWP Reference");
+    uwp->trigger();
+    EXPECT_EQ(running.app.windows().find("uwp-reference"), reference) << "brought forward, not opened twice";
+
+    star->trigger();
+    auto* stars = qobject_cast<generator::StarReferenceWindow*>(running.app.windows().find("star-reference"));
+    ASSERT_NE(stars, nullptr);
+    EXPECT_EQ(stars->windowTitle(), "Star Reference");
+}
+
+TEST(Commands, UwpReferenceShowsEveryDigitText) {
+    core::UwpReferenceWindow window;
+    QTabWidget* tabs = window.tabs();
+    const auto tableOf = [&](const QString& tab) -> QTableWidget* {
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->tabText(i) == tab)
+                return tabs->widget(i)->findChild<QTableWidget*>();
+        }
+        return nullptr;
+    };
+    const auto row = [](QTableWidget* table, int r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c)
+            cells << table->item(r, c)->text();
+        return cells;
+    };
+    ASSERT_NE(tableOf("Size"), nullptr);
+    EXPECT_EQ(row(tableOf("Size"), 8), (QStringList{"8", "12,800 km (Earth)"}));
+    EXPECT_EQ(row(tableOf("Size"), tableOf("Size")->rowCount() - 1), (QStringList{"35", "Megastructure"}));
+    EXPECT_EQ(row(tableOf("Atmosphere"), 12), (QStringList{"C", "Insiduous (C2, P1)"}));
+    EXPECT_EQ(tableOf("Law Level")->rowCount(), 19);
+    EXPECT_EQ(row(tableOf("Starport"), 0).mid(0, 2), (QStringList{"A", "Excellent"}));
+    EXPECT_EQ(row(tableOf("Bases"), 5), (QStringList{"N", "Imperial naval base"}));
+    EXPECT_EQ(tableOf("Trade Codes")->rowCount(), 49);
+    EXPECT_EQ(row(tableOf("Tech Level"), 12).mid(0, 2), (QStringList{"C", "TL12"}));
+}
+
+TEST(Commands, AboutShowsTheProductAndVersion) {
+    RunningApp running;
+    running.app.showAbout();
+    QWidget* about = running.app.windows().find("about");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), "About Velmora");
+    QStringList texts;
+    for (QLabel* label : about->findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains("Velmora"));
+    EXPECT_TRUE(texts.contains("Version " + QApplication::applicationVersion()));
+    EXPECT_TRUE(texts.join(" ").contains("Traveller"));
+}
