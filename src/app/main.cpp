@@ -8,7 +8,6 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setOrganizationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     // Closing the last window ends the program.
     QApplication::setQuitOnLastWindowClosed(true);

@@ -9,7 +9,6 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setOrganizationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -37,7 +37,6 @@ void printUsage(std::ostream& out, const std::vector<cli::CliCommand>& commands)
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
 
     const auto commands = allCommands();
     std::vector<std::string> arguments;

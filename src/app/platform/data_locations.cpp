@@ -6,6 +6,7 @@
 
 namespace velmora::app {
 
+// ~/.local/share/Velmora on Linux: the application name alone names the folder.
 DataLocations DataLocations::standard() {
     DataLocations locations;
     const QString base = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
