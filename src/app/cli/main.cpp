@@ -2,6 +2,7 @@
 // referees can script their universes.
 
 #include "app/cli/cli_context.h"
+#include "app/cli/generator_commands.h"
 #include "app/cli/universe_commands.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,8 @@ namespace {
 std::vector<cli::CliCommand> allCommands() {
     std::vector<cli::CliCommand> commands;
     for (auto& command : cli::universeCommands())
+        commands.push_back(std::move(command));
+    for (auto& command : cli::generatorCommands())
         commands.push_back(std::move(command));
     return commands;
 }
