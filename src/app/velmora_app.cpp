@@ -9,6 +9,7 @@
 #include "app/platform/update_checker.h"
 #include "core/ui/uwp_reference_window.h"
 #include "generator/ui/star_reference_window.h"
+#include "systems/ui/systems_views.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -22,6 +23,7 @@ namespace {
 // Each subsystem's views, by the sidebar destinations they serve.
 void registerSubsystemViews(DetailViewRegistry& registry) {
     (void)registry;
+    systems::registerSystemsViews(registry);
 }
 
 const QString releaseFeedUrl = QStringLiteral("https://velmora.app/releases/latest.json");

@@ -1,0 +1,229 @@
+#include "systems/ui/systems_view.h"
+
+#include "app/support/empty_state_view.h"
+#include "app/support/view_context.h"
+#include "systems/system_texts.h"
+#include "systems/ui/system_editor.h"
+#include "universe/universe_manager.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSplitter>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace velmora::systems {
+
+namespace {
+
+constexpr int hexIdRole = Qt::UserRole;
+
+QString subsectorData(const SubsectorKey& key) {
+    return QStringLiteral("%1,%2,%3").arg(key.sectorX).arg(key.sectorY).arg(QChar::fromLatin1(key.letter));
+}
+
+std::optional<SubsectorKey> subsectorFromData(const QString& data) {
+    const QStringList parts = data.split(QLatin1Char(','));
+    if (parts.size() != 3 || parts[2].size() != 1)
+        return std::nullopt;
+    return SubsectorKey{parts[0].toInt(), parts[1].toInt(), parts[2].at(0).toLatin1()};
+}
+
+} // namespace
+
+SystemsView::SystemsView(app::ViewContext& context, QWidget* parent) : QWidget(parent), m_context(context) {
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(splitter);
+
+    auto* listPanel = new QWidget(splitter);
+    auto* listLayout = new QVBoxLayout(listPanel);
+    listLayout->setContentsMargins(10, 10, 6, 10);
+    auto* title = makeSectionTitle(tr("Systems"), listPanel);
+    listLayout->addWidget(title);
+    m_search = new QLineEdit(listPanel);
+    m_search->setObjectName(QStringLiteral("systemSearch"));
+    m_search->setPlaceholderText(tr("Search name, world, hex or profile"));
+    m_search->setClearButtonEnabled(true);
+    listLayout->addWidget(m_search);
+    auto* controls = new QHBoxLayout;
+    m_sort = new QComboBox(listPanel);
+    m_sort->setObjectName(QStringLiteral("systemSort"));
+    m_sort->addItem(tr("Coordinates"), static_cast<int>(SystemSortOrder::coordinates));
+    m_sort->addItem(tr("Name"), static_cast<int>(SystemSortOrder::name));
+    m_sort->addItem(tr("Main World"), static_cast<int>(SystemSortOrder::mainWorld));
+    m_subsector = new QComboBox(listPanel);
+    m_subsector->setObjectName(QStringLiteral("subsectorFilter"));
+    m_subsector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_subsector->setMinimumContentsLength(12);
+    controls->addWidget(new QLabel(tr("Sort by"), listPanel));
+    controls->addWidget(m_sort);
+    controls->addWidget(m_subsector, 1);
+    listLayout->addLayout(controls);
+    m_list = new QTreeWidget(listPanel);
+    m_list->setObjectName(QStringLiteral("systemList"));
+    m_list->setHeaderLabels({tr("Hex"), tr("System"), tr("Main World")});
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setAlternatingRowColors(true);
+    m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    listLayout->addWidget(m_list, 1);
+    m_count = makeMutedLabel(QString(), listPanel);
+    m_count->setObjectName(QStringLiteral("systemCount"));
+    listLayout->addWidget(m_count);
+
+    auto* detailPanel = new QWidget(splitter);
+    m_detailLayout = new QVBoxLayout(detailPanel);
+    m_detailLayout->setContentsMargins(0, 0, 0, 0);
+    splitter->addWidget(listPanel);
+    splitter->addWidget(detailPanel);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({340, 760});
+
+    connect(m_search, &QLineEdit::textChanged, this, &SystemsView::refreshList);
+    connect(m_sort, &QComboBox::currentIndexChanged, this, &SystemsView::refreshList);
+    connect(m_subsector, &QComboBox::currentIndexChanged, this, &SystemsView::refreshList);
+    connect(m_list, &QTreeWidget::currentItemChanged, this, &SystemsView::selectionChanged);
+
+    m_universeChanged = m_context.manager.current().changed().subscribe([this] {
+        refreshSubsectors();
+        refreshList();
+        // The system shown was deleted, here or elsewhere.
+        const auto& data = m_context.manager.current().data;
+        if (m_selected && std::none_of(data.begin(), data.end(),
+                                       [&](const core::HexData& hex) { return hex.id == *m_selected; }))
+            showEditorFor(std::nullopt);
+    });
+    refreshSubsectors();
+    refreshList();
+    showEditorFor(std::nullopt);
+}
+
+void SystemsView::setQuestions(UserQuestions questions) {
+    m_questions = std::move(questions);
+    if (m_editor)
+        m_editor->setQuestions(m_questions);
+}
+
+void SystemsView::refreshSubsectors() {
+    const universe::RidivivevIzeviduv& universe = m_context.manager.current();
+    const QString chosen = m_subsector->currentData().toString();
+    m_refreshing = true;
+    m_subsector->clear();
+    m_subsector->addItem(tr("All Subsectors"), QString());
+    for (const SubsectorKey& key : subsectorsInUse(universe.data))
+        m_subsector->addItem(qt(subsectorLabel(universe, key)), subsectorData(key));
+    const int index = m_subsector->findData(chosen);
+    m_subsector->setCurrentIndex(index >= 0 ? index : 0);
+    m_refreshing = false;
+}
+
+void SystemsView::refreshList() {
+    if (m_refreshing)
+        return;
+    const universe::RidivivevIzeviduv& universe = m_context.manager.current();
+    SystemListQuery query;
+    query.search = std8(m_search->text());
+    query.order = static_cast<SystemSortOrder>(m_sort->currentData().toInt());
+    query.subsector = subsectorFromData(m_subsector->currentData().toString());
+    const std::vector<SystemListRow> rows = listSystems(universe, query, m_nameOrder);
+
+    m_refreshing = true;
+    m_list->clear();
+    QTreeWidgetItem* current = nullptr;
+    for (const SystemListRow& row : rows) {
+        auto* item = new QTreeWidgetItem(m_list);
+        item->setText(0, qt(row.location));
+        item->setText(1, qt(row.name));
+        item->setText(2, row.mainWorldProfile.empty() ? tr("No main world") : qt(row.mainWorldProfile));
+        if (row.mainWorldName != row.name && !row.mainWorldName.empty())
+            item->setToolTip(1, tr("Main world: %1").arg(qt(row.mainWorldName)));
+        QFont mono = item->font(2);
+        mono.setFamily(QStringLiteral("monospace"));
+        mono.setStyleHint(QFont::Monospace);
+        item->setFont(2, mono);
+        item->setData(0, hexIdRole, qt(row.hex->id.toString()));
+        if (m_selected && row.hex->id == *m_selected)
+            current = item;
+    }
+    if (current)
+        m_list->setCurrentItem(current);
+    m_refreshing = false;
+
+    const long long total = static_cast<long long>(universe.data.size());
+    const long long shown = static_cast<long long>(rows.size());
+    m_count->setText(shown == total ? qt(countText(total, "system"))
+                                    : tr("%1 of %2").arg(shown).arg(qt(countText(total, "system"))));
+}
+
+std::vector<core::Uuid> SystemsView::listedSystems() const {
+    std::vector<core::Uuid> ids;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        if (const auto id = core::Uuid::fromString(std8(m_list->topLevelItem(i)->data(0, hexIdRole).toString())))
+            ids.push_back(*id);
+    }
+    return ids;
+}
+
+void SystemsView::selectSystem(const core::Uuid& hexID) {
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = m_list->topLevelItem(i);
+        if (item->data(0, hexIdRole).toString() == qt(hexID.toString())) {
+            m_list->setCurrentItem(item);
+            return;
+        }
+    }
+}
+
+void SystemsView::selectionChanged() {
+    if (m_refreshing)
+        return;
+    QTreeWidgetItem* item = m_list->currentItem();
+    const auto id = item ? core::Uuid::fromString(std8(item->data(0, hexIdRole).toString())) : std::nullopt;
+    if (id == m_selected)
+        return;
+    if (m_editor && m_editor->hasUnsavedChanges() &&
+        !m_questions.confirm(this, tr("Discard Changes?"),
+                             tr("“%1” has changes that were not saved.")
+                                 .arg(qt(systemDisplayName(m_editor->draft().starSystem))),
+                             tr("Discard"))) {
+        // Stay on the system being edited.
+        m_refreshing = true;
+        selectSystem(*m_selected);
+        m_refreshing = false;
+        return;
+    }
+    showEditorFor(id);
+}
+
+void SystemsView::showEditorFor(const std::optional<core::Uuid>& hexID) {
+    m_selected = hexID;
+    if (m_detail) {
+        m_detailLayout->removeWidget(m_detail);
+        m_detail->deleteLater();
+    }
+    m_editor = nullptr;
+    if (hexID) {
+        m_editor = new SystemEditor(m_context, *hexID, this);
+        m_editor->setQuestions(m_questions);
+        connect(m_editor, &SystemEditor::systemDeleted, this, [this] { showEditorFor(std::nullopt); });
+        m_detail = m_editor;
+    } else if (m_context.manager.current().data.empty()) {
+        m_detail = new app::EmptyStateView(tr("No Systems"),
+                                           tr("Generate systems with the Generator, or import a sector."), this);
+    } else {
+        m_detail = new app::EmptyStateView(tr("No System Selected"), tr("Choose a system from the list."), this);
+    }
+    m_detailLayout->addWidget(m_detail);
+}
+
+} // namespace velmora::systems

@@ -1,0 +1,62 @@
+#include "systems/ui/ui_support.h"
+
+#include <QCollator>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace velmora::systems {
+
+NameOrder naturalNameOrder() {
+    // An explicit locale: under the C locale numeric mode does nothing.
+    auto collator = std::make_shared<QCollator>(QLocale(QLocale::English));
+    collator->setNumericMode(true);
+    collator->setCaseSensitivity(Qt::CaseInsensitive);
+    return [collator](const std::string& a, const std::string& b) {
+        return collator->compare(QString::fromStdString(a), QString::fromStdString(b));
+    };
+}
+
+UserQuestions UserQuestions::messageBoxes() {
+    UserQuestions questions;
+    questions.confirm = [](QWidget* parent, const QString& title, const QString& text, const QString& accept) {
+        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+        QPushButton* yes = box.addButton(accept, QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.exec();
+        return box.clickedButton() == yes;
+    };
+    questions.inform = [](QWidget* parent, const QString& title, const QString& text) {
+        QMessageBox::warning(parent, title, text);
+    };
+    return questions;
+}
+
+QLabel* makeSectionTitle(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.15);
+    label->setFont(font);
+    return label;
+}
+
+QLabel* makeMutedLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
+    label->setPalette(palette);
+    return label;
+}
+
+void setWarningStyle(QLabel* label) {
+    label->setStyleSheet(QStringLiteral("color: #b35900;"));
+}
+
+void setErrorStyle(QLabel* label) {
+    label->setStyleSheet(QStringLiteral("color: #c0262d;"));
+}
+
+} // namespace velmora::systems

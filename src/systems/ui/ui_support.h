@@ -1,0 +1,48 @@
+#pragma once
+
+#include "systems/system_list.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QWidget;
+class QLabel;
+class QGroupBox;
+
+namespace velmora::systems {
+
+inline QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string std8(const QString& text) {
+    return text.toStdString();
+}
+
+// Names in the order a file browser lists them: without regard to case, runs of
+// digits by value ("9" before "10").
+NameOrder naturalNameOrder();
+
+// The answers a view asks the user for. The views use message boxes; tests answer
+// for the user.
+struct UserQuestions {
+    // A yes-or-no question; true when the user takes the action named `accept`.
+    std::function<bool(QWidget* parent, const QString& title, const QString& text, const QString& accept)> confirm;
+    // A notice with only an OK button.
+    std::function<void(QWidget* parent, const QString& title, const QString& text)> inform;
+
+    static UserQuestions messageBoxes();
+};
+
+// A bold section title, a little larger than the text below it.
+QLabel* makeSectionTitle(const QString& text, QWidget* parent);
+// A label in the muted colour of secondary text.
+QLabel* makeMutedLabel(const QString& text, QWidget* parent);
+// Text coloured as a warning (orange) or an error (red).
+void setWarningStyle(QLabel* label);
+void setErrorStyle(QLabel* label);
+
+} // namespace velmora::systems

@@ -1,0 +1,291 @@
+#include "support/sample_hex.h"
+#include "systems/open_universe.h"
+#include "systems/ui/system_editor.h"
+#include "systems/ui/world_form.h"
+#include "systems/ui_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+using namespace velmora::systems;
+using velmora::testing::systemAt;
+using velmora::testing::ViewsInstallation;
+
+namespace {
+
+// The sample system (a main world, a gas giant and its listed moon around the
+// primary; a companion star) beside a second system at 0101.
+struct EditorFixture {
+    core::HexData hex = velmora::testing::sampleHex();
+    ViewsInstallation installation;
+    std::unique_ptr<SystemEditor> editor;
+
+    EditorFixture() : installation(universeOf(hex)) {
+        editor = std::make_unique<SystemEditor>(*installation.context, hex.id);
+        editor->setQuestions(installation.scriptedAnswers());
+    }
+    static universe::UniverseRecord universeOf(const core::HexData& hex) {
+        universe::UniverseRecord record;
+        record.data.push_back(hex);
+        record.data.push_back(systemAt({-1, 2, 1, 1}, "Neighbour", "Neighbour"));
+        universe::Faction guild;
+        guild.id = hex.starSystem.stars[0].worlds[0].factionIDs[0];
+        guild.name = "Merchant Guild";
+        record.factions.push_back(guild);
+        return record;
+    }
+    template <typename T>
+    T* field(const char* name) const {
+        T* widget = editor->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    void typeProfile(const char* code) {
+        auto* profile = field<QLineEdit>("profileCode");
+        profile->setFocus();
+        profile->selectAll();
+        QTest::keyClicks(profile, code);
+        QTest::keyClick(profile, Qt::Key_Return);
+    }
+    void save() { field<QPushButton>("saveChanges")->click(); }
+    const core::HexData& storedHex() {
+        storedRecord = installation.stored();
+        for (const core::HexData& candidate : storedRecord.data) {
+            if (candidate.id == hex.id)
+                return candidate;
+        }
+        throw std::runtime_error("hex missing from the file");
+    }
+    universe::UniverseRecord storedRecord;
+};
+
+const core::WorldData& worldNamed(const core::HexData& hex, const std::string& name) {
+    for (const core::Star& star : hex.starSystem.stars) {
+        for (const core::WorldData& world : star.worlds) {
+            if (world.name == name)
+                return world;
+        }
+    }
+    throw std::runtime_error("no world named " + name);
+}
+
+} // namespace
+
+TEST(SystemEditor, ATypedProfileIsSavedToTheFile) {
+    EditorFixture f;
+    // The editor opens on the main world.
+    EXPECT_EQ(f.field<QLineEdit>("worldName")->text(), "Tessaly");
+    EXPECT_FALSE(f.field<QPushButton>("saveChanges")->isEnabled());
+
+    f.field<QCheckBox>("tradeClassFa")->setChecked(true); // a referee's own class
+    f.typeProfile("B56789A-9");
+    EXPECT_EQ(f.field<QSpinBox>("worldSize")->value(), 5);
+    EXPECT_EQ(f.field<QSpinBox>("worldLawLevel")->value(), 10);
+    EXPECT_EQ(f.field<QLabel>("hydrographicsHint")->text(), "Possible for size 5 and atmosphere 6: 1–10");
+    EXPECT_TRUE(f.editor->hasUnsavedChanges());
+    // Nothing reaches the file before "Save Changes".
+    EXPECT_EQ(worldNamed(f.storedHex(), "Tessaly").uwp.size, 7);
+
+    f.save();
+    const core::WorldData& saved = worldNamed(f.storedHex(), "Tessaly");
+    EXPECT_EQ(core::uwpCode(saved.uwp), "B56789A-9 —");
+    // Classes derived for the new profile, the referee's ones (Cp from before, Fa now) kept.
+    const std::vector<core::TradeClass> expected{core::TradeClass::preHighPopulation, core::TradeClass::preAgricultural,
+                                                 core::TradeClass::rich, core::TradeClass::hot,
+                                                 core::TradeClass::farming, core::TradeClass::subsectorCapital};
+    EXPECT_EQ(saved.tradeClasses, expected);
+    EXPECT_FALSE(f.editor->hasUnsavedChanges());
+}
+
+TEST(SystemEditor, OutOfRangeDigitsAreRefusedOrClamped) {
+    EditorFixture f;
+    f.typeProfile("A7A8G99-C"); // population 16, hydrographics 8 on atmosphere A
+    auto* issues = f.field<QLabel>("worldIssues");
+    EXPECT_TRUE(issues->isVisibleTo(f.editor.get()));
+    EXPECT_EQ(issues->text(), "Population 16 is out of range (0–15).");
+
+    f.installation.answer = false;
+    f.save();
+    ASSERT_EQ(f.installation.questions.size(), 1u);
+    EXPECT_EQ(f.installation.questions[0], "Can't Save Changes\nSome values are out of range:\n\n"
+                                           "Tessaly: Population 16 is out of range (0–15).\n\n"
+                                           "Clamp them to the nearest allowed values and save?");
+    EXPECT_EQ(worldNamed(f.storedHex(), "Tessaly").uwp.population, 8);
+
+    f.installation.answer = true;
+    f.save();
+    EXPECT_EQ(worldNamed(f.storedHex(), "Tessaly").uwp.population, 15);
+    EXPECT_EQ(f.field<QSpinBox>("worldPopulation")->value(), 15);
+
+    // A size 20 planet by the spin box, and a cleared name, which cannot be clamped.
+    f.field<QSpinBox>("worldSize")->setValue(20);
+    EXPECT_EQ(issues->text(), "Size 20 is out of range (0–16 for a planet).");
+    auto* name = f.field<QLineEdit>("worldName");
+    name->selectAll();
+    QTest::keyClick(name, Qt::Key_Backspace);
+    f.save();
+    ASSERT_EQ(f.installation.notices.size(), 1u);
+    EXPECT_EQ(f.installation.notices[0], "Can't Save Changes\nUnnamed World: Every world needs a name.\n"
+                                         "Unnamed World: Size 20 is out of range (0–16 for a planet).");
+    EXPECT_EQ(worldNamed(f.storedHex(), "Tessaly").uwp.size, 7);
+
+    // A code that is no profile at all says why and changes nothing.
+    f.typeProfile("Q788899-C");
+    EXPECT_EQ(f.field<QLabel>("profileCodeError")->text(), "“Q” is not a starport letter.");
+}
+
+TEST(SystemEditor, WorldsAddedDuplicatedAndDeleted) {
+    EditorFixture f;
+    auto* worlds = f.field<QTreeWidget>("worldList");
+    ASSERT_EQ(worlds->topLevelItemCount(), 3);
+    f.field<QPushButton>("addWorld")->click();
+    ASSERT_EQ(worlds->topLevelItemCount(), 4);
+    EXPECT_EQ(f.field<QLineEdit>("worldName")->text(), "Tessaly III");
+    QTest::keyClicks(f.field<QLineEdit>("worldName"), "b");
+
+    f.field<QPushButton>("duplicateWorld")->click();
+    EXPECT_EQ(f.field<QLineEdit>("worldName")->text(), "Tessaly IIIb (copy)");
+
+    // Deleting the gas giant takes its listed moon, after asking.
+    worlds->setCurrentItem(worlds->topLevelItem(1));
+    EXPECT_EQ(f.field<QLineEdit>("worldName")->text(), "Tessaly VI");
+    f.field<QPushButton>("deleteWorld")->click();
+    ASSERT_EQ(f.installation.questions.size(), 1u);
+    EXPECT_EQ(f.installation.questions[0], "Delete World?\n“Tessaly VI” takes its 1 satellite with it.");
+
+    f.field<QPushButton>("countBodies")->click();
+    f.save();
+    const core::HexData& saved = f.storedHex();
+    std::vector<std::string> names;
+    for (const auto& world : saved.starSystem.stars[0].worlds)
+        names.push_back(world.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Tessaly", "Tessaly IIIb", "Tessaly IIIb (copy)"}));
+    EXPECT_EQ(saved.starSystem.totalNumberOfWorlds, 3);
+    EXPECT_EQ(saved.starSystem.gasGiant, 0);
+}
+
+TEST(SystemEditor, MainWorldMovesAndStarsAreEdited) {
+    EditorFixture f;
+    auto* worlds = f.field<QTreeWidget>("worldList");
+    worlds->setCurrentItem(worlds->topLevelItem(1));
+    f.field<QCheckBox>("worldMainWorld")->setChecked(true);
+
+    f.field<QPushButton>("addStar")->click();
+    QTest::keyClicks(f.field<QLineEdit>("starProperName"), "Ember");
+    auto* type = f.field<QComboBox>("starSpectralType");
+    type->setCurrentIndex(type->findText("K"));
+    f.field<QSpinBox>("starSubclass")->setValue(4);
+
+    // Removing the companion with worlds asks; it has none.
+    auto* stars = f.editor->findChild<QListWidget*>("starList");
+    ASSERT_NE(stars, nullptr);
+    stars->setCurrentRow(1);
+    f.field<QPushButton>("removeStar")->click();
+    EXPECT_TRUE(f.installation.questions.empty());
+
+    f.save();
+    const core::HexData& saved = f.storedHex();
+    ASSERT_EQ(saved.starSystem.stars.size(), 2u);
+    EXPECT_EQ(saved.starSystem.stars[1].name, "Tessaly C");
+    EXPECT_EQ(saved.starSystem.stars[1].properName, std::optional<std::string>("Ember"));
+    EXPECT_EQ(saved.starSystem.stars[1].spectralType, core::SpectralType::K);
+    EXPECT_EQ(saved.starSystem.stars[1].temperature, 4);
+    const core::WorldData* main = core::mainWorld(saved.starSystem);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->name, "Tessaly VI");
+    EXPECT_FALSE(worldNamed(saved, "Tessaly").mainWorld);
+}
+
+TEST(SystemEditor, FlagsUseTheRuleSetTexts) {
+    EditorFixture f;
+    // The sample's main world is on the Traveller scale.
+    EXPECT_EQ(f.field<QCheckBox>("awarenessStarfarers")->text(), "Imperium");
+    EXPECT_EQ(f.field<QCheckBox>("awarenessSathar")->text(), "Zhodani");
+    f.field<QCheckBox>("awarenessSathar")->setChecked(true);
+    f.field<QCheckBox>("surveyed")->setChecked(false);
+    f.save();
+    EXPECT_TRUE(f.storedHex().starSystem.sathar);
+    EXPECT_FALSE(f.storedHex().starSystem.surveyed);
+
+    universe::UniverseRecord frontier;
+    core::HexData hex = systemAt({0, 0, 1, 1}, "Dixon", "Dixon");
+    hex.starSystem.stars[0].worlds[0].uwp.techLevel = core::TechnologyLevel::tl4;
+    frontier.data.push_back(hex);
+    ViewsInstallation installation(frontier);
+    SystemEditor editor(*installation.context, hex.id);
+    EXPECT_EQ(editor.findChild<QCheckBox*>("awarenessStarfarers")->text(), "Starfarers");
+    EXPECT_EQ(editor.findChild<QCheckBox*>("awarenessSathar")->text(), "Sathar");
+}
+
+TEST(SystemEditor, MovingOntoAnOccupiedHexWarnsAndAsks) {
+    EditorFixture f;
+    auto* warning = f.field<QLabel>("coordinateWarning");
+    EXPECT_FALSE(warning->isVisibleTo(f.editor.get()));
+    f.field<QSpinBox>("hexColumn")->setValue(1);
+    f.field<QSpinBox>("hexRow")->setValue(1);
+    EXPECT_TRUE(warning->isVisibleTo(f.editor.get()));
+    EXPECT_EQ(warning->text(), "A2-0101 already holds “Neighbour”. Saving here replaces that system.");
+
+    f.installation.answer = false;
+    f.save();
+    ASSERT_EQ(f.installation.questions.size(), 1u);
+    EXPECT_EQ(f.installation.questions[0],
+              "Replace System?\nA2-0101 already holds “Neighbour”. Saving moves “Tessaly” there and deletes “Neighbour”.");
+    EXPECT_EQ(f.installation.stored().data.size(), 2u);
+
+    f.installation.answer = true;
+    f.save();
+    const universe::UniverseRecord stored = f.installation.stored();
+    ASSERT_EQ(stored.data.size(), 1u);
+    EXPECT_EQ(stored.data[0].starSystem.name, "Tessaly");
+    EXPECT_EQ(stored.data[0].coordinates, (core::GalacticCoordinates{-1, 2, 1, 1}));
+}
+
+TEST(SystemEditor, GenerateRefillsTheOtherBodiesAfterAWarning) {
+    EditorFixture f;
+    f.installation.answer = false;
+    f.editor->generateBodies();
+    ASSERT_EQ(f.installation.questions.size(), 1u);
+    EXPECT_TRUE(f.installation.questions[0].startsWith("Replace Worlds?\n"));
+    EXPECT_NE(f.installation.questions[0].indexOf("The 2 other worlds now in this system"), -1);
+    EXPECT_FALSE(f.editor->hasUnsavedChanges());
+
+    f.installation.answer = true;
+    f.field<QPushButton>("generateBodies")->click();
+    const core::HexData& draft = f.editor->draft();
+    const core::WorldData* main = core::mainWorld(draft.starSystem);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->name, "Tessaly");
+    EXPECT_EQ(main->uwp, f.hex.starSystem.stars[0].worlds[0].uwp);
+    int mainWorlds = 0;
+    int total = 0;
+    for (const core::Star& star : draft.starSystem.stars) {
+        for (const core::WorldData& world : star.worlds) {
+            ++total;
+            mainWorlds += world.mainWorld ? 1 : 0;
+            // Nobody outgrows the main world's population - 1.
+            if (!world.mainWorld) {
+                EXPECT_LE(world.uwp.population, main->uwp.population - 1) << world.name;
+            }
+        }
+    }
+    EXPECT_EQ(mainWorlds, 1);
+    EXPECT_EQ(draft.starSystem.totalNumberOfWorlds, total);
+    EXPECT_EQ(draft.starSystem.stars[1].name, "Tessaly B"); // the referee's star names stay
+    // Still only a draft until saved.
+    EXPECT_EQ(f.storedHex().starSystem.stars[0].worlds.size(), 3u);
+    f.save();
+    EXPECT_EQ(static_cast<int>(f.storedHex().starSystem.stars[0].worlds.size() +
+                               f.storedHex().starSystem.stars[1].worlds.size()),
+              total);
+}

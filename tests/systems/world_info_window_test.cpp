@@ -1,0 +1,135 @@
+#include "support/sample_hex.h"
+#include "systems/open_universe.h"
+#include "systems/ui/information_view.h"
+#include "systems/ui/world_info_window.h"
+#include "systems/ui_fixture.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+using namespace velmora::systems;
+using velmora::testing::ViewsInstallation;
+
+namespace {
+
+universe::UniverseRecord sampleUniverse() {
+    universe::UniverseRecord record;
+    record.name = "Marches";
+    record.data.push_back(velmora::testing::sampleHex());
+    record.sectors.push_back({-1, 2, "Spinward Marches", "Spin"});
+    return record;
+}
+
+} // namespace
+
+TEST(WorldInfoWindow, ShowsTheWholeWorld) {
+    ViewsInstallation installation(sampleUniverse());
+    const core::HexData& hex = installation.manager->current().data[0];
+    QWidget* window = openWorldInfo(*installation.context, {hex.coordinates, std::nullopt});
+    auto* info = qobject_cast<WorldInfoWindow*>(window);
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->windowTitle(), "World Info");
+    const QString text = info->text();
+    const char* const expected[] = {
+        "Tessaly",
+        "HEX: SPIN 1910 [A2-C]",
+        "A788899-C NS",
+        "Starport", "Excellent",
+        "11,200 km",
+        "Dense",
+        "Water world (76%-85%)",
+        "Hundreds of millions (about 700 million)",
+        "Impersonal Bureaucracy",
+        "High Law. No weapons outside the home.",
+        "TL12",
+        "Imperial Naval Base, Scout Base",
+        "Climate", "Hot",
+        "Population\nPh Pre-High Population", // the category, then the class
+        "Political\nCp Subsector Capital",
+        "Tessaly A", "F7 V", "1.36 solar masses", "Primary", "Tessaly B (M2 D)",
+        "Trade Hub", "Amber Zone", "Highport",
+        "Unknown Faction", // the sample's faction id names no faction here
+        "Subsector capital.",
+    };
+    for (const char* piece : expected)
+        EXPECT_NE(text.indexOf(QString::fromUtf8(piece)), -1) << piece << "\n" << text.toStdString();
+
+    // Opening the same target again brings the same window forward.
+    EXPECT_EQ(openWorldInfo(*installation.context, {hex.coordinates, std::nullopt}), window);
+}
+
+TEST(WorldInfoWindow, FollowsTheUniverseAndClosesWithIt) {
+    ViewsInstallation installation(sampleUniverse());
+    universe::RidivivevIzeviduv& universe = installation.manager->current();
+    const core::Uuid giant = universe.data[0].starSystem.stars[0].worlds[1].id;
+    QPointer<QWidget> window = openWorldInfo(*installation.context, {universe.data[0].coordinates, giant});
+    auto* info = qobject_cast<WorldInfoWindow*>(window.data());
+    ASSERT_NE(info, nullptr);
+    EXPECT_NE(info->text().indexOf("Tessaly VI"), -1);
+    EXPECT_NE(info->text().indexOf("Large Gas Giant"), -1);
+    EXPECT_NE(info->text().indexOf("3 orbits outside the habitable zone (colder)"), -1);
+
+    core::HexData edited = universe.data[0];
+    edited.starSystem.stars[0].worlds[1].name = "Great Tessaly";
+    universe::Faction guild;
+    guild.id = core::Uuid::generate();
+    guild.name = "Merchant Guild";
+    universe.factions.push_back(guild);
+    edited.starSystem.stars[0].worlds[1].factionIDs = {guild.id};
+    universe.replaceHex(edited);
+    EXPECT_NE(info->text().indexOf("Great Tessaly"), -1);
+    EXPECT_NE(info->text().indexOf("Merchant Guild"), -1);
+
+    universe.removeHex(edited.id);
+    EXPECT_NE(info->text().indexOf("World Not Found"), -1);
+
+    installation.manager->createUniverse("Elsewhere");
+    velmora::testing::processEvents();
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST(InformationView, ShowsTheUniverseFigures) {
+    universe::UniverseRecord record = sampleUniverse();
+    core::HexData second = velmora::testing::systemAt({0, 0, 1, 1}, "Outpost", "Outpost", "E200300-5");
+    record.data.push_back(second);
+    universe::Faction guild;
+    guild.id = record.data[0].starSystem.stars[0].worlds[0].factionIDs[0];
+    guild.name = "Merchant Guild";
+    record.factions.push_back(guild);
+    ViewsInstallation installation(record);
+    InformationView view(installation.manager.operator*());
+
+    const auto figure = [&](const char* name) {
+        auto* label = view.findChild<QLabel*>(QStringLiteral("figure") + name);
+        return label ? label->text() : QStringLiteral("<missing>");
+    };
+    EXPECT_EQ(figure("Systems"), "2");
+    EXPECT_EQ(figure("InhabitedSystems"), "2");
+    EXPECT_EQ(figure("Worlds"), "5"); // three bodies and a nested moon, and the outpost's world
+    EXPECT_EQ(figure("InhabitedWorlds"), "2");
+    EXPECT_EQ(figure("Population"), "700 million"); // 700,000,000 and 1,000
+    EXPECT_EQ(figure("HighestTechLevel"), "TL12");
+    EXPECT_EQ(figure("NavalBases"), "1");
+    EXPECT_EQ(figure("ScoutBases"), "1");
+
+    auto* factions = view.findChild<QTableWidget*>("factionTable");
+    ASSERT_NE(factions, nullptr);
+    ASSERT_EQ(factions->rowCount(), 1);
+    EXPECT_EQ(factions->item(0, 0)->text(), "Merchant Guild");
+    EXPECT_EQ(factions->item(0, 1)->text(), "1");
+    auto* races = view.findChild<QTableWidget*>("raceTable");
+    ASSERT_NE(races, nullptr);
+    ASSERT_EQ(races->rowCount(), 2);
+    EXPECT_EQ(races->item(0, 0)->text(), "Vilani");
+    EXPECT_EQ(races->item(1, 0)->text(), "Human");
+    EXPECT_EQ(races->item(1, 2)->text(), "1,000");
+
+    // A change in the universe shows at once.
+    installation.manager->current().removeHex(installation.manager->current().data[1].id);
+    velmora::testing::processEvents();
+    EXPECT_EQ(view.findChild<QLabel*>("figureSystems")->text(), "1");
+}
