@@ -8,6 +8,7 @@
 #include "app/platform/universe_store.h"
 #include "app/platform/update_checker.h"
 #include "core/ui/uwp_reference_window.h"
+#include "generator/ui/generator_views.h"
 #include "generator/ui/star_reference_window.h"
 #include "systems/ui/systems_views.h"
 
@@ -23,6 +24,7 @@ namespace {
 // Each subsystem's views, by the sidebar destinations they serve.
 void registerSubsystemViews(DetailViewRegistry& registry) {
     (void)registry;
+    generator::registerGeneratorViews(registry);
     systems::registerSystemsViews(registry);
 }
 
