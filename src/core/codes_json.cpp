@@ -1,136 +1,118 @@
-#include "core/base.h"
+#include "core/json_record_rules.h"
 #include "core/json_support.h"
-#include "core/orbits.h"
-#include "core/race.h"
-#include "core/starport.h"
-#include "core/stellar.h"
-#include "core/trade_class.h"
 #include "core/world_json.h"
-#include "core/world_tag.h"
-#include "core/world_type.h"
-
-#include <string>
 
 namespace velmora::core {
 
-namespace {
-
-[[noreturn]] void throwUnknown(const char* typeName, const std::string& text) {
-    throw DecodeError(std::string("Unknown ") + typeName + " raw value: " + text);
-}
-
-} // namespace
+// The codes' rules live in json_record_rules.h, shared with the universe's fast
+// reader and writer.
 
 void to_json(Json& json, const Starport& starport) {
-    json = rawValue(starport);
+    JsonTreeWriter out(json);
+    writeJson(out, starport);
 }
 
 void from_json(const Json& json, Starport& starport) {
-    starport = enumFromJson(json, starportTable, "Starport");
+    readJson(JsonTreeValue(json), starport);
 }
 
 void to_json(Json& json, const Base& base) {
-    json = rawValue(base);
+    JsonTreeWriter out(json);
+    writeJson(out, base);
 }
 
 void from_json(const Json& json, Base& base) {
-    base = enumFromJson(json, baseTable, "Base");
+    readJson(JsonTreeValue(json), base);
 }
 
 void to_json(Json& json, const SpectralType& type) {
-    json = rawValue(type);
+    JsonTreeWriter out(json);
+    writeJson(out, type);
 }
 
 void from_json(const Json& json, SpectralType& type) {
-    type = enumFromJson(json, spectralTypeTable, "SpectralType");
+    readJson(JsonTreeValue(json), type);
 }
 
 void to_json(Json& json, const LuminosityClass& luminosity) {
-    json = rawValue(luminosity);
+    JsonTreeWriter out(json);
+    writeJson(out, luminosity);
 }
 
 void from_json(const Json& json, LuminosityClass& luminosity) {
-    luminosity = enumFromJson(json, luminosityClassTable, "LuminosityClass");
+    readJson(JsonTreeValue(json), luminosity);
 }
 
 void to_json(Json& json, const Orbits& orbit) {
-    json = rawValue(orbit);
+    JsonTreeWriter out(json);
+    writeJson(out, orbit);
 }
 
 void from_json(const Json& json, Orbits& orbit) {
-    const int number = json.get<int>();
-    const auto value = orbitsFromRawValue(number);
-    if (!value)
-        throwUnknown("Orbits", std::to_string(number));
-    orbit = *value;
+    readJson(JsonTreeValue(json), orbit);
 }
 
 void to_json(Json& json, const PlanetOrbits& orbit) {
-    json = rawValue(orbit);
+    JsonTreeWriter out(json);
+    writeJson(out, orbit);
 }
 
 void from_json(const Json& json, PlanetOrbits& orbit) {
-    orbit = enumFromJson(json, planetOrbitsTable, "PlanetOrbits");
+    readJson(JsonTreeValue(json), orbit);
 }
 
 void to_json(Json& json, const WorldType& type) {
-    json = rawValue(type);
+    JsonTreeWriter out(json);
+    writeJson(out, type);
 }
 
 void from_json(const Json& json, WorldType& type) {
-    type = enumFromJson(json, worldTypeTable, "WorldType");
+    readJson(JsonTreeValue(json), type);
 }
 
 void to_json(Json& json, const TradeClass& tradeClass) {
-    json = rawValue(tradeClass);
+    JsonTreeWriter out(json);
+    writeJson(out, tradeClass);
 }
 
 void from_json(const Json& json, TradeClass& tradeClass) {
-    tradeClass = enumFromJson(json, tradeClassTable, "TradeClass");
+    readJson(JsonTreeValue(json), tradeClass);
 }
 
 void to_json(Json& json, const TradeClassCategory& category) {
-    json = rawValue(category);
+    JsonTreeWriter out(json);
+    writeJson(out, category);
 }
 
 void from_json(const Json& json, TradeClassCategory& category) {
-    category = enumFromJson(json, tradeClassCategoryTable, "TradeClassCategory");
+    readJson(JsonTreeValue(json), category);
 }
 
 void to_json(Json& json, const WorldTag& tag) {
-    json = rawValue(tag);
+    JsonTreeWriter out(json);
+    writeJson(out, tag);
 }
 
 void from_json(const Json& json, WorldTag& tag) {
-    const auto& text = json.get_ref<const std::string&>();
-    const auto value = worldTagFromRawValue(text);
-    if (!value)
-        throwUnknown("WorldTag", text);
-    tag = *value;
+    readJson(JsonTreeValue(json), tag);
 }
 
 void to_json(Json& json, const WorldTagCategory& category) {
-    json = rawValue(category);
+    JsonTreeWriter out(json);
+    writeJson(out, category);
 }
 
 void from_json(const Json& json, WorldTagCategory& category) {
-    const int number = json.get<int>();
-    const auto value = worldTagCategoryFromRawValue(number);
-    if (!value)
-        throwUnknown("WorldTagCategory", std::to_string(number));
-    category = *value;
+    readJson(JsonTreeValue(json), category);
 }
 
 void to_json(Json& json, const Race& race) {
-    json = race.identity();
+    JsonTreeWriter out(json);
+    writeJson(out, race);
 }
 
 void from_json(const Json& json, Race& race) {
-    const auto& text = json.get_ref<const std::string&>();
-    auto value = Race::fromIdentity(text);
-    if (!value)
-        throwUnknown("Race", text);
-    race = std::move(*value);
+    readJson(JsonTreeValue(json), race);
 }
 
 } // namespace velmora::core

@@ -8,12 +8,86 @@
 
 #include <nlohmann/json.hpp>
 
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace velmora::core {
 
 using Json = nlohmann::json;
+
+// A read-only view of a JSON tree value for the shared record rules
+// (core/json_record_rules.h). Wrong types fail with the library's own type errors.
+class JsonTreeValue {
+public:
+    explicit JsonTreeValue(const Json& json) : m_json(&json) {}
+
+    std::optional<JsonTreeValue> member(std::string_view key) const {
+        if (!m_json->is_object())
+            return std::nullopt;
+        const auto it = m_json->find(key);
+        if (it == m_json->end())
+            return std::nullopt;
+        return JsonTreeValue(*it);
+    }
+    bool isNull() const { return m_json->is_null(); }
+    bool isObject() const { return m_json->is_object(); }
+    bool isArray() const { return m_json->is_array(); }
+    bool isString() const { return m_json->is_string(); }
+    bool isBool() const { return m_json->is_boolean(); }
+    int asInt() const { return m_json->get<int>(); }
+    double asDouble() const { return m_json->get<double>(); }
+    bool asBool() const { return m_json->get<bool>(); }
+    const std::string& asString() const { return m_json->get_ref<const std::string&>(); }
+    std::size_t size() const { return m_json->size(); }
+    template <typename Visit>
+    void forEach(Visit&& visit) const {
+        for (const Json& element : *m_json)
+            visit(JsonTreeValue(element));
+    }
+    std::string compactText() const { return m_json->dump(); }
+
+private:
+    const Json* m_json;
+};
+
+// Builds a JSON tree from the shared record rules' writer calls.
+class JsonTreeWriter {
+public:
+    explicit JsonTreeWriter(Json& root) : m_root(root) {}
+
+    void beginObject() { m_open.push_back(&place(Json::object())); }
+    void endObject() { m_open.pop_back(); }
+    void beginArray() { m_open.push_back(&place(Json::array())); }
+    void endArray() { m_open.pop_back(); }
+    void key(std::string_view key) { m_key = key; }
+    void value(int number) { place(Json(number)); }
+    void value(double number) { place(Json(number)); }
+    void value(bool flag) { place(Json(flag)); }
+    void value(std::string_view text) { place(Json(text)); }
+
+private:
+    Json& place(Json&& value) {
+        if (m_open.empty()) {
+            m_root = std::move(value);
+            return m_root;
+        }
+        Json& parent = *m_open.back();
+        if (parent.is_array()) {
+            auto& elements = parent.get_ref<Json::array_t&>();
+            return elements.emplace_back(std::move(value));
+        }
+        auto& object = parent.get_ref<Json::object_t&>();
+        return object.insert_or_assign(std::move(m_key), std::move(value)).first->second;
+    }
+
+    Json& m_root;
+    std::vector<Json*> m_open;
+    std::string m_key;
+};
 
 // The value of an optional key, or the fallback when the key is missing or null.
 template <typename T>

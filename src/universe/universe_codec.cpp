@@ -1,12 +1,25 @@
 #include "universe/universe_codec.h"
 
 #include "core/core_json.h"
+#include "core/hex_json_reader.h"
+#include "core/json_record_rules.h"
 #include "core/json_support.h"
+#include "core/json_text_writer.h"
 #include "core/world_json.h"
 #include "universe/overlay_json.h"
 #include "universe/universe_migrations.h"
 
+#include <algorithm>
+#include <atomic>
+#include <bit>
+#include <exception>
+#include <optional>
+#include <thread>
 #include <unordered_map>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace velmora::universe {
 
@@ -17,103 +30,241 @@ namespace {
 
 constexpr const char* dataKey = "data";
 
-// Builds the document tree as the parser streams through the text, except for
-// the hexes: each element of "data" is turned into its record as soon as it is
-// complete and its tree thrown away. A 50,000-hex file never exists as one tree.
-class StreamingUniverseReader final : public nlohmann::json_sax<Json> {
-public:
-    explicit StreamingUniverseReader(std::vector<core::HexData>& hexes) : m_hexes(hexes) {}
-
-    Json root;
-    std::string error;
-
-    bool null() override { return addValue(Json(nullptr)); }
-    bool boolean(bool value) override { return addValue(Json(value)); }
-    bool number_integer(number_integer_t value) override { return addValue(Json(value)); }
-    bool number_unsigned(number_unsigned_t value) override { return addValue(Json(value)); }
-    bool number_float(number_float_t value, const string_t&) override { return addValue(Json(value)); }
-    bool string(string_t& value) override { return addValue(Json(std::move(value))); }
-    bool binary(binary_t&) override { return addValue(Json(nullptr)); }
-
-    bool start_object(std::size_t) override {
-        if (isDataArray()) {
-            m_hex = Json::object();
-            m_stack.push_back(&m_hex);
-            return true;
+// Runs work(from, to, stop) over [0, count) in contiguous blocks, one per core, when
+// there is enough to share. A block runs to its end, its first failure, or until an
+// earlier block has failed (stop() turns true); the failure of the earliest block is
+// rethrown, so the error is the one a single pass would meet first.
+template <typename Work>
+void inBlocks(std::size_t count, Work work) {
+    constexpr std::size_t worthSharing = 256;
+    const std::size_t blocks =
+        count < worthSharing ? 1 : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
+    std::vector<std::exception_ptr> failures(blocks);
+    std::atomic<std::size_t> firstFailedBlock{blocks};
+    const auto runBlock = [&](std::size_t block) {
+        try {
+            work(count * block / blocks, count * (block + 1) / blocks,
+                 [&] { return firstFailedBlock.load(std::memory_order_relaxed) < block; });
+        } catch (...) {
+            failures[block] = std::current_exception();
+            std::size_t failed = firstFailedBlock.load();
+            while (block < failed && !firstFailedBlock.compare_exchange_weak(failed, block)) {
+            }
         }
-        m_stack.push_back(addContainer(Json::object()));
-        return true;
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t block = 1; block < blocks; ++block)
+        helpers.emplace_back(runBlock, block);
+    runBlock(0);
+    for (std::thread& helper : helpers)
+        helper.join();
+    for (const std::exception_ptr& failure : failures) {
+        if (failure)
+            std::rethrow_exception(failure);
     }
+}
 
-    bool key(string_t& value) override {
-        m_key = std::move(value);
-        return true;
+// ---- Reading -------------------------------------------------------------------
+// Nearly all of a universe file is its "data" array of hexes. The reader finds where
+// each hex's text starts and ends without reading it, reads the hexes with the fast
+// parser on every core, and gives the rest of the document, with "data" left empty,
+// to the JSON tree: it is small. The file is never held as a tree or index of its
+// own beside its text.
+
+bool isJsonSpace(char c) {
+    return c == ' ' || c == '\n' || c == '\r' || c == '\t';
+}
+
+bool onlySpaceBetween(std::string_view text, std::size_t from, std::size_t to) {
+    for (std::size_t i = from; i < to; ++i) {
+        if (!isJsonSpace(text[i]))
+            return false;
     }
+    return true;
+}
 
-    bool end_object() override {
-        m_stack.pop_back();
-        if (isDataArray())
-            finishHex();
-        return true;
-    }
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isJsonSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isJsonSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
-    bool start_array(std::size_t) override {
-        if (m_stack.size() == 1 && m_key == dataKey && m_stack.back() == &root) {
-            m_stack.push_back(&m_dataMarker);
-            return true;
-        }
-        m_stack.push_back(addContainer(Json::array()));
-        return true;
-    }
-
-    bool end_array() override {
-        m_stack.pop_back();
-        return true;
-    }
-
-    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& ex) override {
-        error = ex.what();
-        return false;
-    }
-
-private:
-    bool isDataArray() const { return !m_stack.empty() && m_stack.back() == &m_dataMarker; }
-
-    void finishHex() {
-        core::HexData hex;
-        from_json(m_hex, hex);
-        m_hexes.push_back(std::move(hex));
-        m_hex = Json();
-    }
-
-    bool addValue(Json&& value) {
-        if (isDataArray())
-            throw DecodeError("A hex in \"data\" is not an object");
-        addContainer(std::move(value));
-        return true;
-    }
-
-    Json* addContainer(Json&& value) {
-        if (m_stack.empty()) {
-            root = std::move(value);
-            return &root;
-        }
-        Json* top = m_stack.back();
-        if (top->is_array()) {
-            top->push_back(std::move(value));
-            return &top->back();
-        }
-        auto& object = top->get_ref<Json::object_t&>();
-        auto [it, inserted] = object.insert_or_assign(std::move(m_key), std::move(value));
-        return &it->second;
-    }
-
-    std::vector<core::HexData>& m_hexes;
-    std::vector<Json*> m_stack;
-    std::string m_key;
-    Json m_hex;
-    Json m_dataMarker; // stands on the stack for the "data" array, which is never built
+struct DataArray {
+    std::size_t begin = 0; // the opening bracket
+    std::size_t end = 0;   // just past the closing one
+    std::vector<std::string_view> hexes;
 };
+
+// Calls visit(i) for the position of every quote, backslash, bracket, brace, comma
+// and colon in `text`, in order, until visit returns false. Nearly all of a
+// pretty-printed file is indentation, names and numbers, which this passes over
+// sixteen bytes at a time.
+template <typename Visit>
+bool forEachSpecialCharacter(std::string_view text, Visit&& visit) {
+    const char* const p = text.data();
+    const std::size_t n = text.size();
+    std::size_t block = 0;
+#if defined(__SSE2__)
+    const __m128i quote = _mm_set1_epi8('"');
+    const __m128i backslash = _mm_set1_epi8('\\');
+    const __m128i comma = _mm_set1_epi8(',');
+    const __m128i colon = _mm_set1_epi8(':');
+    const __m128i openBrace = _mm_set1_epi8('{');  // '[' with the 0x20 bit set
+    const __m128i closeBrace = _mm_set1_epi8('}'); // ']' with the 0x20 bit set
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    for (; block + 16 <= n; block += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + block));
+        const __m128i folded = _mm_or_si128(bytes, caseBit);
+        const __m128i special = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, quote), _mm_cmpeq_epi8(bytes, backslash)),
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, comma), _mm_cmpeq_epi8(bytes, colon)),
+                         _mm_or_si128(_mm_cmpeq_epi8(folded, openBrace), _mm_cmpeq_epi8(folded, closeBrace))));
+        auto bits = static_cast<unsigned>(_mm_movemask_epi8(special));
+        while (bits != 0) {
+            if (!visit(block + static_cast<std::size_t>(std::countr_zero(bits))))
+                return false;
+            bits &= bits - 1;
+        }
+    }
+#endif
+    for (std::size_t i = block; i < n; ++i) {
+        switch (p[i]) {
+        case '"': case '\\': case ',': case ':': case '{': case '}': case '[': case ']':
+            if (!visit(i))
+                return false;
+            break;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+// `quoted` is a top-level key with its quotes. Escaped spellings of "data" count too.
+bool isDataKey(std::string_view quoted, bool escaped) {
+    if (!escaped)
+        return quoted == "\"data\"";
+    const Json key = Json::parse(quoted, nullptr, false);
+    return key.is_string() && key.get_ref<const std::string&>() == dataKey;
+}
+
+// The top-level "data" arrays and the text of each element. Nothing when strings or
+// brackets do not add up: the caller then has the whole text parsed to say what is
+// wrong. Each element's text is checked by the parser that reads it, and the rest of
+// the document by the tree, so this only has to split correctly, not validate.
+std::optional<std::vector<DataArray>> findDataArrays(std::string_view text) {
+    std::vector<DataArray> arrays;
+    std::size_t depth = 0;
+    bool inString = false;
+    std::size_t stringStart = 0;
+    bool stringEscaped = false;
+    std::size_t skipUntil = 0; // past the character after a backslash
+    std::string_view topString;
+    bool topStringEscaped = false;
+    std::size_t topStringEnd = std::string_view::npos;
+    bool afterDataKey = false;
+    std::size_t colonAt = 0;
+    bool inData = false;
+    std::size_t elementStart = 0;
+
+    const auto endElement = [&](std::size_t at, bool last) {
+        const std::string_view element = trimmed(text.substr(elementStart, at - elementStart));
+        auto& hexes = arrays.back().hexes;
+        if (element.empty())
+            return last && hexes.empty(); // only "[]" may hold nothing
+        hexes.push_back(element);
+        elementStart = at + 1;
+        return true;
+    };
+
+    const bool whole = forEachSpecialCharacter(text, [&](std::size_t i) {
+        if (i < skipUntil)
+            return true;
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\') {
+                skipUntil = i + 2;
+                stringEscaped = true;
+            } else if (c == '"') {
+                inString = false;
+                if (depth == 1) {
+                    topString = text.substr(stringStart, i + 1 - stringStart);
+                    topStringEscaped = stringEscaped;
+                    topStringEnd = i + 1;
+                }
+            }
+            return true;
+        }
+        switch (c) {
+        case '"':
+            inString = true;
+            stringStart = i;
+            stringEscaped = false;
+            return true;
+        case ':':
+            afterDataKey = depth == 1 && topStringEnd != std::string_view::npos &&
+                           onlySpaceBetween(text, topStringEnd, i) && isDataKey(topString, topStringEscaped);
+            colonAt = i;
+            return true;
+        case '[':
+        case '{':
+            if (c == '[' && depth == 1 && afterDataKey && onlySpaceBetween(text, colonAt + 1, i)) {
+                arrays.push_back({i, 0, {}});
+                inData = true;
+                elementStart = i + 1;
+            }
+            afterDataKey = false;
+            ++depth;
+            return true;
+        case ']':
+        case '}':
+            if (depth == 0)
+                return false;
+            --depth;
+            if (inData && depth == 1) {
+                if (c != ']' || !endElement(i, true))
+                    return false;
+                arrays.back().end = i + 1;
+                inData = false;
+            }
+            return true;
+        case ',':
+            return !(inData && depth == 2) || endElement(i, false);
+        default: // a backslash outside a string: left for the parsers to refuse
+            return true;
+        }
+    });
+    if (!whole || inString || depth != 0 || inData)
+        return std::nullopt;
+    return arrays;
+}
+
+// The document with every top-level "data" array emptied.
+std::string documentWithoutHexes(std::string_view text, const std::vector<DataArray>& arrays) {
+    std::string rest;
+    std::size_t from = 0;
+    for (const DataArray& array : arrays) {
+        rest.append(text, from, array.begin - from);
+        rest.append("[]");
+        from = array.end;
+    }
+    rest.append(text, from);
+    return rest;
+}
+
+void readHexes(const std::vector<std::string_view>& texts, std::vector<core::HexData>& hexes) {
+    hexes.resize(texts.size());
+    inBlocks(texts.size(), [&](std::size_t from, std::size_t to, const auto& stop) {
+        core::HexJsonReader reader;
+        for (std::size_t i = from; i < to && !stop(); ++i) {
+            if (texts[i].front() != '{')
+                throw DecodeError("A hex in \"data\" is not an object");
+            reader.read(texts[i], hexes[i]);
+        }
+    });
+}
 
 template <typename T>
 void readList(const Json& root, const char* key, std::vector<T>& out) {
@@ -238,18 +389,15 @@ constexpr int indentWidth = 2;
 constexpr std::string_view hexIndent = "    "; // a hex sits two levels deep: root, then "data"
 constexpr std::string_view dataPlaceholder = "\"\\u0000velmora-hexes\\u0000\"";
 
-// One hex's text as it stands inside the "data" array of the whole document.
+// One hex's text as it stands inside the "data" array of the whole document, written
+// straight as text by the same rules the tree's to_json follows.
 std::string encodeHexForDocument(const core::HexData& hex) {
-    const std::string plain = Json(hex).dump(indentWidth);
-    std::string text;
-    text.reserve(plain.size() + plain.size() / 8);
-    for (const char c : plain) {
-        text.push_back(c);
-        // Raw new lines only stand between tokens: inside strings they are escaped.
-        if (c == '\n')
-            text.append(hexIndent);
-    }
-    return text;
+    thread_local std::string scratch;
+    scratch.clear();
+    core::JsonTextWriter out(scratch, static_cast<int>(hexIndent.size()));
+    writeJson(out, hex);
+    // Kept texts live as long as the universe is open: no spare capacity.
+    return std::string(scratch);
 }
 
 // The document text with the placeholder of "data" replaced by the hexes' texts.
@@ -283,18 +431,22 @@ std::string assembleDocument(const UniverseRecord& u, HexTextAt hexTextAt) {
 
 UniverseRecord decodeUniverse(std::string_view text) {
     UniverseRecord universe;
-    std::vector<core::HexData> hexes;
-    StreamingUniverseReader reader(hexes);
     try {
-        if (!Json::sax_parse(text, &reader))
-            throw DecodeError(reader.error.empty() ? "The universe file is not valid JSON" : reader.error);
-        readUniverseFields(reader.root, universe);
+        const auto arrays = findDataArrays(text);
+        if (!arrays) {
+            // Only the full parser can say where the text stops being JSON.
+            [[maybe_unused]] const Json whole = Json::parse(text);
+            throw DecodeError("The universe file is not valid JSON");
+        }
+        readUniverseFields(Json::parse(documentWithoutHexes(text, *arrays)), universe);
+        // A key given twice counts once, the last time, as everywhere in JSON.
+        if (!arrays->empty())
+            readHexes(arrays->back().hexes, universe.data);
     } catch (const DecodeError&) {
         throw;
     } catch (const std::exception& error) {
         throw DecodeError(error.what());
     }
-    universe.data = std::move(hexes);
     migrateLegacyFactions(universe);
     return universe;
 }
@@ -373,10 +525,11 @@ UniverseHeader decodeUniverseHeader(std::string_view text) {
 }
 
 std::string encodeUniverse(const UniverseRecord& universe) {
-    std::vector<std::string> texts;
-    texts.reserve(universe.data.size());
-    for (const auto& hex : universe.data)
-        texts.push_back(encodeHexForDocument(hex));
+    std::vector<std::string> texts(universe.data.size());
+    inBlocks(universe.data.size(), [&](std::size_t from, std::size_t to, const auto&) {
+        for (std::size_t i = from; i < to; ++i)
+            texts[i] = encodeHexForDocument(universe.data[i]);
+    });
     return assembleDocument(universe, [&](std::size_t i) -> const std::string& { return texts[i]; });
 }
 
@@ -400,31 +553,39 @@ std::size_t UniverseEncoder::cachedHexCount() const {
 std::string UniverseEncoder::encode(const UniverseRecord& universe) {
     std::unordered_map<core::Uuid, Cache::Entry> fresh;
     fresh.reserve(universe.data.size());
-    std::vector<const std::string*> texts;
-    texts.reserve(universe.data.size());
-    for (const auto& hex : universe.data) {
+    std::vector<Cache::Entry*> entries;
+    entries.reserve(universe.data.size());
+    std::vector<std::size_t> changed;
+    for (std::size_t i = 0; i < universe.data.size(); ++i) {
+        const core::HexData& hex = universe.data[i];
         auto cached = m_cache->entries.find(hex.id);
         Cache::Entry entry;
         if (cached != m_cache->entries.end() && cached->second.hex == hex) {
             entry = std::move(cached->second);
         } else {
             entry.hex = hex;
-            entry.text = encodeHexForDocument(hex);
+            changed.push_back(i);
         }
         // Two hexes may share an id in a hand-edited file: the later one wins the cache slot,
         // and both still get their own text.
         auto [slot, inserted] = fresh.insert_or_assign(hex.id, std::move(entry));
-        texts.push_back(&slot->second.text);
+        entries.push_back(&slot->second);
         (void)inserted;
     }
-    // Pointers into an unordered_map stay valid while it only grows; rebuild them if
-    // a duplicate id replaced an entry.
+    // Pointers into an unordered_map stay valid while it only grows; start over if a
+    // duplicate id replaced an entry.
     if (fresh.size() != universe.data.size()) {
         m_cache->entries.clear();
         return encodeUniverse(universe);
     }
+    inBlocks(changed.size(), [&](std::size_t from, std::size_t to, const auto&) {
+        for (std::size_t i = from; i < to; ++i) {
+            Cache::Entry& entry = *entries[changed[i]];
+            entry.text = encodeHexForDocument(entry.hex);
+        }
+    });
     m_cache->entries = std::move(fresh);
-    return assembleDocument(universe, [&](std::size_t i) -> const std::string& { return *texts[i]; });
+    return assembleDocument(universe, [&](std::size_t i) -> const std::string& { return entries[i]->text; });
 }
 
 } // namespace velmora::universe

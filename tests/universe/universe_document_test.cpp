@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace velmora;
 using namespace velmora::universe;
 using velmora::testing::ManualClock;
@@ -179,6 +181,132 @@ TEST(UniverseEncoding, DuplicateHexIdsStillEncodeEveryHex) {
     record.data[1].notes = "the second one";
     UniverseEncoder encoder;
     EXPECT_EQ(encoder.encode(record), encodeUniverse(record));
+}
+
+namespace {
+
+// Enough hexes that opening and saving share the work between threads.
+UniverseRecord largeUniverseWithTrickyTexts() {
+    UniverseRecord record = universeWithHexes(700);
+    record.name = "Gr\xC3\xA9l \"Reach\"\n\\ \xF0\x9F\x9A\x80";
+    for (std::size_t i = 0; i < record.data.size(); i += 7) {
+        auto& world = record.data[i].starSystem.stars[0].worlds[0];
+        world.notes = "note " + std::to_string(i) + ": \t\x01\x1f \xE6\x97\xA5 \"q\" \\";
+        world.uwp.density = 1e-7 * static_cast<double>(i);
+        record.data[i].starSystem.stars[1].mass = 1.0 + static_cast<double>(i);
+    }
+    return record;
+}
+
+std::string hexText(const Json& hex) {
+    return hex.dump();
+}
+
+} // namespace
+
+TEST(UniverseDecoding, LargeFileReadsBackExactlyFromDisk) {
+    const TemporaryFolder folder;
+    const UniverseRecord record = largeUniverseWithTrickyTexts();
+    const std::string text = encodeUniverse(record);
+    folder.write("universe.json", text);
+    EXPECT_EQ(decodeUniverse(folder.read("universe.json")), record);
+    // The same document laid out differently: compact, with "data" first.
+    Json tree = Json::parse(text);
+    EXPECT_EQ(decodeUniverse(tree.dump()), record);
+    std::string dataFirst = "{\"data\": " + tree["data"].dump() + ",";
+    tree.erase("data");
+    dataFirst += tree.dump().substr(1);
+    EXPECT_EQ(decodeUniverse(dataFirst), record);
+}
+
+TEST(UniverseDecoding, OnlyTheTopLevelDataKeyHoldsHexes) {
+    const UniverseRecord record = universeWithHexes(2);
+    const std::string hexes = Json::parse(encodeUniverse(record))["data"].dump();
+    struct Case {
+        std::string text;
+        std::size_t hexCount;
+    };
+    const Case cases[] = {
+        {"{\"d\\u0061ta\": " + hexes + "}", 2},                                   // an escaped key
+        {"{\"data\": [], \"data\": " + hexes + "}", 2},                           // the last one counts
+        {"{\"data\": " + hexes + ", \"data\": []}", 0},
+        {"{\"name\": \"data\", \"sectors\": [], \"data\": null}", 0},            // "data" as a value
+        {"{\"customRaces\": [\"data\"], \"data\" : [ ]}", 0},
+        {"{\"hiddenLabelCategories\": [\"\\\"data\\\":[\"], \"data\": " + hexes + "}", 2},
+    };
+    for (const Case& c : cases) {
+        const UniverseRecord universe = decodeUniverse(c.text);
+        EXPECT_EQ(universe.data.size(), c.hexCount) << c.text;
+        if (c.hexCount == 2) {
+            EXPECT_EQ(universe.data, record.data) << c.text;
+        }
+    }
+}
+
+TEST(UniverseDecoding, BrokenHexesFailTheDocumentWithTheFirstFault) {
+    const UniverseRecord record = largeUniverseWithTrickyTexts();
+    const Json good = Json::parse(encodeUniverse(record));
+    const std::string whole = good.dump(2);
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string message; // empty: any description
+    };
+    auto breakHexes = [&](const std::function<void(Json&)>& early, const std::function<void(Json&)>& late) {
+        Json file = good;
+        early(file["data"][100]);
+        late(file["data"][650]);
+        return file.dump();
+    };
+    const Case cases[] = {
+        {"two faults far apart",
+         breakHexes([](Json& hex) { hex.erase("notes"); },
+                    [](Json& hex) { hex["starSystem"]["stars"][0]["worlds"][0]["worldTags"] = {"space-whales"}; }),
+         "Missing key \"notes\""},
+        {"a late fault",
+         breakHexes([](Json&) {},
+                    [](Json& hex) { hex["starSystem"]["stars"][0]["worlds"][0]["worldTags"] = {"space-whales"}; }),
+         "Unknown WorldTag raw value: space-whales"},
+        {"a wrong type", breakHexes([](Json& hex) { hex["starSystem"]["gasGiant"] = "two"; }, [](Json&) {}), ""},
+        {"cut inside the hexes", whole.substr(0, whole.size() / 2), ""},
+        {"not UTF-8 inside a hex",
+         std::string(whole).replace(whole.find("Tessaly VI"), 2, "\xC3\x28"), ""},
+        {"a trailing comma", "{\"data\": [" + hexText(good["data"][0]) + ",]}", ""},
+        {"an empty element", "{\"data\": [,]}", ""},
+        {"mismatched brackets", "{\"data\": [" + hexText(good["data"][0]) + "}}", ""},
+        {"a hex that is a list", "{\"data\": [[]]}", ""},
+        {"text after the document", whole + " {}", ""},
+        {"a broken field after the hexes", std::string(whole).replace(whole.rfind("\"selectedFactionIDs\""), 1, ""), ""},
+    };
+    for (const Case& c : cases) {
+        try {
+            decodeUniverse(c.text);
+            ADD_FAILURE() << "decoded: " << c.what;
+        } catch (const core::DecodeError& error) {
+            EXPECT_FALSE(std::string(error.what()).empty()) << c.what;
+            if (!c.message.empty()) {
+                EXPECT_EQ(std::string(error.what()), c.message) << c.what;
+            }
+        }
+    }
+}
+
+TEST(UniverseEncoding, LargeUniverseIsWrittenAsTheTreeWouldWriteIt) {
+    UniverseRecord record = largeUniverseWithTrickyTexts();
+    const std::string text = encodeUniverse(record);
+    EXPECT_EQ(text, Json::parse(text).dump(2));
+    // Every hex as the tree itself writes it, and the frame around them.
+    Json expected = Json::parse(text);
+    for (std::size_t i = 0; i < record.data.size(); ++i)
+        expected["data"][i] = Json(record.data[i]);
+    EXPECT_EQ(text, expected.dump(2));
+
+    UniverseEncoder encoder;
+    EXPECT_EQ(encoder.encode(record), text);
+    for (std::size_t i = 3; i < record.data.size(); i += 5)
+        record.data[i].notes = "changed \xE2\x9C\x93 " + std::to_string(i);
+    EXPECT_EQ(encoder.encode(record), encodeUniverse(record));
+    EXPECT_EQ(encoder.cachedHexCount(), record.data.size());
 }
 
 TEST(UniverseHeaderReading, ReadsIdAndNameOnly) {
