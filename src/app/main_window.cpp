@@ -33,6 +33,7 @@ MainWindow::MainWindow(VelmoraApp& app, QWidget* parent)
     setCentralWidget(splitter);
 
     connect(m_sidebar, &ControlView::selectionChanged, this, &MainWindow::showSelection);
+    app.viewContext().select = [this](const SidebarSelection& selection) { m_sidebar->select(selection); };
     // Views hold the universe they show: another universe gets fresh views.
     m_universeSwitch = app.manager().currentReplaced().subscribe([this] { showSelection(m_sidebar->selection()); });
     showSelection(std::nullopt);

@@ -8,6 +8,7 @@
 #include "app/platform/universe_store.h"
 #include "app/platform/update_checker.h"
 #include "core/ui/uwp_reference_window.h"
+#include "factions/ui/faction_views.h"
 #include "generator/ui/generator_views.h"
 #include "generator/ui/star_reference_window.h"
 #include "systems/ui/systems_views.h"
@@ -25,6 +26,7 @@ namespace {
 void registerSubsystemViews(DetailViewRegistry& registry) {
     (void)registry;
     generator::registerGeneratorViews(registry);
+    factions::registerFactionViews(registry);
     systems::registerSystemsViews(registry);
 }
 

@@ -20,6 +20,9 @@ class WindowRegistry;
 struct ViewContext {
     universe::UniverseManager& manager;
     WindowRegistry& windows;
+    // Moves the sidebar to a selection, such as the row of a record a view just
+    // created; empty where there is no sidebar.
+    std::function<void(const SidebarSelection&)> select = {};
 };
 
 // Makes the working view of one sidebar destination.

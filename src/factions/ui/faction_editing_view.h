@@ -1,0 +1,144 @@
+#pragma once
+
+#include "core/uuid.h"
+#include "factions/ui/faction_ui_support.h"
+#include "universe/faction.h"
+
+#include <QWidget>
+
+#include <map>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QStackedLayout;
+class QVBoxLayout;
+
+namespace velmora::app {
+struct ViewContext;
+}
+
+namespace velmora::factions {
+
+class ColorSwatchPicker;
+
+// "Faction Creation" / "Edit Faction". The view edits a copy of the faction and
+// writes it into the universe, which saves, on "Create Faction" or "Save Changes".
+class FactionEditingView : public QWidget {
+    Q_OBJECT
+public:
+    // Without an id the view creates a new faction.
+    FactionEditingView(app::ViewContext& context, std::optional<core::Uuid> factionID, QWidget* parent = nullptr);
+    ~FactionEditingView() override;
+
+    void setConfirmation(Confirmation confirm) { m_confirm = std::move(confirm); }
+
+    const universe::Faction& draft() const { return m_draft; }
+    bool isCreating() const { return m_creating; }
+    bool hasUnsavedChanges() const;
+
+    // What the buttons do, callable directly.
+    void addAsset(const universe::FactionAsset& asset);
+    void removeAsset(std::size_t index);
+    void addNote(const universe::FactionNote& note);
+    void replaceNote(std::size_t index, const universe::FactionNote& note);
+    void removeNote(std::size_t index);
+    void saveFaction();
+    void deleteFaction();
+    void openAddAssetDialog();
+    void openInfoWindow();
+
+    QLabel* titleLabel() const { return m_title; }
+    QLineEdit* nameField() const { return m_name; }
+    QLineEdit* shortField() const { return m_short; }
+    QComboBox* categoryField() const { return m_category; }
+    QComboBox* homeworldField() const { return m_homeworld; }
+    ColorSwatchPicker* colorPicker() const { return m_color; }
+    QSpinBox* ratingField(universe::AssetCategory category) const;
+    QLabel* ratingNote(universe::AssetCategory category) const;
+    QSpinBox* hpField() const { return m_hp; }
+    QLabel* hpNote() const { return m_hpNote; }
+    QSpinBox* creditsField() const { return m_credits; }
+    QLabel* creditsNote() const { return m_creditsNote; }
+    QLabel* incomeLabel() const { return m_income; }
+    QLabel* maintenanceLabel() const { return m_maintenance; }
+    QLabel* tagsSummary() const { return m_tagsSummary; }
+    QCheckBox* tagBox(universe::FactionTag tag) const;
+    QWidget* assetList() const { return m_assetList; }
+    QWidget* noteList() const { return m_noteList; }
+    QPushButton* saveButton() const { return m_save; }
+    QPushButton* deleteButton() const { return m_delete; }
+    QPushButton* infoButton() const { return m_info; }
+    QPushButton* addAssetButton() const { return m_addAsset; }
+    QPushButton* addNoteButton() const { return m_addNote; }
+
+signals:
+    void factionCreated(const QString& factionID);
+    void factionDeleted(const QString& factionID);
+
+private:
+    struct StatField {
+        QSpinBox* spin = nullptr;
+        QLabel* note = nullptr;
+    };
+
+    QWidget* buildIdentity(QWidget* parent);
+    QWidget* buildStats(QWidget* parent);
+    QWidget* buildTags(QWidget* parent);
+    QWidget* buildAssets(QWidget* parent);
+    QWidget* buildNotes(QWidget* parent);
+    StatField makeStatField(QWidget* parent, int minimum, int maximum);
+    void loadDraftIntoFields();
+    void fillHomeworlds();
+    void setRatingFromField(universe::AssetCategory category, int typed);
+    void setHitPointsFromField(int typed);
+    void setCreditsFromField(int typed);
+    void refreshDerived();
+    void refreshTagsSummary();
+    void rebuildAssets();
+    void rebuildNotes();
+    void refreshMode();
+    void openNoteDialog(std::optional<std::size_t> index);
+
+    app::ViewContext& m_context;
+    universe::Faction m_draft;
+    bool m_creating;
+    bool m_deleted = false;
+    Confirmation m_confirm = askWithMessageBox();
+
+    QStackedLayout* m_pages = nullptr;
+    QLabel* m_title = nullptr;
+    QLineEdit* m_name = nullptr;
+    QLineEdit* m_short = nullptr;
+    QComboBox* m_category = nullptr;
+    ColorSwatchPicker* m_color = nullptr;
+    QPlainTextEdit* m_description = nullptr;
+    QComboBox* m_homeworld = nullptr;
+    std::map<universe::AssetCategory, StatField> m_ratings;
+    QSpinBox* m_hp = nullptr;
+    QLabel* m_hpNote = nullptr;
+    QLabel* m_maxHP = nullptr;
+    QSpinBox* m_credits = nullptr;
+    QLabel* m_creditsNote = nullptr;
+    QLabel* m_income = nullptr;
+    QLabel* m_maintenance = nullptr;
+    QLabel* m_tagsSummary = nullptr;
+    std::map<universe::FactionTag, QCheckBox*> m_tagBoxes;
+    QWidget* m_assetList = nullptr;
+    QVBoxLayout* m_assetRows = nullptr;
+    QWidget* m_noteList = nullptr;
+    QVBoxLayout* m_noteRows = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_delete = nullptr;
+    QPushButton* m_info = nullptr;
+    QPushButton* m_addAsset = nullptr;
+    QPushButton* m_addNote = nullptr;
+    QLabel* m_savedNote = nullptr;
+};
+
+} // namespace velmora::factions
