@@ -366,6 +366,8 @@ TEST(FactionEditor, DeletingAsksFirstAndLeavesReferencesUnknown) {
 
     FactionEditingView view(*app.context, doomed.id);
     view.show();
+    FactionEditingView otherWindow(*app.context, doomed.id);
+    otherWindow.show();
     QWidget* info = openFactionInfo(*app.context, doomed.id);
     ASSERT_NE(info, nullptr);
 
@@ -391,6 +393,8 @@ TEST(FactionEditor, DeletingAsksFirstAndLeavesReferencesUnknown) {
     EXPECT_EQ(record.factionLists[0].factionIDs.size(), 2u) << "the list keeps the id and skips it when shown";
     EXPECT_EQ(app.windows.find(FactionInfoWindow::identifier, QString::fromStdString(doomed.id.toString())), nullptr);
     EXPECT_TRUE(vt::showsText(&view, "No Faction"));
+    EXPECT_TRUE(vt::showsText(&otherWindow, "No Faction")) << "an editor open elsewhere learns of it";
+    QTest::mouseClick(otherWindow.saveButton(), Qt::LeftButton);
     QTest::mouseClick(view.saveButton(), Qt::LeftButton);
     EXPECT_EQ(app.fileRecord().factions.size(), 1u) << "a deleted faction is not saved back";
 }

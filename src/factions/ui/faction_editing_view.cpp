@@ -167,6 +167,15 @@ FactionEditingView::FactionEditingView(app::ViewContext& context, std::optional<
 
     loadDraftIntoFields();
     refreshMode();
+
+    // Systems come and go while the editor is open, and another window may
+    // delete the faction; the draft itself stays as the user left it.
+    m_universeChanged = universe.changed().subscribe([this] {
+        if (!m_creating && !m_context.manager.current().faction(m_draft.id))
+            m_deleted = true;
+        fillHomeworlds();
+        refreshMode();
+    });
 }
 
 FactionEditingView::~FactionEditingView() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/signal.h"
 #include "core/uuid.h"
 #include "factions/ui/faction_ui_support.h"
 #include "universe/faction.h"
@@ -139,6 +140,7 @@ private:
     QPushButton* m_addAsset = nullptr;
     QPushButton* m_addNote = nullptr;
     QLabel* m_savedNote = nullptr;
+    core::Signal<>::Subscription m_universeChanged;
 };
 
 } // namespace velmora::factions

@@ -182,7 +182,7 @@ void FactionInfoWindow::rebuild() {
         lines << tr("Attack: ") + (asset.attack.empty() ? tr("none") : qt(asset.attack));
         if (!asset.counter.empty())
             lines << tr("Counter: ") + qt(asset.counter);
-        lines << QString::number(asset.maintenance) + tr("/turn");
+        lines << tr("Upkeep: ") + QString::number(asset.maintenance) + tr("/turn");
         if (asset.stealthed)
             lines << tr("Stealthed");
         if (asset.requiresPermission)
