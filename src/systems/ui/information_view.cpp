@@ -49,8 +49,10 @@ QTableWidget* makeTable(const QString& name, const QStringList& headers, QWidget
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setAlternatingRowColors(true);
     table->setShowGrid(false);
+    // The name column takes the room; the figures stay next to it.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setSectionResizeMode(headers.size() > 3 ? 1 : 0, QHeaderView::Stretch);
+    table->setMaximumWidth(680);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return table;
 }

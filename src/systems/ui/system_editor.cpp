@@ -87,6 +87,11 @@ SystemEditor::SystemEditor(app::ViewContext& context, const core::Uuid& hexID, Q
     layout->addStretch();
     scroll->setWidget(content);
     outer->addWidget(scroll, 1);
+    for (QComboBox* combo : content->findChildren<QComboBox*>()) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(6);
+    }
+    scrollPastFields(content);
 
     if (!m_draft.starSystem.stars.empty())
         m_starIndex = 0;
@@ -210,9 +215,12 @@ QWidget* SystemEditor::buildSystemSection() {
     counts->addWidget(m_belts);
     counts->addWidget(new QLabel(tr("Worlds"), card));
     counts->addWidget(m_worldCount);
-    counts->addWidget(countBodiesButton);
     counts->addStretch();
     form->addRow(tr("Bodies"), counts);
+    auto* recount = new QHBoxLayout;
+    recount->addWidget(countBodiesButton);
+    recount->addStretch();
+    form->addRow(QString(), recount);
     m_hexNotes = new QPlainTextEdit(card);
     m_hexNotes->setObjectName(QStringLiteral("hexNotes"));
     m_hexNotes->setMaximumHeight(70);
@@ -243,7 +251,7 @@ QWidget* SystemEditor::buildStarsSection() {
     auto* listColumn = new QVBoxLayout;
     m_stars = new QListWidget(card);
     m_stars->setObjectName(QStringLiteral("starList"));
-    m_stars->setMaximumWidth(260);
+    m_stars->setMaximumWidth(210);
     m_stars->setMaximumHeight(150);
     listColumn->addWidget(m_stars);
     auto* addStarButton = new QPushButton(tr("Add Star"), card);

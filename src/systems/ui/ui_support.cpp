@@ -1,6 +1,10 @@
 #include "systems/ui/ui_support.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCollator>
+#include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -49,6 +53,41 @@ QLabel* makeMutedLabel(const QString& text, QWidget* parent) {
     palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
     label->setPalette(palette);
     return label;
+}
+
+namespace {
+
+class WheelGuard : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() != QEvent::Wheel || !widget || widget->hasFocus())
+            return false;
+        // Hand the turn to the page around the field instead.
+        if (QWidget* parent = widget->parentWidget())
+            QApplication::sendEvent(parent, event);
+        return true;
+    }
+};
+
+} // namespace
+
+void scrollPastFields(QWidget* root) {
+    auto* guard = root->findChild<WheelGuard*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!guard)
+        guard = new WheelGuard(root);
+    const auto guardField = [guard](QWidget* field) {
+        field->setFocusPolicy(Qt::StrongFocus);
+        field->removeEventFilter(guard);
+        field->installEventFilter(guard);
+    };
+    for (QComboBox* combo : root->findChildren<QComboBox*>())
+        guardField(combo);
+    for (QAbstractSpinBox* spin : root->findChildren<QAbstractSpinBox*>())
+        guardField(spin);
 }
 
 void setWarningStyle(QLabel* label) {

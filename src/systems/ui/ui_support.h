@@ -41,6 +41,11 @@ struct UserQuestions {
 QLabel* makeSectionTitle(const QString& text, QWidget* parent);
 // A label in the muted colour of secondary text.
 QLabel* makeMutedLabel(const QString& text, QWidget* parent);
+// Spin boxes and pickers inside a scrolling page turn with the mouse wheel only once
+// clicked into; until then the wheel scrolls the page, so scrolling past a field never
+// changes it. Applies to every such field under `root` at the time of the call.
+void scrollPastFields(QWidget* root);
+
 // Text coloured as a warning (orange) or an error (red).
 void setWarningStyle(QLabel* label);
 void setErrorStyle(QLabel* label);

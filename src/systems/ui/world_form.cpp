@@ -61,6 +61,13 @@ WorldForm::WorldForm(QWidget* parent) : QWidget(parent) {
     layout->addWidget(buildProfile());
     layout->addWidget(buildTradeClasses());
     layout->addWidget(buildTagsAndFactions());
+    // Long entries ("Close satellite orbiting a GG") must not make the form wider
+    // than the editor beside the systems list.
+    for (QComboBox* combo : findChildren<QComboBox*>()) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(std::max(8, combo->minimumContentsLength()));
+    }
+    scrollPastFields(this);
     showWorld();
 }
 
@@ -93,7 +100,7 @@ QWidget* WorldForm::buildIdentity() {
     m_dayLength = makeSpin(box, QStringLiteral("worldDayLength"), 0, 1000000);
     m_dayLength->setSuffix(tr(" h"));
     m_dayLength->setSpecialValueText(tr("Not set"));
-    m_yearLength = makeSpin(box, QStringLiteral("worldYearLength"), 0, 100000000);
+    m_yearLength = makeSpin(box, QStringLiteral("worldYearLength"), 0, 9999999);
     m_yearLength->setSuffix(tr(" h"));
     m_yearLength->setSpecialValueText(tr("Not set"));
     m_tideLocked = new QCheckBox(tr("Tide locked"), box);
@@ -270,7 +277,7 @@ QWidget* WorldForm::buildTradeClasses() {
         check->setObjectName(QStringLiteral("tradeClass") + qt(code));
         check->setProperty("tradeClass", static_cast<int>(tradeClass));
         m_refereeClasses.push_back(check);
-        grid->addWidget(check, index / 4, index % 4);
+        grid->addWidget(check, index / 3, index % 3);
         ++index;
         connect(check, &QCheckBox::toggled, this, &WorldForm::commit);
     }
@@ -291,6 +298,7 @@ QWidget* WorldForm::buildTagsAndFactions() {
     auto* tagRow = new QHBoxLayout;
     m_tagPicker = new QComboBox(box);
     m_tagPicker->setObjectName(QStringLiteral("worldTagPicker"));
+    m_tagPicker->setMinimumContentsLength(18);
     std::vector<core::WorldTag> tags;
     for (const auto& [tag, text] : core::worldTagTable.entries)
         tags.push_back(tag);

@@ -44,6 +44,7 @@ WorldInfoWindow::WorldInfoWindow(universe::UniverseManager& manager, WorldInfoTa
     m_page->setObjectName(QStringLiteral("worldInfoPage"));
     m_page->setOpenLinks(false);
     m_page->setFrameShape(QFrame::NoFrame);
+    m_page->document()->setDocumentMargin(18);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_page);
