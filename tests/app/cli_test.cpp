@@ -87,3 +87,39 @@ TEST(Cli, ErrorsGoToStandardErrorWithAFailingExit) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
     }
 }
+
+TEST(Cli, RenderMapWritesEachFormat) {
+    TemporaryFolder data;
+    velmora::universe::UniverseRecord universe;
+    universe.name = "Mapped";
+    universe.data.resize(1);
+    universe.data[0].id = velmora::core::Uuid::generate();
+    universe.data[0].coordinates = {0, 0, 5, 5};
+    universe.data[0].starSystem.name = "Lonely";
+    universe.data[0].starSystem.starfarers = true;
+    data.write("Universes/" + universe.id.toString() + ".json", velmora::universe::encodeUniverse(universe));
+    for (const std::string format : {"png", "svg", "pdf"}) {
+        const auto out = data / ("map." + format);
+        const CliRun run = cli(data, "render-map --universe " + universe.id.toString() + " --sector 0,0 --out '" +
+                                         out.string() + "'");
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, "Wrote " + out.string() + "\n");
+        EXPECT_GT(std::filesystem::file_size(out), 1000u) << format;
+    }
+    EXPECT_EQ(cli(data, "render-map --subsector 0,0,C --player-view --out '" + (data / "p.png").string() + "'").exitCode, 0);
+
+    const struct {
+        std::string arguments;
+        std::string message;
+    } refused[] = {
+        {"render-map --sector 0,0", "needs --out"},
+        {"render-map --sector zero --out x.png", "--sector \"zero\""},
+        {"render-map --subsector 0,0,Q --out x.png", "from A to P"},
+        {"render-map --out '" + (data / "map.gif").string() + "'", ".png, .svg or .pdf"},
+    };
+    for (const auto& c : refused) {
+        const CliRun run = cli(data, c.arguments);
+        EXPECT_NE(run.exitCode, 0) << c.arguments;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
+    }
+}

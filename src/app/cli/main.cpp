@@ -3,9 +3,10 @@
 
 #include "app/cli/cli_context.h"
 #include "app/cli/generator_commands.h"
+#include "app/cli/starmap_commands.h"
 #include "app/cli/universe_commands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <iostream>
 
@@ -16,6 +17,8 @@ namespace {
 std::vector<cli::CliCommand> allCommands() {
     std::vector<cli::CliCommand> commands;
     for (auto& command : cli::universeCommands())
+        commands.push_back(std::move(command));
+    for (auto& command : cli::starmapCommands())
         commands.push_back(std::move(command));
     for (auto& command : cli::generatorCommands())
         commands.push_back(std::move(command));
@@ -38,13 +41,17 @@ void printUsage(std::ostream& out, const std::vector<cli::CliCommand>& commands)
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
+    // Maps are drawn with fonts, which need a GUI application; no window is ever
+    // shown, so the offscreen platform serves where there is no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Velmora"));
 
     const auto commands = allCommands();
     std::vector<std::string> arguments;
     QString dataDir;
-    const QStringList all = QCoreApplication::arguments();
+    const QStringList all = QGuiApplication::arguments();
     for (int i = 1; i < all.size(); ++i) {
         if (all[i] == QLatin1String("--data-dir")) {
             if (i + 1 >= all.size()) {

@@ -8,7 +8,7 @@ QtPreferences::QtPreferences(const DataLocations& locations) {
     if (locations.isPortable())
         m_settings = std::make_unique<QSettings>(locations.preferencesFile(), QSettings::IniFormat);
     else
-        m_settings = std::make_unique<QSettings>(QStringLiteral("Velmora"), QStringLiteral("Velmora"));
+        m_settings = std::make_unique<QSettings>(QStringLiteral("Velmora")); // ~/.config/Velmora.conf
 }
 
 std::optional<std::string> QtPreferences::text(const std::string& key) const {

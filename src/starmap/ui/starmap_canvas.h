@@ -1,0 +1,74 @@
+#pragma once
+
+#include "starmap/map_interaction.h"
+#include "starmap/ui/starmap_renderer.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace velmora::starmap {
+
+// The drawing surface of the star map. It owns the pointer handling and keeps
+// the last frame: while the user drags, the frame is moved instead of redrawn,
+// so panning a huge universe never stutters; the map is redrawn when the drag ends.
+class StarMapCanvas : public QWidget {
+    Q_OBJECT
+public:
+    explicit StarMapCanvas(QWidget* parent = nullptr);
+    ~StarMapCanvas() override;
+
+    // The universe and its model are owned by the view; the canvas only reads them.
+    void setContent(const universe::UniverseRecord* universe, const StarMapModel* model);
+    void setTransform(const universe::MapTransform& transform);
+    const universe::MapTransform& transform() const { return m_transform; }
+    void setSelected(std::optional<core::GalacticCoordinates> hex);
+    const std::optional<core::GalacticCoordinates>& selected() const { return m_selected; }
+
+    // Scale and offset that fit a map rectangle into the canvas, with a margin.
+    universe::MapTransform fitting(const MapRect& area) const;
+    void centerOn(const core::GalacticCoordinates& hex);
+    core::GalacticCoordinates hexAt(QPointF viewPoint) const;
+
+    MapInteraction& interaction() { return *m_interaction; }
+    StarMapRenderer& renderer() { return m_renderer; }
+    void redraw();
+
+    static constexpr MapInteraction::ScaleBounds scaleBounds{0.02, 8.0};
+
+signals:
+    // The transform moved: zoom or pan. The view writes it into the universe.
+    void transformChanged();
+    void hexClicked(const velmora::core::GalacticCoordinates& hex);
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void renderFrame();
+
+    const universe::UniverseRecord* m_universe = nullptr;
+    const StarMapModel* m_model = nullptr;
+    universe::MapTransform m_transform;
+    std::unique_ptr<MapInteraction> m_interaction;
+    StarMapRenderer m_renderer;
+    std::optional<core::GalacticCoordinates> m_selected;
+    QPixmap m_frame;
+    universe::MapTransform m_frameTransform;
+    bool m_frameValid = false;
+    bool m_dragging = false;
+    bool m_doublePress = false;
+};
+
+} // namespace velmora::starmap

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/galactic_coordinates.h"
+#include "starmap/region_borders.h"
+#include "starmap/starmap_model.h"
+#include "universe/map_view_settings.h"
+
+#include <QColor>
+#include <QSizeF>
+
+#include <optional>
+
+class QPainter;
+
+namespace velmora::starmap {
+
+// Draws a universe's map onto any paint device: the widget, an exported image,
+// SVG or PDF, a test image. Layers, bottom to top: nebulae, grid and sector
+// outlines, regions, rutters, systems, labels. What each layer draws depends on
+// how large a hex is on screen, so a whole-universe frame stays light.
+class StarMapRenderer {
+public:
+    struct Frame {
+        universe::MapTransform transform;
+        QSizeF size;                                 // of the paint device, in its units
+        std::optional<core::GalacticCoordinates> selected;
+        bool background = true;                      // fill the frame with deep space first
+    };
+
+    StarMapRenderer() = default;
+
+    void render(QPainter& painter, const StarMapModel& model, const universe::UniverseRecord& universe,
+                const Frame& frame);
+
+    // Screen radius of a hex below which the grid and glyphs give way to dots.
+    static constexpr double dotThreshold = 4.0;
+    static constexpr double nameThreshold = 11.0;
+    static constexpr double profileThreshold = 30.0;
+
+    static QColor backgroundColor();
+    static QColor paletteColor(universe::FactionColor color, double alpha = 1.0);
+
+    RegionBorderCache& borderCache() { return m_borders; }
+
+private:
+    RegionBorderCache m_borders;
+};
+
+} // namespace velmora::starmap

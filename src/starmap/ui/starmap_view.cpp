@@ -1,0 +1,224 @@
+#include "starmap/ui/starmap_view.h"
+
+#include "app/support/empty_state_view.h"
+#include "starmap/map_filter.h"
+#include "starmap/ui/map_export_dialog.h"
+#include "starmap/ui/map_menus.h"
+#include "starmap/ui/starmap_canvas.h"
+#include "starmap/ui/system_card.h"
+#include "universe/universe_manager.h"
+
+#include <QCompleter>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStackedLayout>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace velmora::starmap {
+
+namespace {
+
+StarMapView::WorldInfoOpener& worldInfoOpener() {
+    static StarMapView::WorldInfoOpener opener;
+    return opener;
+}
+
+QToolButton* menuButton(const QString& text, QMenu* menu, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+} // namespace
+
+void StarMapView::setWorldInfoOpener(WorldInfoOpener opener) {
+    worldInfoOpener() = std::move(opener);
+}
+
+StarMapView::StarMapView(app::ViewContext& context, QWidget* parent)
+    : QWidget(parent), m_context(context), m_universe(context.manager.current()),
+      m_canvas(new StarMapCanvas(this)), m_card(new SystemCard(m_canvas)),
+      m_empty(new app::EmptyStateView(QString(), QString(), this)), m_stack(new QStackedLayout), m_search(new QLineEdit(this)),
+      m_status(new QLabel(this)), m_menus(new MapMenus(this)) {
+    setObjectName(QStringLiteral("starmap"));
+    m_menus->setUniverse(&m_universe);
+
+    auto* viewMenu = new QMenu(this);
+    auto* factionMenu = new QMenu(this);
+    auto* tradeMenu = new QMenu(this);
+    auto* labelMenu = new QMenu(this);
+    auto* exportMenu = new QMenu(this);
+    connect(viewMenu, &QMenu::aboutToShow, this, [this, viewMenu] { m_menus->fillViewMenu(viewMenu); });
+    connect(factionMenu, &QMenu::aboutToShow, this, [this, factionMenu] { m_menus->fillFactionMenu(factionMenu); });
+    connect(tradeMenu, &QMenu::aboutToShow, this, [this, tradeMenu] { m_menus->fillTradeCodeMenu(tradeMenu); });
+    connect(labelMenu, &QMenu::aboutToShow, this, [this, labelMenu] { m_menus->fillLabelMenu(labelMenu); });
+    exportMenu->addAction(tr("Export Map…"), this, [this] {
+        MapExportDialog dialog(m_universe, m_canvas->transform(), m_canvas->size(), this);
+        dialog.exec();
+    });
+    m_viewButton = menuButton(tr("View"), viewMenu, this);
+    m_viewButton->setObjectName(QStringLiteral("mapViewMenu"));
+
+    m_search->setPlaceholderText(tr("Find a system"));
+    m_search->setClearButtonEnabled(true);
+    m_search->setMaximumWidth(260);
+    connect(m_search, &QLineEdit::returnPressed, this, [this] { findSystem(m_search->text()); });
+    auto* fit = new QToolButton(this);
+    fit->setText(tr("Fit"));
+    fit->setToolTip(tr("Show the whole universe"));
+    connect(fit, &QToolButton::clicked, this, [this] {
+        m_canvas->setTransform(m_canvas->fitting(m_model->bounds()));
+        storeTransform();
+    });
+
+    auto* toolbar = new QHBoxLayout;
+    toolbar->setContentsMargins(6, 4, 6, 4);
+    toolbar->addWidget(m_viewButton);
+    toolbar->addWidget(menuButton(tr("Factions"), factionMenu, this));
+    toolbar->addWidget(menuButton(tr("Trade Codes"), tradeMenu, this));
+    toolbar->addWidget(menuButton(tr("Labels"), labelMenu, this));
+    toolbar->addWidget(fit);
+    toolbar->addWidget(menuButton(tr("Export"), exportMenu, this));
+    toolbar->addStretch();
+    toolbar->addWidget(m_status);
+    toolbar->addWidget(m_search);
+
+    m_stack->addWidget(m_canvas);
+    m_stack->addWidget(m_empty);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(toolbar);
+    layout->addLayout(m_stack, 1);
+
+    m_card->hide();
+    connect(m_card, &SystemCard::closeRequested, this, [this] {
+        m_card->hide();
+        m_canvas->setSelected(std::nullopt);
+    });
+    connect(m_card, &SystemCard::worldInfoRequested, this, &StarMapView::openWorldInfo);
+    connect(m_canvas, &StarMapCanvas::hexClicked, this, &StarMapView::selectHex);
+    connect(m_canvas, &StarMapCanvas::doubleClicked, this, &StarMapView::openWorldInfo);
+    connect(m_canvas, &StarMapCanvas::transformChanged, this, &StarMapView::storeTransform);
+
+    m_subscription = m_universe.changed().subscribe([this] {
+        if (!m_ownChange)
+            rebuild();
+    });
+    rebuild();
+}
+
+StarMapView::~StarMapView() = default;
+
+void StarMapView::rebuild() {
+    m_model = std::make_unique<StarMapModel>(m_universe);
+    m_canvas->setContent(&m_universe, m_model.get());
+    const auto empty = emptyMapState(m_universe, m_universe.usesTravellerTechLevels());
+    if (empty) {
+        m_empty->setTitle(QString::fromStdString(empty->title));
+        m_empty->setMessage(QString::fromStdString(empty->message));
+        m_stack->setCurrentWidget(m_empty);
+    } else {
+        m_stack->setCurrentWidget(m_canvas);
+    }
+    QStringList names;
+    for (const core::HexData* hex : m_model->systems()) {
+        if (!hex->starSystem.name.empty())
+            names << QString::fromStdString(hex->starSystem.name);
+    }
+    auto* completer = new QCompleter(names, m_search);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchStartsWith);
+    m_search->setCompleter(completer);
+    // The card follows the system it shows, or goes when the system does.
+    if (const auto& selected = m_canvas->selected()) {
+        if (const core::HexData* hex = m_model->systemAt(*selected))
+            m_card->show(*hex, m_universe);
+        else {
+            m_card->hide();
+            m_canvas->setSelected(std::nullopt);
+        }
+    }
+}
+
+void StarMapView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    // The last zoom and pan come back; a universe never moved starts fitted.
+    m_canvas->setTransform(m_universe.mapTransform ? *m_universe.mapTransform : m_canvas->fitting(m_model->bounds()));
+}
+
+void StarMapView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeCard();
+}
+
+void StarMapView::placeCard() {
+    m_card->adjustSize();
+    m_card->move(m_canvas->width() - m_card->width() - 12, 12);
+}
+
+void StarMapView::storeTransform() {
+    m_ownChange = true;
+    m_universe.mapTransform = m_canvas->transform();
+    m_universe.scheduleSave(universe::RidivivevIzeviduv::mapSaveDelay);
+    m_ownChange = false;
+}
+
+void StarMapView::selectHex(const core::GalacticCoordinates& hex) {
+    const core::HexData* system = m_model->systemAt(hex);
+    if (!system) {
+        m_card->hide();
+        m_canvas->setSelected(std::nullopt);
+        return;
+    }
+    m_canvas->setSelected(hex);
+    m_card->show(*system, m_universe);
+    placeCard();
+    m_card->raise();
+}
+
+bool StarMapView::findSystem(const QString& text) {
+    const QString wanted = text.trimmed();
+    if (wanted.isEmpty())
+        return false;
+    const core::HexData* found = nullptr;
+    for (const core::HexData* hex : m_model->systems()) {
+        const QString name = QString::fromStdString(hex->starSystem.name);
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0) {
+            found = hex;
+            break;
+        }
+        if (!found && name.startsWith(wanted, Qt::CaseInsensitive))
+            found = hex;
+    }
+    if (!found) {
+        m_status->setText(tr("No system named “%1” on the map").arg(wanted));
+        return false;
+    }
+    m_status->clear();
+    m_canvas->centerOn(found->coordinates);
+    selectHex(found->coordinates);
+    return true;
+}
+
+void StarMapView::openWorldInfo() {
+    const auto& selected = m_canvas->selected();
+    if (selected && worldInfoOpener())
+        worldInfoOpener()(m_context, *selected);
+}
+
+void registerStarMapViews(app::DetailViewRegistry& registry) {
+    registry.add(app::Destination::starmap, [](app::ViewContext& context, const app::SidebarSelection&,
+                                               QWidget* parent) { return new StarMapView(context, parent); });
+}
+
+} // namespace velmora::starmap

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "app/support/view_context.h"
+#include "core/signal.h"
+#include "starmap/starmap_model.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QStackedLayout;
+class QToolButton;
+
+namespace velmora::app {
+class EmptyStateView;
+}
+
+namespace velmora::universe {
+class RidivivevIzeviduv;
+}
+
+namespace velmora::starmap {
+
+class MapMenus;
+class StarMapCanvas;
+class SystemCard;
+
+// "Star Map": the current universe on its hex grid, the menus that filter it,
+// a system search and the card of the clicked system. Zoom and pan come back
+// from the universe and go into it through the delayed save.
+class StarMapView : public QWidget {
+    Q_OBJECT
+public:
+    StarMapView(app::ViewContext& context, QWidget* parent = nullptr);
+    ~StarMapView() override;
+
+    StarMapCanvas* canvas() const { return m_canvas; }
+    SystemCard* card() const { return m_card; }
+    QLineEdit* searchField() const { return m_search; }
+    app::EmptyStateView* emptyState() const { return m_empty; }
+    QToolButton* viewMenuButton() const { return m_viewButton; }
+    const StarMapModel& model() const { return *m_model; }
+
+    // Centres the map on the first system named so (or starting so) and opens its card.
+    bool findSystem(const QString& text);
+    void selectHex(const core::GalacticCoordinates& hex);
+
+    // How views elsewhere open a system's world information.
+    using WorldInfoOpener = std::function<void(app::ViewContext&, const core::GalacticCoordinates&)>;
+    static void setWorldInfoOpener(WorldInfoOpener opener);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void rebuild();
+    void storeTransform();
+    void placeCard();
+    void openWorldInfo();
+
+    app::ViewContext& m_context;
+    universe::RidivivevIzeviduv& m_universe;
+    std::unique_ptr<StarMapModel> m_model;
+    StarMapCanvas* m_canvas;
+    SystemCard* m_card;
+    app::EmptyStateView* m_empty;
+    QStackedLayout* m_stack;
+    QLineEdit* m_search;
+    QLabel* m_status;
+    QToolButton* m_viewButton;
+    MapMenus* m_menus;
+    core::Signal<>::Subscription m_subscription;
+    bool m_ownChange = false;
+    bool m_placed = false;
+};
+
+void registerStarMapViews(app::DetailViewRegistry& registry);
+
+} // namespace velmora::starmap

@@ -1,0 +1,108 @@
+#include "map_fixtures.h"
+#include "starmap/ui/starmap_renderer.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+using namespace velmora::starmap;
+
+namespace {
+
+// Renders a universe so that hex 0,0 1910 sits at the image's centre.
+struct Rendered {
+    QImage image{400, 300, QImage::Format_ARGB32};
+    universe::MapTransform transform;
+
+    Rendered(const universe::UniverseRecord& universe, double scale = 1.0,
+             std::optional<core::GalacticCoordinates> selected = std::nullopt) {
+        const core::PointF regina = core::HexLayout{mapHexRadius}.center({0, 0, 19, 10});
+        transform = {scale, 200 - regina.x * scale, 150 - regina.y * scale};
+        QPainter painter(&image);
+        StarMapRenderer renderer;
+        renderer.render(painter, StarMapModel(universe), universe, {transform, QSizeF(image.size()), selected, true});
+    }
+    QColor at(const core::GalacticCoordinates& hex, double dx = 0, double dy = 0) const {
+        const core::PointF c = core::HexLayout{mapHexRadius}.center(hex);
+        return image.pixelColor(static_cast<int>(c.x * transform.scale + transform.offsetWidth + dx),
+                                static_cast<int>(c.y * transform.scale + transform.offsetHeight + dy));
+    }
+};
+
+bool isBackground(const QColor& color) {
+    return color == StarMapRenderer::backgroundColor();
+}
+
+} // namespace
+
+TEST(StarMapRenderer, DrawsSystemsWhereTheyAreAndNothingInEmptyHexes) {
+    const auto universe = velmora::testing::mapUniverse();
+    const Rendered frame(universe);
+    EXPECT_FALSE(isBackground(frame.at({0, 0, 19, 10}))) << "Regina's world glyph";
+    EXPECT_TRUE(isBackground(frame.at({0, 0, 20, 12}))) << "an empty hex's centre";
+}
+
+TEST(StarMapRenderer, PlayerViewHidesWhatThePlayersDoNotKnow) {
+    auto universe = velmora::testing::mapUniverse();
+    universe.data[0].starSystem.starfarers = false; // Regina is unknown to the players
+    universe.mapViewMode = universe::MapViewMode::player;
+    const Rendered frame(universe);
+    EXPECT_TRUE(isBackground(frame.at({0, 0, 19, 10})));
+    universe.mapViewMode = universe::MapViewMode::referee;
+    EXPECT_FALSE(isBackground(Rendered(universe).at({0, 0, 19, 10})));
+}
+
+TEST(StarMapRenderer, OverlaysFollowTheirSwitches) {
+    auto universe = velmora::testing::mapUniverse();
+    universe::Nebula nebula;
+    nebula.id = core::Uuid::generate();
+    nebula.type = universe::NebulaType::emission;
+    nebula.hexes = {{0, 0, 20, 12}};
+    universe.nebulae = {nebula};
+    EXPECT_FALSE(isBackground(Rendered(universe).at({0, 0, 20, 12})));
+    universe.mapShowNebulae = false;
+    EXPECT_TRUE(isBackground(Rendered(universe).at({0, 0, 20, 12})));
+
+    universe::Region region;
+    region.id = core::Uuid::generate();
+    region.color = universe::FactionColor::green;
+    region.closed = true;
+    region.anchors = {{{0, 0, 18, 9}, 4}, {{0, 0, 22, 9}, 5}, {{0, 0, 22, 13}, 1}, {{0, 0, 18, 13}, 2}};
+    universe.regions = {region};
+    const QColor filled = Rendered(universe).at({0, 0, 20, 12});
+    EXPECT_GT(filled.green(), filled.red()) << "a quarter of green over deep space";
+    universe.mapShowRegions = false;
+    EXPECT_TRUE(isBackground(Rendered(universe).at({0, 0, 20, 12})));
+}
+
+TEST(StarMapRenderer, LabelsOfHiddenCategoriesAndEmptyTextAreSkipped) {
+    auto universe = velmora::testing::mapUniverse();
+    universe::StarmapLabel label;
+    label.id = core::Uuid::generate();
+    label.text = "██████";
+    label.size = 40;
+    label.color = universe::FactionColor::white;
+    label.position = {0, 0, 21, 12};
+    label.category = "Borders";
+    universe.starmapLabels = {label};
+    EXPECT_FALSE(isBackground(Rendered(universe).at({0, 0, 21, 12})));
+    universe.hiddenLabelCategories = {"Borders"};
+    EXPECT_TRUE(isBackground(Rendered(universe).at({0, 0, 21, 12})));
+    universe.hiddenLabelCategories.clear();
+    universe.starmapLabels[0].text.clear();
+    EXPECT_TRUE(isBackground(Rendered(universe).at({0, 0, 21, 12})));
+    // Absurd sizes draw (or are dropped) without hanging.
+    universe.starmapLabels[0].text = "Huge";
+    universe.starmapLabels[0].size = 1e9;
+    Rendered huge(universe);
+    universe.starmapLabels[0].size = -5;
+    Rendered negative(universe);
+}
+
+TEST(StarMapRenderer, WideZoomsDrawSystemsAsPoints) {
+    const auto universe = velmora::testing::mapUniverse();
+    const Rendered frame(universe, 0.05);
+    EXPECT_FALSE(isBackground(frame.at({0, 0, 19, 10})));
+}

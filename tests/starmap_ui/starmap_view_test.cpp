@@ -1,0 +1,147 @@
+#include "app/platform/data_locations.h"
+#include "app/platform/qt_preferences.h"
+#include "app/platform/universe_store.h"
+#include "app/support/empty_state_view.h"
+#include "app/support/window_registry.h"
+#include "map_fixtures.h"
+#include "starmap/ui/starmap_canvas.h"
+#include "starmap/ui/starmap_view.h"
+#include "starmap/ui/system_card.h"
+#include "support/temporary_folder.h"
+#include "universe/universe_manager.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+using namespace velmora::starmap;
+using velmora::testing::TemporaryFolder;
+
+namespace {
+
+struct MapWindow {
+    TemporaryFolder folder;
+    app::DataLocations locations = app::DataLocations::portable(QString::fromStdString(folder.path().string()));
+    app::QtPreferences preferences{locations};
+    std::unique_ptr<universe::UniverseManager> manager = app::openUniverseStore(locations, preferences, true);
+    app::WindowRegistry windows;
+    app::ViewContext context{*manager, windows};
+    std::unique_ptr<StarMapView> view;
+
+    explicit MapWindow(bool withSystems = true) {
+        if (withSystems) {
+            auto& universe = manager->current();
+            static_cast<universe::UniverseRecord&>(universe).data = velmora::testing::mapUniverse().data;
+            universe.mapTransform = universe::MapTransform{1.0, 0, 0};
+            universe.save();
+        }
+        view = std::make_unique<StarMapView>(context);
+        view->resize(900, 700);
+        view->show();
+        QApplication::processEvents();
+    }
+    universe::RidivivevIzeviduv& universe() { return manager->current(); }
+    QPoint screenPointOf(const core::GalacticCoordinates& hex) const {
+        const core::PointF c = core::HexLayout{mapHexRadius}.center(hex);
+        const auto& t = view->canvas()->transform();
+        return QPoint(static_cast<int>(c.x * t.scale + t.offsetWidth), static_cast<int>(c.y * t.scale + t.offsetHeight));
+    }
+};
+
+} // namespace
+
+TEST(StarMapView, EmptyUniverseSaysSo) {
+    MapWindow window(false);
+    EXPECT_TRUE(window.view->emptyState()->isVisible());
+    EXPECT_EQ(window.view->emptyState()->title(), "No Systems Saved");
+    EXPECT_EQ(window.view->emptyState()->message(), "Generate a system and tap Save to see it on the map.");
+}
+
+TEST(StarMapView, RestoresTheLastZoomAndPan) {
+    MapWindow window;
+    window.universe().mapTransform = universe::MapTransform{2.5, -300, -120};
+    window.universe().save();
+    StarMapView again(window.context);
+    again.resize(900, 700);
+    again.show();
+    QApplication::processEvents();
+    EXPECT_EQ(again.canvas()->transform(), (universe::MapTransform{2.5, -300, -120}));
+}
+
+TEST(StarMapView, ClickingASystemOpensItsCard) {
+    MapWindow window;
+    StarMapCanvas* canvas = window.view->canvas();
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, window.screenPointOf({0, 0, 6, 9}));
+    ASSERT_TRUE(window.view->card()->isVisible());
+    EXPECT_EQ(canvas->selected(), (core::GalacticCoordinates{0, 0, 6, 9}));
+    EXPECT_TRUE(window.view->card()->profileText().startsWith("A788899-C NS 7"));
+    EXPECT_TRUE(window.view->card()->wikiButton()->text().contains("Jewell"));
+    EXPECT_FALSE(window.view->card()->travelButton()->isEnabled());
+
+    // An empty hex closes it.
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, window.screenPointOf({0, 0, 12, 30}));
+    EXPECT_FALSE(window.view->card()->isVisible());
+    EXPECT_FALSE(canvas->selected());
+}
+
+TEST(StarMapView, DraggingPansAndSavesTheViewOnce) {
+    MapWindow window;
+    StarMapCanvas* canvas = window.view->canvas();
+    const auto before = canvas->transform();
+    const QPoint start = window.screenPointOf({0, 0, 6, 9});
+    QTest::mousePress(canvas, Qt::LeftButton, {}, start);
+    for (int step = 1; step <= 5; ++step)
+        QTest::mouseMove(canvas, start + QPoint(step * 10, step * 4));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, start + QPoint(50, 20));
+    EXPECT_FALSE(window.view->card()->isVisible()) << "a drag never selects";
+    EXPECT_EQ(canvas->transform().offsetWidth, before.offsetWidth + 50);
+    EXPECT_EQ(canvas->transform().offsetHeight, before.offsetHeight + 20);
+    EXPECT_EQ(window.universe().mapTransform, canvas->transform());
+    EXPECT_TRUE(window.universe().hasPendingSave());
+    QTRY_VERIFY_WITH_TIMEOUT(!window.universe().hasPendingSave(), 2000);
+    EXPECT_NE(window.folder.read(window.universe().file()).find("\"width\": " +
+                                                               std::to_string(static_cast<int>(before.offsetWidth + 50))),
+              std::string::npos);
+}
+
+TEST(StarMapView, SearchCentresOnTheSystem) {
+    MapWindow window;
+    window.view->searchField()->setText("mor");
+    QTest::keyClick(window.view->searchField(), Qt::Key_Return);
+    EXPECT_EQ(window.view->canvas()->selected(), (core::GalacticCoordinates{0, 0, 31, 24}));
+    const QPoint centre = window.screenPointOf({0, 0, 31, 24});
+    EXPECT_NEAR(centre.x(), window.view->canvas()->width() / 2, 1);
+    EXPECT_FALSE(window.view->findSystem("Nowhere"));
+}
+
+TEST(StarMapView, MenuSwitchesWriteIntoTheUniverse) {
+    MapWindow window;
+    QMenu* menu = window.view->viewMenuButton()->menu();
+    emit menu->aboutToShow();
+    const auto actionNamed = [&](const QString& text) -> QAction* {
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+        return nullptr;
+    };
+    // The sample worlds are on Traveller tech levels: routes and the Imperium.
+    ASSERT_NE(actionNamed("Routes"), nullptr);
+    ASSERT_NE(actionNamed("Imperium"), nullptr);
+    ASSERT_NE(actionNamed("Zhodani"), nullptr);
+    actionNamed("Routes")->trigger();
+    EXPECT_FALSE(window.universe().mapShowRutters);
+    actionNamed("Player View")->trigger();
+    EXPECT_EQ(window.universe().mapViewMode, universe::MapViewMode::player);
+    EXPECT_TRUE(window.universe().hasPendingSave());
+
+    // Filtering every system away in the player view empties the map.
+    actionNamed("Imperium")->trigger();
+    EXPECT_FALSE(window.universe().mapShowStarfarers);
+    EXPECT_TRUE(window.view->model().systems().empty());
+}
