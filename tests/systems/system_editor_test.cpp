@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -288,4 +289,28 @@ TEST(SystemEditor, GenerateRefillsTheOtherBodiesAfterAWarning) {
     EXPECT_EQ(static_cast<int>(f.storedHex().starSystem.stars[0].worlds.size() +
                                f.storedHex().starSystem.stars[1].worlds.size()),
               total);
+}
+
+TEST(SystemEditor, TheWheelScrollsPastFieldsNotClickedInto) {
+    EditorFixture f;
+    const auto turn = [](QWidget* widget) {
+        QWheelEvent event(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(widget, &event);
+    };
+    // The same turn does step a field on its own.
+    QSpinBox plain;
+    plain.setRange(0, 99);
+    turn(&plain);
+    ASSERT_EQ(plain.value(), 1);
+
+    auto* size = f.field<QSpinBox>("worldSize");
+    auto* type = f.field<QComboBox>("worldType");
+    const int typeIndex = type->currentIndex();
+    turn(size);
+    turn(type);
+    turn(f.field<QSpinBox>("hexRow"));
+    EXPECT_EQ(size->value(), 7);
+    EXPECT_EQ(type->currentIndex(), typeIndex);
+    EXPECT_FALSE(f.editor->hasUnsavedChanges());
 }

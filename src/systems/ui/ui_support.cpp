@@ -76,12 +76,9 @@ protected:
 } // namespace
 
 void scrollPastFields(QWidget* root) {
-    auto* guard = root->findChild<WheelGuard*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!guard)
-        guard = new WheelGuard(root);
+    auto* guard = new WheelGuard(root);
     const auto guardField = [guard](QWidget* field) {
         field->setFocusPolicy(Qt::StrongFocus);
-        field->removeEventFilter(guard);
         field->installEventFilter(guard);
     };
     for (QComboBox* combo : root->findChildren<QComboBox*>())
