@@ -2,6 +2,7 @@
 // referees can script their universes.
 
 #include "app/cli/cli_context.h"
+#include "app/cli/faction_commands.h"
 #include "app/cli/generator_commands.h"
 #include "app/cli/starmap_commands.h"
 #include "app/cli/universe_commands.h"
@@ -17,6 +18,8 @@ namespace {
 std::vector<cli::CliCommand> allCommands() {
     std::vector<cli::CliCommand> commands;
     for (auto& command : cli::universeCommands())
+        commands.push_back(std::move(command));
+    for (auto& command : cli::factionCommands())
         commands.push_back(std::move(command));
     for (auto& command : cli::starmapCommands())
         commands.push_back(std::move(command));

@@ -400,6 +400,14 @@ void FactionEditingView::loadDraftIntoFields() {
     }
     refreshTagsSummary();
     refreshDerived();
+    if (m_draft.hp > maxHP(m_draft) || m_draft.hp < 0) {
+        // Files written elsewhere can hold any number; it stays until changed.
+        m_hpNote->setText(tr("HP runs from 0 to the faction's maximum, %1; this faction's %2 is kept until "
+                             "you change it.")
+                              .arg(maxHP(m_draft))
+                              .arg(m_draft.hp));
+        m_hpNote->show();
+    }
     rebuildAssets();
     rebuildNotes();
 }
