@@ -95,6 +95,9 @@ TEST(GeneratorCli, GeneratePrintsTheSystemAndSavesOnlyWhenAsked) {
     }
 
     // An occupied hex is refused unless the referee says to replace it.
+    const CliRun look = cli(data, "generate --hex -1,2,0140");
+    EXPECT_EQ(look.exitCode, 0);
+    EXPECT_TRUE(contains(look.out, "Hex A2-0140 holds Vesta: add --save --replace")) << look.out;
     const CliRun refused = cli(data, "generate --hex -1,2,0140 --name Other --save");
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(errorLines(refused.err), "velmora-cli: Hex A2-0140 already holds Vesta. Add --replace to overwrite it.\n");

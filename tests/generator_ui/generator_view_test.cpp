@@ -3,6 +3,7 @@
 
 #include "core/file_io.h"
 #include "generator/star_generation.h"
+#include "generator/system_generator.h"
 #include "generator/system_text.h"
 #include "generator/ui/generator_view.h"
 #include "support/manual_delayed_call.h"
@@ -22,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace velmora;
 using velmora::testing::ManualClock;
 using velmora::testing::MemoryPreferences;
@@ -38,7 +41,10 @@ struct Fixture {
     std::vector<QString> questions;
     bool answer = true;
 
-    Fixture() {
+    // `existing` is stored as the only universe before the store opens.
+    explicit Fixture(std::optional<universe::UniverseRecord> existing = std::nullopt) {
+        if (existing)
+            documents.write("Universes/" + existing->id.toString() + ".json", universe::encodeUniverse(*existing));
         universe::UniverseManager::Environment environment;
         environment.documentsFolder = documents.path();
         environment.preferences = &preferences;
@@ -261,6 +267,28 @@ TEST(GeneratorView, AwarenessSpeaksTheUniversesRuleSet) {
     f.click("save");
     EXPECT_EQ(f.find<QCheckBox>("starfarers")->text(), "Imperium");
     EXPECT_EQ(f.find<QCheckBox>("sathar")->text(), "Zhodani");
+}
+
+TEST(GeneratorView, AShortScaleUniverseKeepsItsScaleAndTexts) {
+    universe::UniverseRecord record;
+    core::HexData hex;
+    hex.coordinates = {0, 0, 1, 1};
+    hex.starSystem = generator::generateSystem(std::nullopt, false, core::TechnologyLevel::tl3, false,
+                                               core::systemRandomSource());
+    record.data.push_back(hex);
+    Fixture f(record);
+    EXPECT_EQ(f.find<QComboBox>("scale")->currentIndex(), 1);
+    EXPECT_EQ(f.find<QComboBox>("techLevel")->currentText(), "4");
+    EXPECT_EQ(f.find<QCheckBox>("starfarers")->text(), "Starfarers");
+    EXPECT_EQ(f.find<QCheckBox>("sathar")->text(), "Sathar");
+
+    // The occupied hex is offered as a replacement from the start.
+    f.click("randomName");
+    EXPECT_FALSE(f.find<QLineEdit>("name")->text().isEmpty());
+    f.click("generate");
+    EXPECT_EQ(f.find<QPushButton>("save")->text(), "Replace");
+    EXPECT_EQ(f.message(), "Hex 00-0101 already holds a system: saving replaces it.");
+    EXPECT_EQ(core::mainWorld(*f.view->generatedSystem())->uwp.techLevel, core::TechnologyLevel::tl4);
 }
 
 TEST(GeneratorView, AreasFillOnlyEmptyHexes) {

@@ -204,8 +204,12 @@ int generate(CliContext& context, const std::vector<std::string>& arguments) {
     generator::nameSystem(hex.starSystem, name);
     printSystem(context.out(), hex, universe.locationText(coordinates));
 
-    if (!save)
+    if (!save) {
+        if (existing)
+            context.out() << "\nHex " << coordinates.description() << " holds " << existing->starSystem.name
+                          << ": add --save --replace to put this system there instead.\n";
         return 0;
+    }
     const bool replacing = existing != nullptr;
     if (core::HexData* slot = universe.hexAt(coordinates))
         *slot = hex;
