@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <simdjson.h>
 
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -28,6 +29,8 @@ const char* typeName(dom::element_type type) {
     return "unknown";
 }
 
+class ParsedFields;
+
 // A parsed value for the shared record rules. Conversions follow the JSON tree's:
 // any number (or a boolean) reads as an int, any number as a double, and when an
 // object repeats a key the last one counts.
@@ -47,6 +50,7 @@ public:
         }
         return found;
     }
+    ParsedFields fields() const;
     bool isNull() const { return m_element.type() == dom::element_type::NULL_VALUE; }
     bool isObject() const { return m_element.type() == dom::element_type::OBJECT; }
     bool isArray() const { return m_element.type() == dom::element_type::ARRAY; }
@@ -97,6 +101,46 @@ private:
     dom::element m_element;
 };
 
+// An object's names and values gathered in one pass, for the two dozen look-ups a
+// world's rules make: scanning the object afresh for each would cost more than
+// parsing it. The last of repeated names counts, as in member().
+class ParsedFields {
+public:
+    explicit ParsedFields(dom::element element) : m_element(element) {
+        if (element.type() != dom::element_type::OBJECT)
+            return;
+        for (const dom::key_value_pair field : dom::object(element)) {
+            if (m_count < m_fields.size())
+                m_fields[m_count] = {field.key, field.value};
+            ++m_count;
+        }
+    }
+
+    std::optional<ParsedValue> member(std::string_view key) const {
+        if (m_count > m_fields.size())
+            return ParsedValue(m_element).member(key);
+        for (std::size_t i = m_count; i-- > 0;) {
+            const Field& field = m_fields[i];
+            if (field.name.size() == key.size() && (key.empty() || field.name[0] == key[0]) && field.name == key)
+                return ParsedValue(field.value);
+        }
+        return std::nullopt;
+    }
+
+private:
+    struct Field {
+        std::string_view name;
+        dom::element value;
+    };
+    dom::element m_element;
+    std::array<Field, 32> m_fields;
+    std::size_t m_count = 0;
+};
+
+ParsedFields ParsedValue::fields() const {
+    return ParsedFields(m_element);
+}
+
 static_assert(JsonValueView<ParsedValue>);
 
 } // namespace
@@ -104,23 +148,30 @@ static_assert(JsonValueView<ParsedValue>);
 struct HexJsonReader::Parser {
     dom::parser parser;
     std::vector<char> padded;
+
+    dom::element parse(std::string_view text) {
+        // The parser reads whole blocks past the end of the text, so it gets a copy
+        // with room after it; one hex is a few kilobytes.
+        if (padded.size() < text.size() + simdjson::SIMDJSON_PADDING)
+            padded.resize(text.size() + text.size() / 2 + simdjson::SIMDJSON_PADDING);
+        std::memcpy(padded.data(), text.data(), text.size());
+        std::memset(padded.data() + text.size(), 0, simdjson::SIMDJSON_PADDING);
+        dom::element root;
+        if (const auto error = parser.parse(padded.data(), text.size(), false).get(root))
+            throw DecodeError(std::string("Invalid JSON in a hex: ") + simdjson::error_message(error));
+        return root;
+    }
 };
 
 HexJsonReader::HexJsonReader() : m_parser(std::make_unique<Parser>()) {}
 HexJsonReader::~HexJsonReader() = default;
 
 void HexJsonReader::read(std::string_view text, HexData& hex) {
-    // The parser reads whole blocks past the end of the text, so it gets a copy with
-    // room after it; one hex is a few kilobytes.
-    auto& padded = m_parser->padded;
-    if (padded.size() < text.size() + simdjson::SIMDJSON_PADDING)
-        padded.resize(text.size() + text.size() / 2 + simdjson::SIMDJSON_PADDING);
-    std::memcpy(padded.data(), text.data(), text.size());
-    std::memset(padded.data() + text.size(), 0, simdjson::SIMDJSON_PADDING);
-    dom::element root;
-    if (const auto error = m_parser->parser.parse(padded.data(), text.size(), false).get(root))
-        throw DecodeError(std::string("Invalid JSON in a hex: ") + simdjson::error_message(error));
-    readJson(ParsedValue(root), hex);
+    readJson(ParsedValue(m_parser->parse(text)), hex);
+}
+
+void HexJsonReader::check(std::string_view text) {
+    (void)m_parser->parse(text);
 }
 
 } // namespace velmora::core

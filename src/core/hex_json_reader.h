@@ -21,6 +21,8 @@ public:
     // `text` holds exactly one JSON value. Text that is not JSON, not UTF-8, or not
     // a valid hex throws DecodeError with a description.
     void read(std::string_view text, HexData& hex);
+    // Only checks that `text` holds exactly one JSON value, throwing DecodeError when not.
+    void check(std::string_view text);
 
 private:
     struct Parser;

@@ -9,6 +9,8 @@
 // A value view V reads one JSON value:
 //   std::optional<V> member(std::string_view key)  the key's value; nothing when the
 //                                                   key is missing or V is not an object
+//   fields()                                        something with the same member(),
+//                                                   for looking up many keys of one object
 //   bool isNull(), isObject(), isArray(), isString(), isBool()
 //   int asInt(), double asDouble(), bool asBool()   fail with a description on a wrong type
 //   string-like asString()                          same
@@ -54,6 +56,7 @@ namespace velmora::core {
 template <typename V>
 concept JsonValueView = std::copy_constructible<V> && requires(const V& value, std::string_view key) {
     { value.member(key) } -> std::same_as<std::optional<V>>;
+    { value.fields().member(key) } -> std::same_as<std::optional<V>>;
     { value.isNull() } -> std::same_as<bool>;
     { value.isObject() } -> std::same_as<bool>;
     { value.isArray() } -> std::same_as<bool>;
@@ -83,8 +86,9 @@ concept JsonWriter = requires(W& writer, std::string_view text, int number, doub
 
 namespace json_rules {
 
-template <JsonValueView V>
-V required(const V& object, const char* key) {
+// `object` is a value view or what its fields() gives.
+template <typename Object>
+auto required(const Object& object, const char* key) {
     auto value = object.member(key);
     if (!value)
         throw DecodeError(std::string("Missing key \"") + key + "\"");
@@ -92,28 +96,28 @@ V required(const V& object, const char* key) {
 }
 
 // The value of an optional key; nothing when the key is missing or null.
-template <JsonValueView V>
-std::optional<V> present(const V& object, const char* key) {
+template <typename Object>
+auto present(const Object& object, const char* key) {
     auto value = object.member(key);
     if (value && value->isNull())
-        return std::nullopt;
+        value.reset();
     return value;
 }
 
-template <JsonValueView V>
-int intOr(const V& object, const char* key, int fallback) {
+template <typename Object>
+int intOr(const Object& object, const char* key, int fallback) {
     const auto value = present(object, key);
     return value ? value->asInt() : fallback;
 }
 
-template <JsonValueView V>
-double doubleOr(const V& object, const char* key, double fallback) {
+template <typename Object>
+double doubleOr(const Object& object, const char* key, double fallback) {
     const auto value = present(object, key);
     return value ? value->asDouble() : fallback;
 }
 
-template <JsonValueView V>
-bool boolOr(const V& object, const char* key, bool fallback) {
+template <typename Object>
+bool boolOr(const Object& object, const char* key, bool fallback) {
     const auto value = present(object, key);
     return value ? value->asBool() : fallback;
 }
@@ -162,8 +166,8 @@ template <JsonValueView V> void readJson(const V& json, HexData& out);
 
 namespace json_rules {
 
-template <JsonValueView V, typename T>
-void readRequired(const V& object, const char* key, T& out) {
+template <typename Object, typename T>
+void readRequired(const Object& object, const char* key, T& out) {
     readJson(required(object, key), out);
 }
 
@@ -176,35 +180,35 @@ void readListInto(const V& array, const char* key, std::vector<T>& out) {
     array.forEach([&](const V& element) { readJson(element, out.emplace_back()); });
 }
 
-template <JsonValueView V, typename T>
-void readRequiredList(const V& object, const char* key, std::vector<T>& out) {
+template <typename Object, typename T>
+void readRequiredList(const Object& object, const char* key, std::vector<T>& out) {
     readListInto(required(object, key), key, out);
 }
 
 // A missing or null list reads as empty.
-template <JsonValueView V, typename T>
-void readOptionalList(const V& object, const char* key, std::vector<T>& out) {
+template <typename Object, typename T>
+void readOptionalList(const Object& object, const char* key, std::vector<T>& out) {
     if (const auto list = present(object, key))
         readListInto(*list, key, out);
     else
         out.clear();
 }
 
-template <JsonValueView V>
-bool flagIsSet(const V& object, const char* key) {
+template <typename Object>
+bool flagIsSet(const Object& object, const char* key) {
     const auto flag = object.member(key);
     return flag && flag->isBool() && flag->asBool();
 }
 
 // Unknown letters are skipped rather than failing the file: profiles imported from
 // elsewhere carry base codes this program does not know.
-template <JsonValueView V>
-void readBases(const V& object, std::set<Base>& bases) {
+template <typename Object>
+void readBases(const Object& object, std::set<Base>& bases) {
     bases.clear();
     if (const auto list = present(object, "bases")) {
         if (!list->isArray())
             throw DecodeError("\"bases\" is not a list");
-        list->forEach([&](const V& letter) {
+        list->forEach([&](const auto& letter) {
             if (!letter.isString())
                 return;
             if (const auto base = baseFromRawValue(letter.asString()))
@@ -222,8 +226,8 @@ void readBases(const V& object, std::set<Base>& bases) {
 // Newer files list the ids of the universe's factions. Older ones stored whole faction
 // records inside the world; those ids become the world's factionIDs, and the records
 // are kept as text for the universe to adopt when it migrates the file.
-template <JsonValueView V>
-void readFactions(const V& object, WorldData& world) {
+template <typename Object>
+void readFactions(const Object& object, WorldData& world) {
     world.factionIDs.clear();
     world.legacyFactionsJson.clear();
     if (const auto ids = present(object, "factionIDs")) {
@@ -237,7 +241,7 @@ void readFactions(const V& object, WorldData& world) {
         throw DecodeError("\"factions\" is not a list");
     world.factionIDs.reserve(factions->size());
     world.legacyFactionsJson.reserve(factions->size());
-    factions->forEach([&](const V& faction) {
+    factions->forEach([&](const auto& faction) {
         readRequired(faction, "id", world.factionIDs.emplace_back());
         world.legacyFactionsJson.push_back(faction.compactText());
     });
@@ -256,7 +260,8 @@ void readJson(const V& json, Uuid& out) {
 
 // Each key may be missing and reads as 0.
 template <JsonValueView V>
-void readJson(const V& json, GalacticCoordinates& out) {
+void readJson(const V& value, GalacticCoordinates& out) {
+    const auto json = value.fields();
     using json_rules::intOr;
     out.sectorX = intOr(json, "sectorX", 0);
     out.sectorY = intOr(json, "sectorY", 0);
@@ -330,7 +335,8 @@ void readJson(const V& json, Race& out) {
 }
 
 template <JsonValueView V>
-void readJson(const V& json, UWP& uwp) {
+void readJson(const V& value, UWP& uwp) {
+    const auto json = value.fields();
     using namespace json_rules;
     readRequired(json, "starport", uwp.starport);
     readRequired(json, "size", uwp.size);
@@ -347,7 +353,8 @@ void readJson(const V& json, UWP& uwp) {
 }
 
 template <JsonValueView V>
-void readJson(const V& json, WorldData& world) {
+void readJson(const V& value, WorldData& world) {
+    const auto json = value.fields();
     using namespace json_rules;
     readRequired(json, "id", world.id);
     readRequired(json, "name", world.name);
@@ -378,7 +385,8 @@ void readJson(const V& json, WorldData& world) {
 }
 
 template <JsonValueView V>
-void readJson(const V& json, Star& star) {
+void readJson(const V& value, Star& star) {
+    const auto json = value.fields();
     using namespace json_rules;
     readRequired(json, "id", star.id);
     readRequired(json, "name", star.name);
@@ -395,7 +403,8 @@ void readJson(const V& json, Star& star) {
 }
 
 template <JsonValueView V>
-void readJson(const V& json, StarSystem& system) {
+void readJson(const V& value, StarSystem& system) {
+    const auto json = value.fields();
     using namespace json_rules;
     readRequired(json, "id", system.id);
     readRequired(json, "name", system.name);
@@ -410,7 +419,8 @@ void readJson(const V& json, StarSystem& system) {
 }
 
 template <JsonValueView V>
-void readJson(const V& json, HexData& hex) {
+void readJson(const V& value, HexData& hex) {
+    const auto json = value.fields();
     using namespace json_rules;
     readRequired(json, "id", hex.id);
     readRequired(json, "coordinates", hex.coordinates);

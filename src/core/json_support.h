@@ -33,6 +33,8 @@ public:
             return std::nullopt;
         return JsonTreeValue(*it);
     }
+    // The tree's objects are already indexed by key.
+    JsonTreeValue fields() const { return *this; }
     bool isNull() const { return m_json->is_null(); }
     bool isObject() const { return m_json->is_object(); }
     bool isArray() const { return m_json->is_array(); }

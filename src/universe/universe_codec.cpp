@@ -254,6 +254,14 @@ std::string documentWithoutHexes(std::string_view text, const std::vector<DataAr
     return rest;
 }
 
+void checkHexes(const std::vector<std::string_view>& texts) {
+    inBlocks(texts.size(), [&](std::size_t from, std::size_t to, const auto& stop) {
+        core::HexJsonReader reader;
+        for (std::size_t i = from; i < to && !stop(); ++i)
+            reader.check(texts[i]);
+    });
+}
+
 void readHexes(const std::vector<std::string_view>& texts, std::vector<core::HexData>& hexes) {
     hexes.resize(texts.size());
     inBlocks(texts.size(), [&](std::size_t from, std::size_t to, const auto& stop) {
@@ -451,76 +459,34 @@ UniverseRecord decodeUniverse(std::string_view text) {
     return universe;
 }
 
-namespace {
-
-// Keeps only the top-level "id" and "name"; everything else is lexed and dropped.
-class HeaderReader final : public nlohmann::json_sax<Json> {
-public:
-    std::optional<std::string> id;
-    std::optional<std::string> name;
-    std::string error;
-
-    bool null() override { return true; }
-    bool boolean(bool) override { return true; }
-    bool number_integer(number_integer_t) override { return true; }
-    bool number_unsigned(number_unsigned_t) override { return true; }
-    bool number_float(number_float_t, const string_t&) override { return true; }
-    bool string(string_t& value) override {
-        if (m_depth == 1 && m_key == "id")
-            id = std::move(value);
-        else if (m_depth == 1 && m_key == "name")
-            name = std::move(value);
-        // The rest is still lexed: a file that is not whole JSON is not listed.
-        return true;
-    }
-    bool binary(binary_t&) override { return true; }
-    bool start_object(std::size_t) override {
-        ++m_depth;
-        m_key.clear();
-        return true;
-    }
-    bool key(string_t& value) override {
-        if (m_depth == 1)
-            m_key = std::move(value);
-        return true;
-    }
-    bool end_object() override {
-        --m_depth;
-        return true;
-    }
-    bool start_array(std::size_t) override {
-        ++m_depth;
-        return true;
-    }
-    bool end_array() override {
-        --m_depth;
-        return true;
-    }
-    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& ex) override {
-        error = ex.what();
-        return false;
-    }
-
-private:
-    int m_depth = 0;
-    std::string m_key;
-};
-
-} // namespace
-
 UniverseHeader decodeUniverseHeader(std::string_view text) {
-    HeaderReader reader;
-    Json::sax_parse(text, &reader);
-    if (!reader.error.empty())
-        throw DecodeError(reader.error);
-    UniverseHeader header;
-    if (!reader.id)
+    Json root;
+    try {
+        const auto arrays = findDataArrays(text);
+        if (!arrays) {
+            [[maybe_unused]] const Json whole = Json::parse(text);
+            throw DecodeError("The universe file is not valid JSON");
+        }
+        // The hexes are not read, only checked: a file that is not whole JSON is not listed.
+        for (const DataArray& array : *arrays)
+            checkHexes(array.hexes);
+        root = Json::parse(documentWithoutHexes(text, *arrays));
+    } catch (const DecodeError&) {
+        throw;
+    } catch (const std::exception& error) {
+        throw DecodeError(error.what());
+    }
+    const auto id = root.is_object() ? root.find("id") : root.end();
+    if (id == root.end() || !id->is_string())
         throw DecodeError("The universe file has no \"id\"");
-    const auto id = core::Uuid::fromString(*reader.id);
-    if (!id)
-        throw DecodeError("Invalid UUID: " + *reader.id);
-    header.id = *id;
-    header.name = reader.name.value_or("Untitled Universe");
+    const std::string& idText = id->get_ref<const std::string&>();
+    const auto uuid = core::Uuid::fromString(idText);
+    if (!uuid)
+        throw DecodeError("Invalid UUID: " + idText);
+    UniverseHeader header;
+    header.id = *uuid;
+    const auto name = root.find("name");
+    header.name = name != root.end() && name->is_string() ? name->get<std::string>() : "Untitled Universe";
     return header;
 }
 

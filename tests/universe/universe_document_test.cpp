@@ -319,6 +319,26 @@ TEST(UniverseHeaderReading, ReadsIdAndNameOnly) {
     EXPECT_THROW(decodeUniverseHeader("{\"id\": "), core::DecodeError);
 }
 
+TEST(UniverseHeaderReading, FilesThatAreNotWholeJsonAreNotListed) {
+    UniverseRecord record = universeWithHexes(300);
+    record.name = "Reft \xC3\x89";
+    const TemporaryFolder folder;
+    folder.write("universe.json", encodeUniverse(record));
+    const std::string text = folder.read("universe.json");
+    EXPECT_EQ(decodeUniverseHeader(text).name, record.name);
+
+    const std::string id = record.id.toString();
+    const std::string cases[] = {
+        text.substr(0, text.size() / 2),                                          // cut inside the hexes
+        std::string(text).replace(text.rfind("Tessaly"), 1, "\xFF"),                // not UTF-8 in the last hex
+        std::string(text).replace(text.find("\"mass\": "), 8, "\"mass\": ,"),       // a broken hex
+        std::string(text).replace(text.find("\"id\": \"" + id), 7 + id.size(), "\"id\": 7"), // an id that is no text
+        "{\"data\": [], \"name\": \"No id\"}",
+    };
+    for (const std::string& broken : cases)
+        EXPECT_THROW(decodeUniverseHeader(broken), core::DecodeError) << broken.substr(0, 80);
+}
+
 TEST(UniverseDocument, LooksUpHexesSectorsAndLocations) {
     UniverseRecord record = universeWithHexes(2);
     record.sectors = {SectorInfo{0, 0, "Spinward Marches", "spin"}, SectorInfo{1, 0, "Deneb", ""}};
