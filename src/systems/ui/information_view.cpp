@@ -54,15 +54,18 @@ QTableWidget* makeTable(const QString& name, const QStringList& headers, QWidget
     table->horizontalHeader()->setSectionResizeMode(headers.size() > 3 ? 1 : 0, QHeaderView::Stretch);
     table->setMaximumWidth(680);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     return table;
 }
 
-void addRow(QTableWidget* table, const QStringList& cells) {
+// Cells from `firstFigure` on are figures, set flush right.
+void addRow(QTableWidget* table, const QStringList& cells, int firstFigure) {
     const int row = table->rowCount();
     table->insertRow(row);
     for (int column = 0; column < cells.size(); ++column) {
         auto* item = new QTableWidgetItem(cells[column]);
-        if (column > 0 && column == cells.size() - 1 && cells.size() > 2)
+        if (column >= firstFigure)
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(row, column, item);
     }
@@ -70,7 +73,6 @@ void addRow(QTableWidget* table, const QStringList& cells) {
 
 // Tables that show every row at once: the page scrolls, not each table.
 void fitHeight(QTableWidget* table) {
-    table->resizeRowsToContents();
     int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
     for (int row = 0; row < table->rowCount(); ++row)
         height += table->rowHeight(row);
@@ -160,7 +162,8 @@ void InformationView::refresh() {
                                 m_content);
         for (const TradeClassCount& entry : stats.tradeClasses)
             addRow(table, {qt(core::code(entry.tradeClass)), qt(core::displayName(entry.tradeClass)),
-                           qt(core::displayName(core::category(entry.tradeClass))), count(entry.worlds)});
+                           qt(core::displayName(core::category(entry.tradeClass))), count(entry.worlds)},
+                   3);
         fitHeight(table);
         layout->addWidget(table);
     }
@@ -175,7 +178,7 @@ void InformationView::refresh() {
         }
         auto* table = makeTable(name, {firstColumn, tr("Worlds"), tr("Population")}, m_content);
         for (const auto& [label, presence] : rows)
-            addRow(table, {label, count(presence.worlds), qt(populationFigureText(presence.population))});
+            addRow(table, {label, count(presence.worlds), qt(populationFigureText(presence.population))}, 1);
         fitHeight(table);
         layout->addWidget(table);
     };
