@@ -5,6 +5,7 @@
 #include "generator/star_tables.h"
 #include "generator/system_filler.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace velmora::generator {
@@ -21,6 +22,24 @@ std::string grouped(long value) {
 constexpr const char* notSet = "\u2014";
 
 } // namespace
+
+std::vector<std::size_t> worldsInOrbitOrder(const core::Star& star) {
+    const auto& worlds = star.worlds;
+    std::vector<std::size_t> parentOf(worlds.size());
+    std::size_t parent = 0;
+    for (std::size_t i = 0; i < worlds.size(); ++i) {
+        if (!core::isSatelliteOrbit(worlds[i].satelliteOrbit))
+            parent = i;
+        parentOf[i] = parent;
+    }
+    std::vector<std::size_t> order(worlds.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return worlds[parentOf[a]].sunOrbit < worlds[parentOf[b]].sunOrbit;
+    });
+    return order;
+}
 
 std::string worldTypeLabel(core::WorldType type) {
     using core::WorldType;

@@ -11,6 +11,10 @@ namespace velmora::generator {
 
 // How generated systems read in the generator window and on the command line.
 
+// The positions of a star's worlds as a referee reads them: bodies from the star
+// outwards, each followed by its moons in list order.
+std::vector<std::size_t> worldsInOrbitOrder(const core::Star& star);
+
 // "Planet", "Small gas giant", "Moon of a gas giant (close)", ...
 std::string worldTypeLabel(core::WorldType type);
 // "3" for a body around its star, "3 · B" for a moon in satellite orbit B of orbit 3.

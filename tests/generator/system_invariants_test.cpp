@@ -7,6 +7,7 @@
 #include "generator/star_tables.h"
 #include "generator/system_generator.h"
 #include "generator/system_naming.h"
+#include "generator/system_text.h"
 
 #include <gtest/gtest.h>
 
@@ -181,6 +182,9 @@ TEST(SystemNames, MainWorldPlanetsAndMoons) {
                                                "Tessaly III a", "Tessaly I", "Tessaly IV", "B", "Tessaly B II",
                                                "Tessaly B I", "Tessaly"}));
     EXPECT_EQ(system.name, "Tessaly");
+    // Read outwards, moons after their parent: I, Tessaly with its two moons, III with its moon, IV.
+    EXPECT_EQ(worldsInOrbitOrder(system.stars[0]), (std::vector<std::size_t>{5, 0, 1, 2, 3, 4, 6}));
+    EXPECT_EQ(worldsInOrbitOrder(system.stars[1]), (std::vector<std::size_t>{1, 2, 0}));
     EXPECT_EQ(romanNumeral(14), "XIV");
     EXPECT_EQ(romanNumeral(19), "XIX");
 }

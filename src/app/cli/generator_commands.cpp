@@ -144,7 +144,8 @@ void printSystem(std::ostream& out, const core::HexData& hex, const std::string&
             << "Star " << star.name << '\n'
             << "  " << padded("Orbit", 8) << padded("Body", 24) << padded("Type", 28) << padded("UWP", 14)
             << padded("Zone", 11) << "Trade codes\n";
-        for (const core::WorldData& world : star.worlds) {
+        for (const std::size_t index : generator::worldsInOrbitOrder(star)) {
+            const core::WorldData& world = star.worlds[index];
             std::string name = world.name + (world.mainWorld ? " *" : "");
             if (core::isSatelliteOrbit(world.satelliteOrbit))
                 name = "  " + name;

@@ -616,20 +616,8 @@ void GeneratorView::showSystem() {
                                     .arg(qt(star.name), qt(starSummary(star)), place)
                                     .arg(hzOrbit(star.spectralType, star.luminosity))});
         starItem->setFirstColumnSpanned(true);
-        // Shown from the star outwards; each moon stays under the body it circles.
-        std::vector<std::size_t> order(star.worlds.size());
-        for (std::size_t i = 0; i < order.size(); ++i)
-            order[i] = i;
-        std::size_t parentIndex = 0;
-        std::vector<std::size_t> parentOf(star.worlds.size());
-        for (std::size_t i = 0; i < star.worlds.size(); ++i) {
-            if (!core::isSatelliteOrbit(star.worlds[i].satelliteOrbit))
-                parentIndex = i;
-            parentOf[i] = parentIndex;
-        }
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-            return star.worlds[parentOf[a]].sunOrbit < star.worlds[parentOf[b]].sunOrbit;
-        });
+        // Each moon stays under the body it circles.
+        const std::vector<std::size_t> order = worldsInOrbitOrder(star);
         QTreeWidgetItem* parent = nullptr;
         for (const std::size_t index : order) {
             const core::WorldData& world = star.worlds[index];
