@@ -12,8 +12,10 @@
 #include <algorithm>
 #include <atomic>
 #include <bit>
+#include <cstdint>
 #include <exception>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <unordered_map>
 
@@ -53,8 +55,16 @@ void inBlocks(std::size_t count, Work work) {
         }
     };
     std::vector<std::thread> helpers;
-    for (std::size_t block = 1; block < blocks; ++block)
-        helpers.emplace_back(runBlock, block);
+    helpers.reserve(blocks);
+    std::size_t started = 1;
+    try {
+        for (; started < blocks; ++started)
+            helpers.emplace_back(runBlock, started);
+    } catch (const std::system_error&) {
+        // No thread to be had: this one does the rest.
+    }
+    for (std::size_t block = started; block < blocks; ++block)
+        runBlock(block);
     runBlock(0);
     for (std::thread& helper : helpers)
         helper.join();
@@ -503,8 +513,10 @@ struct UniverseEncoder::Cache {
     struct Entry {
         core::HexData hex;
         std::string text;
+        std::uint64_t lastUsed = 0; // the number of the encode that last wrote this hex
     };
     std::unordered_map<core::Uuid, Entry> entries;
+    std::uint64_t encodes = 0;
 };
 
 UniverseEncoder::UniverseEncoder() : m_cache(std::make_unique<Cache>()) {}
@@ -517,41 +529,47 @@ std::size_t UniverseEncoder::cachedHexCount() const {
 }
 
 std::string UniverseEncoder::encode(const UniverseRecord& universe) {
-    std::unordered_map<core::Uuid, Cache::Entry> fresh;
-    fresh.reserve(universe.data.size());
-    std::vector<Cache::Entry*> entries;
-    entries.reserve(universe.data.size());
-    std::vector<std::size_t> changed;
-    for (std::size_t i = 0; i < universe.data.size(); ++i) {
-        const core::HexData& hex = universe.data[i];
-        auto cached = m_cache->entries.find(hex.id);
-        Cache::Entry entry;
-        if (cached != m_cache->entries.end() && cached->second.hex == hex) {
-            entry = std::move(cached->second);
-        } else {
-            entry.hex = hex;
-            changed.push_back(i);
-        }
-        // Two hexes may share an id in a hand-edited file: the later one wins the cache slot,
-        // and both still get their own text.
-        auto [slot, inserted] = fresh.insert_or_assign(hex.id, std::move(entry));
-        entries.push_back(&slot->second);
-        (void)inserted;
-    }
-    // Pointers into an unordered_map stay valid while it only grows; start over if a
-    // duplicate id replaced an entry.
-    if (fresh.size() != universe.data.size()) {
-        m_cache->entries.clear();
-        return encodeUniverse(universe);
-    }
-    inBlocks(changed.size(), [&](std::size_t from, std::size_t to, const auto&) {
+    auto& entries = m_cache->entries;
+    const std::uint64_t thisEncode = ++m_cache->encodes;
+    const std::size_t count = universe.data.size();
+
+    // After a pan nothing has changed, yet every hex is compared: on every core.
+    std::vector<const std::string*> texts(count);
+    inBlocks(count, [&](std::size_t from, std::size_t to, const auto&) {
         for (std::size_t i = from; i < to; ++i) {
-            Cache::Entry& entry = *entries[changed[i]];
-            entry.text = encodeHexForDocument(entry.hex);
+            const core::HexData& hex = universe.data[i];
+            const auto cached = entries.find(hex.id);
+            if (cached != entries.end() && cached->second.hex == hex)
+                texts[i] = &cached->second.text;
         }
     });
-    m_cache->entries = std::move(fresh);
-    return assembleDocument(universe, [&](std::size_t i) -> const std::string& { return entries[i]->text; });
+    std::vector<std::size_t> changed;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!texts[i])
+            changed.push_back(i);
+    }
+    std::vector<std::string> changedTexts(changed.size());
+    inBlocks(changed.size(), [&](std::size_t from, std::size_t to, const auto&) {
+        for (std::size_t i = from; i < to; ++i)
+            changedTexts[i] = encodeHexForDocument(universe.data[changed[i]]);
+    });
+    for (std::size_t i = 0; i < changed.size(); ++i)
+        texts[changed[i]] = &changedTexts[i];
+    std::string document =
+        assembleDocument(universe, [&](std::size_t i) -> const std::string& { return *texts[i]; });
+
+    // Keep this encode's texts for the next. Two hexes may share an id in a hand-edited
+    // file: the later one keeps the slot, and both still got their own text above.
+    for (std::size_t i = 0; i < count; ++i) {
+        if (const auto cached = entries.find(universe.data[i].id); cached != entries.end())
+            cached->second.lastUsed = thisEncode;
+    }
+    for (std::size_t i = 0; i < changed.size(); ++i) {
+        const core::HexData& hex = universe.data[changed[i]];
+        entries.insert_or_assign(hex.id, Cache::Entry{hex, std::move(changedTexts[i]), thisEncode});
+    }
+    std::erase_if(entries, [&](const auto& entry) { return entry.second.lastUsed != thisEncode; });
+    return document;
 }
 
 } // namespace velmora::universe
