@@ -235,6 +235,9 @@ QWidget* AddAssetDialog::buildHandMadeForm() {
     m_baseNote = quietNote(qt(baseOfInfluenceRulesText), page);
     m_baseNote->setObjectName(QStringLiteral("baseOfInfluenceNote"));
 
+    for (QSpinBox* spin : {m_maxHP, m_cost, m_maintenance, m_rating})
+        spin->setMaximumWidth(180);
+    m_tl->setMaximumWidth(180);
     form->addRow(tr("Name"), m_name);
     form->addRow(tr("Category"), m_category);
     form->addRow(tr("Type"), m_type);

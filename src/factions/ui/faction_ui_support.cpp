@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 
 namespace velmora::factions {
 
@@ -40,8 +41,11 @@ QString colorDisplayName(universe::FactionColor color) {
 
 Confirmation askWithMessageBox() {
     return [](QWidget* parent, const QString& title, const QString& message) {
-        return QMessageBox::question(parent, title, message, QMessageBox::Yes | QMessageBox::Cancel,
-                                     QMessageBox::Cancel) == QMessageBox::Yes;
+        QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Cancel, parent);
+        QPushButton* destroy = box.addButton(QObject::tr("Delete"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.exec();
+        return box.clickedButton() == destroy;
     };
 }
 
