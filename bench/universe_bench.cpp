@@ -148,6 +148,16 @@ void openUniverse(benchmark::State& state) {
 }
 BENCHMARK(openUniverse)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterations(2);
 
+// Listing the universes reads every file's id and name, and checks that the file is
+// whole JSON; the store does it after each open, rename and create.
+void readUniverseHeader(benchmark::State& state) {
+    const auto& file = universeFile(static_cast<int>(state.range(0)));
+    const auto text = core::readWholeFile(file);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(decodeUniverseHeader(*text).name);
+}
+BENCHMARK(readUniverseHeader)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterations(2);
+
 // A full save: encode every hex, sorted and indented, and write atomically.
 void saveUniverseFully(benchmark::State& state) {
     const UniverseRecord universe = syntheticUniverse(static_cast<int>(state.range(0)));
