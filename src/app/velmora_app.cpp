@@ -11,6 +11,7 @@
 #include "factions/ui/faction_views.h"
 #include "generator/ui/generator_views.h"
 #include "generator/ui/star_reference_window.h"
+#include "starmap/ui/overlays/overlay_views.h"
 #include "starmap/ui/starmap_view.h"
 #include "systems/ui/systems_views.h"
 
@@ -30,6 +31,7 @@ void registerSubsystemViews(DetailViewRegistry& registry) {
     factions::registerFactionViews(registry);
     systems::registerSystemsViews(registry);
     starmap::registerStarMapViews(registry);
+    starmap::registerOverlayViews(registry);
 }
 
 const QString releaseFeedUrl = QStringLiteral("https://velmora.app/releases/latest.json");

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "starmap/ui/overlays/overlay_editor.h"
+#include "universe/starmap_label.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QToolButton;
+
+namespace velmora::starmap {
+
+class FactionColorPicker;
+class HexPicker;
+class LabelPreview;
+
+// Creates or edits one map label: its text and optional category, the hex it
+// is centred on, its colour, size and angle, with a preview of the result.
+class LabelEditingView : public OverlayEditor {
+    Q_OBJECT
+public:
+    LabelEditingView(universe::UniverseManager& manager, QWidget* parent = nullptr);
+
+    void startNew();
+    void edit(const universe::StarmapLabel& label);
+    // The categories offered under "Existing" follow the universe's labels.
+    void refreshCategories();
+
+    const universe::StarmapLabel& draft() const { return m_draft; }
+
+    static constexpr int smallestSize = 6;
+    static constexpr int largestSize = 96;
+
+    QLineEdit* textField() const { return m_text; }
+    QLineEdit* categoryField() const { return m_category; }
+    QToolButton* existingCategories() const { return m_existing; }
+    HexPicker* positionPicker() const { return m_position; }
+    FactionColorPicker* colorPicker() const { return m_color; }
+    QSlider* sizeSlider() const { return m_size; }
+    QLabel* sizeValue() const { return m_sizeValue; }
+    QSlider* angleSlider() const { return m_angle; }
+    QLabel* angleValue() const { return m_angleValue; }
+    QPushButton* resetAngleButton() const { return m_resetAngle; }
+    LabelPreview* preview() const { return m_preview; }
+
+protected:
+    QString titleText() const override;
+    QString buttonText() const override;
+    bool hasChanges() const override;
+    core::Uuid store() override;
+
+private:
+    void load();
+    void refreshValues();
+
+    universe::StarmapLabel m_draft;
+    QLineEdit* m_text;
+    QLineEdit* m_category;
+    QToolButton* m_existing;
+    HexPicker* m_position;
+    FactionColorPicker* m_color;
+    QSlider* m_size;
+    QLabel* m_sizeValue;
+    QSlider* m_angle;
+    QLabel* m_angleValue;
+    QPushButton* m_resetAngle;
+    LabelPreview* m_preview;
+};
+
+} // namespace velmora::starmap

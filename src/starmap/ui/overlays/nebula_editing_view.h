@@ -1,0 +1,60 @@
+#pragma once
+
+#include "starmap/ui/overlays/overlay_editor.h"
+#include "universe/nebula.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace velmora::starmap {
+
+class HexPicker;
+class RemovableRowList;
+
+// Creates or edits one nebula: its name, its type and the hexes it covers.
+class NebulaEditingView : public OverlayEditor {
+    Q_OBJECT
+public:
+    NebulaEditingView(universe::UniverseManager& manager, QWidget* parent = nullptr);
+
+    void startNew();
+    void edit(const universe::Nebula& nebula);
+
+    // Adds the hex in the picker, once: a hex already covered is not listed twice.
+    void addHex();
+    void removeHex(int index);
+
+    const universe::Nebula& draft() const { return m_draft; }
+
+    QLineEdit* nameField() const { return m_name; }
+    QComboBox* typePicker() const { return m_type; }
+    RemovableRowList* hexList() const { return m_hexes; }
+    QLabel* noHexesNote() const { return m_noHexes; }
+    QLabel* hexCount() const { return m_count; }
+    HexPicker* hexPicker() const { return m_picker; }
+    QPushButton* addHexButton() const { return m_addHex; }
+
+protected:
+    QString titleText() const override;
+    QString buttonText() const override;
+    bool hasChanges() const override;
+    core::Uuid store() override;
+
+private:
+    void load();
+    void refreshHexes();
+    void refreshAddButton();
+
+    universe::Nebula m_draft;
+    QLineEdit* m_name;
+    QComboBox* m_type;
+    RemovableRowList* m_hexes;
+    QLabel* m_noHexes;
+    QLabel* m_count;
+    HexPicker* m_picker;
+    QPushButton* m_addHex;
+};
+
+} // namespace velmora::starmap

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "starmap/ui/overlays/overlay_editor.h"
+#include "universe/region.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace velmora::starmap {
+
+class CornerDiagram;
+class FactionColorPicker;
+class HexPicker;
+class RemovableRowList;
+
+// Creates or edits one region: its name and colour, its anchors in border
+// order (a hex and a corner each), and where its name is drawn.
+class RegionEditingView : public OverlayEditor {
+    Q_OBJECT
+public:
+    RegionEditingView(universe::UniverseManager& manager, QWidget* parent = nullptr);
+
+    void startNew();
+    void edit(const universe::Region& region);
+
+    // Appends the hex in the anchor picker with the corner chosen on the diagram.
+    void addAnchor();
+    void removeAnchor(int index);
+
+    const universe::Region& draft() const { return m_draft; }
+
+    QLineEdit* nameField() const { return m_name; }
+    FactionColorPicker* colorPicker() const { return m_color; }
+    RemovableRowList* anchorList() const { return m_anchors; }
+    QLabel* noAnchorsNote() const { return m_noAnchors; }
+    HexPicker* anchorHexPicker() const { return m_anchorHex; }
+    CornerDiagram* cornerDiagram() const { return m_corner; }
+    QPushButton* addAnchorButton() const { return m_addAnchor; }
+    QCheckBox* customLabelSwitch() const { return m_customLabel; }
+    QLabel* centerNote() const { return m_centerNote; }
+    HexPicker* labelHexPicker() const { return m_labelHex; }
+
+protected:
+    QString titleText() const override;
+    QString buttonText() const override;
+    bool hasChanges() const override;
+    core::Uuid store() override;
+
+private:
+    void load();
+    void refreshAnchors();
+    void refreshLabelPosition();
+
+    universe::Region m_draft;
+    QLineEdit* m_name;
+    FactionColorPicker* m_color;
+    RemovableRowList* m_anchors;
+    QLabel* m_noAnchors;
+    HexPicker* m_anchorHex;
+    CornerDiagram* m_corner;
+    QPushButton* m_addAnchor;
+    QCheckBox* m_customLabel;
+    QLabel* m_centerNote;
+    HexPicker* m_labelHex;
+};
+
+} // namespace velmora::starmap

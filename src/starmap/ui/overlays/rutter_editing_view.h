@@ -1,0 +1,68 @@
+#pragma once
+
+#include "starmap/ui/overlays/overlay_editor.h"
+#include "universe/rutter.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QStackedWidget;
+
+namespace velmora::app {
+class EmptyStateView;
+}
+
+namespace velmora::starmap {
+
+class HexPicker;
+
+// Creates or edits one rutter: the owning faction, its two ends, whether it is
+// a main trade route and how old its charts are. A universe without factions
+// gets a notice instead, since every rutter belongs to a faction.
+class RutterEditingView : public OverlayEditor {
+    Q_OBJECT
+public:
+    RutterEditingView(universe::UniverseManager& manager, QWidget* parent = nullptr);
+
+    void startNew();
+    void edit(const universe::Rutter& rutter);
+    // Re-reads the factions and the rule set's nouns after the universe changed.
+    void refreshFactions();
+    void setFaction(const core::Uuid& id);
+
+    const universe::Rutter& draft() const { return m_draft; }
+    bool showsNoFactionsNotice() const;
+
+    app::EmptyStateView* noFactionsNotice() const { return m_noFactions; }
+    QComboBox* factionPicker() const { return m_faction; }
+    HexPicker* fromPicker() const { return m_from; }
+    HexPicker* toPicker() const { return m_to; }
+    QLabel* lengthLabel() const { return m_length; }
+    QCheckBox* mainTradeRouteSwitch() const { return m_mainTradeRoute; }
+    QComboBox* agePicker() const { return m_age; }
+
+protected:
+    QString titleText() const override;
+    QString buttonText() const override;
+    bool hasChanges() const override;
+    bool canSave() const override;
+    core::Uuid store() override;
+
+private:
+    void load();
+    void refreshLength();
+    QString noun() const;
+
+    universe::Rutter m_draft;
+    QStackedWidget* m_pages;
+    app::EmptyStateView* m_noFactions;
+    QWidget* m_form;
+    QComboBox* m_faction;
+    HexPicker* m_from;
+    HexPicker* m_to;
+    QLabel* m_length;
+    QCheckBox* m_mainTradeRoute;
+    QComboBox* m_age;
+};
+
+} // namespace velmora::starmap

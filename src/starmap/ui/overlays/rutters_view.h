@@ -1,0 +1,42 @@
+#pragma once
+
+#include "starmap/ui/overlays/overlay_browser.h"
+
+class QComboBox;
+
+namespace velmora::starmap {
+
+class RutterEditingView;
+
+// "Rutters" ("Routes" in a universe on Traveller tech levels): the rutters of
+// one faction or all, searched by their ends, and the editor of the chosen one.
+class RuttersView : public OverlayBrowser {
+    Q_OBJECT
+public:
+    explicit RuttersView(app::ViewContext& context, QWidget* parent = nullptr);
+
+    RutterEditingView* editor() const { return m_editor; }
+    QComboBox* factionFilter() const { return m_factionFilter; }
+    // None lists every faction's rutters.
+    std::optional<core::Uuid> filteredFaction() const;
+    void setFactionFilter(const std::optional<core::Uuid>& id);
+
+protected:
+    std::vector<Row> rows(const QString& search) const override;
+    bool hasRecord(const core::Uuid& id) const override;
+    void openRecord(const core::Uuid& id) override;
+    void openNewRecord() override;
+    QString deleteTitle() const override;
+    QString deleteMessage(const core::Uuid& id) const override;
+    void eraseRecord(const core::Uuid& id) override;
+    void universeChanged() override;
+
+private:
+    Texts texts() const;
+    void refreshFactionFilter();
+
+    QComboBox* m_factionFilter;
+    RutterEditingView* m_editor;
+};
+
+} // namespace velmora::starmap
