@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QStackedLayout>
 #include <QVBoxLayout>
@@ -160,6 +161,11 @@ FactionEditingView::FactionEditingView(app::ViewContext& context, std::optional<
                                                tr("This faction is no longer in the universe."), this));
 
     connect(m_save, &QPushButton::clicked, this, &FactionEditingView::saveFaction);
+    auto* saveShortcut = new QShortcut(QKeySequence::Save, this);
+    connect(saveShortcut, &QShortcut::activated, this, [this] {
+        if (m_save->isEnabled())
+            saveFaction();
+    });
     connect(m_delete, &QPushButton::clicked, this, &FactionEditingView::deleteFaction);
     connect(m_info, &QPushButton::clicked, this, &FactionEditingView::openInfoWindow);
     connect(m_addAsset, &QPushButton::clicked, this, &FactionEditingView::openAddAssetDialog);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -92,6 +93,11 @@ FactionListsView::FactionListsView(app::ViewContext& context, QWidget* parent)
     connect(m_new, &QPushButton::clicked, this, &FactionListsView::startNewList);
     connect(m_delete, &QPushButton::clicked, this, &FactionListsView::deleteSelectedList);
     connect(m_save, &QPushButton::clicked, this, &FactionListsView::saveList);
+    auto* saveShortcut = new QShortcut(QKeySequence::Save, this);
+    connect(saveShortcut, &QShortcut::activated, this, [this] {
+        if (m_editing && m_save->isEnabled())
+            saveList();
+    });
     connect(m_lists, &QListWidget::itemSelectionChanged, this, [this] {
         if (const auto id = selectedListID())
             selectList(*id);
