@@ -2,6 +2,7 @@
 #include "systems/open_universe.h"
 #include "systems/ui/system_editor.h"
 #include "systems/ui/world_form.h"
+#include "systems/ui/world_info_window.h"
 #include "systems/ui_fixture.h"
 
 #include <QCheckBox>
@@ -226,6 +227,27 @@ TEST(SystemEditor, FlagsUseTheRuleSetTexts) {
     SystemEditor editor(*installation.context, hex.id);
     EXPECT_EQ(editor.findChild<QCheckBox*>("awarenessStarfarers")->text(), "Starfarers");
     EXPECT_EQ(editor.findChild<QCheckBox*>("awarenessSathar")->text(), "Sathar");
+}
+
+TEST(SystemEditor, FollowsChangesMadeElsewhereAndOpensWorldInfo) {
+    EditorFixture f;
+    core::HexData changed = f.hex;
+    changed.starSystem.stars[0].worlds[0].uwp.population = 9;
+    f.installation.manager->current().replaceHex(changed);
+    EXPECT_EQ(f.field<QSpinBox>("worldPopulation")->value(), 9);
+    EXPECT_FALSE(f.editor->hasUnsavedChanges());
+
+    // With an edit of its own in hand, the editor keeps it.
+    QTest::keyClicks(f.field<QLineEdit>("systemName"), "!");
+    changed.notes = "Changed elsewhere";
+    f.installation.manager->current().replaceHex(changed);
+    EXPECT_EQ(f.editor->draft().starSystem.name, "Tessaly!");
+
+    f.field<QPushButton>("openWorldInfo")->click();
+    const QString key = QString::fromStdString(WorldInfoTarget{f.hex.coordinates, f.hex.starSystem.stars[0].worlds[0].id}.key());
+    auto* window = qobject_cast<WorldInfoWindow*>(f.installation.windows.find("world-info", key));
+    ASSERT_NE(window, nullptr);
+    EXPECT_NE(window->text().indexOf("Tessaly"), -1);
 }
 
 TEST(SystemEditor, MovingOntoAnOccupiedHexWarnsAndAsks) {

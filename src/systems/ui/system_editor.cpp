@@ -100,6 +100,24 @@ SystemEditor::SystemEditor(app::ViewContext& context, const core::Uuid& hexID, Q
     else if (!m_draft.starSystem.stars.empty() && !m_draft.starSystem.stars.front().worlds.empty())
         m_worldID = m_draft.starSystem.stars.front().worlds.front().id;
     showDraft();
+    m_universeChanged = m_context.manager.current().changed().subscribe([this] { universeChanged(); });
+}
+
+void SystemEditor::universeChanged() {
+    // Another view (the generator, an import) rewrote this system: follow it while
+    // there is nothing of the referee's own to lose.
+    if (hasUnsavedChanges())
+        return;
+    for (const core::HexData& hex : m_context.manager.current().data) {
+        if (hex.id == m_hexID && hex != m_original) {
+            m_original = hex;
+            m_draft = hex;
+            if (m_worldID && !findWorld(m_draft.starSystem, *m_worldID))
+                m_worldID.reset();
+            showDraft();
+            return;
+        }
+    }
 }
 
 QWidget* SystemEditor::buildHeader() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/hex_data.h"
+#include "core/signal.h"
 #include "systems/ui/ui_support.h"
 #include "systems/world_info.h"
 
@@ -76,6 +77,7 @@ private:
     void updateWorldItem(QTreeWidgetItem* item, const core::WorldData& world);
     core::WorldData* selectedWorld();
     std::optional<std::size_t> starForNewWorld() const;
+    void universeChanged();
 
     app::ViewContext& m_context;
     core::Uuid m_hexID;
@@ -85,6 +87,7 @@ private:
     int m_starIndex = -1;
     bool m_loading = false;
     UserQuestions m_questions = UserQuestions::messageBoxes();
+    core::Signal<>::Subscription m_universeChanged;
 
     QLabel* m_title;
     QLabel* m_location;
