@@ -99,6 +99,13 @@ TEST(SystemsView, ChoosingASystemOpensItsEditorAndTheListFollowsTheUniverse) {
     EXPECT_EQ(listedNames(list), (std::vector<QString>{"Outpost 9", "Regina Prime", "Outpost 10"}));
     EXPECT_EQ(list->currentItem()->text(1), "Regina Prime");
 
+    // Activating a row shows its main world in full.
+    Q_EMIT list->itemActivated(list->currentItem(), 0);
+    auto* window = installation.windows.find(
+        "world-info", QString::fromStdString(WorldInfoTarget{{0, 0, 2, 5}, std::nullopt}.key()));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), "World Info");
+
     // A system added elsewhere (the generator) appears in the list.
     installation.manager->current().addHex(systemAt({0, 0, 3, 3}, "Kinorb", "Kinorb"));
     EXPECT_EQ(list->topLevelItemCount(), 4);

@@ -4,6 +4,7 @@
 #include "app/support/view_context.h"
 #include "systems/system_texts.h"
 #include "systems/ui/system_editor.h"
+#include "systems/ui/world_info_window.h"
 #include "universe/universe_manager.h"
 
 #include <QComboBox>
@@ -72,6 +73,7 @@ SystemsView::SystemsView(app::ViewContext& context, QWidget* parent) : QWidget(p
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAlternatingRowColors(true);
+    m_list->setToolTip(tr("Double-click a system to see its main world in full."));
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
@@ -93,6 +95,14 @@ SystemsView::SystemsView(app::ViewContext& context, QWidget* parent) : QWidget(p
     connect(m_sort, &QComboBox::currentIndexChanged, this, &SystemsView::refreshList);
     connect(m_subsector, &QComboBox::currentIndexChanged, this, &SystemsView::refreshList);
     connect(m_list, &QTreeWidget::currentItemChanged, this, &SystemsView::selectionChanged);
+    // A double-click (or Return) shows the main world's full profile.
+    connect(m_list, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const auto id = core::Uuid::fromString(std8(item->data(0, hexIdRole).toString()));
+        for (const core::HexData& hex : m_context.manager.current().data) {
+            if (id && hex.id == *id && core::mainWorld(hex.starSystem))
+                openWorldInfo(m_context, WorldInfoTarget{hex.coordinates, std::nullopt});
+        }
+    });
 
     m_universeChanged = m_context.manager.current().changed().subscribe([this] {
         refreshSubsectors();
