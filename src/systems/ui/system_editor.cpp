@@ -62,14 +62,10 @@ void selectData(QComboBox* combo, const QVariant& value) {
 
 SystemEditor::SystemEditor(app::ViewContext& context, const core::Uuid& hexID, QWidget* parent)
     : QWidget(parent), m_context(context), m_hexID(hexID) {
-    if (const core::HexData* stored = [&]() -> const core::HexData* {
-            for (const core::HexData& hex : m_context.manager.current().data) {
-                if (hex.id == hexID)
-                    return &hex;
-            }
-            return nullptr;
-        }())
-        m_original = *stored;
+    for (const core::HexData& hex : m_context.manager.current().data) {
+        if (hex.id == hexID)
+            m_original = hex;
+    }
     m_draft = m_original;
 
     auto* outer = new QVBoxLayout(this);
