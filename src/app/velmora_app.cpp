@@ -14,6 +14,7 @@
 #include "starmap/ui/overlays/overlay_views.h"
 #include "starmap/ui/starmap_view.h"
 #include "systems/ui/systems_views.h"
+#include "systems/ui/world_info_window.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -31,6 +32,10 @@ void registerSubsystemViews(DetailViewRegistry& registry) {
     factions::registerFactionViews(registry);
     systems::registerSystemsViews(registry);
     starmap::registerStarMapViews(registry);
+    // A double click on the map opens the system's world information.
+    starmap::StarMapView::setWorldInfoOpener([](ViewContext& context, const core::GalacticCoordinates& hex) {
+        systems::openWorldInfo(context, systems::WorldInfoTarget{hex, std::nullopt});
+    });
     starmap::registerOverlayViews(registry);
 }
 

@@ -1,5 +1,7 @@
 #include "starmap/ui/starmap_renderer.h"
 
+#include "starmap/ui/map_text_cache.h"
+
 #include "core/star_system.h"
 #include "core/uwp.h"
 #include "core/world_tag.h"
@@ -8,10 +10,12 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QPolygonF>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -25,6 +29,8 @@ struct Canvas {
     const universe::MapTransform& transform;
     MapRect visible;   // in map units
     double hexRadius;  // on screen
+    MapTextCache& text;
+    bool sprites;      // a pixel device, where cached pictures may stand in for shapes
 
     QPointF toScreen(core::PointF p) const {
         return {p.x * transform.scale + transform.offsetWidth, p.y * transform.scale + transform.offsetHeight};
@@ -43,20 +49,25 @@ QColor fromRgb(double r, double g, double b, double alpha = 1.0) {
     return color;
 }
 
-QPolygonF hexPolygon(QPointF center, double radius) {
-    QPolygonF polygon;
-    for (int i = 0; i < 6; ++i) {
-        const double angle = std::numbers::pi / 3.0 * i;
-        polygon << QPointF(center.x() + radius * std::cos(angle), center.y() + radius * std::sin(angle));
-    }
-    return polygon;
+// Corner i of a unit hex, at 60·i degrees.
+const std::array<QPointF, 6>& unitCorners() {
+    static const std::array<QPointF, 6> corners = [] {
+        std::array<QPointF, 6> result;
+        for (int i = 0; i < 6; ++i) {
+            const double angle = std::numbers::pi / 3.0 * i;
+            result[static_cast<std::size_t>(i)] = QPointF(std::cos(angle), std::sin(angle));
+        }
+        return result;
+    }();
+    return corners;
 }
 
-QFont mapFont(double pixelSize, bool bold = false) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
-    font.setBold(bold);
-    return font;
+QPolygonF hexPolygon(QPointF center, double radius) {
+    QPolygonF polygon;
+    polygon.reserve(6);
+    for (const QPointF& corner : unitCorners())
+        polygon << center + corner * radius;
+    return polygon;
 }
 
 QString qt(const std::string& text) {
@@ -116,10 +127,12 @@ void drawGrid(const Canvas& canvas, const StarMapModel& model, const universe::U
                     lines << QLineF(h[0], h[1]);
             }
         }
-        QPen gridPen(QColor(70, 92, 130, r < 8 ? 90 : 150));
-        gridPen.setWidthF(r < 8 ? 0.5 : 0.8);
-        p.setPen(gridPen);
+        // Thin grid lines look the same unsmoothed and draw several times faster.
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(QColor(70, 92, 130, r < 8 ? 110 : 170), 0));
         p.drawLines(lines);
+        p.restore();
     }
 
     // Sector outlines and, when there is room, their names.
@@ -143,9 +156,9 @@ void drawGrid(const Canvas& canvas, const StarMapModel& model, const universe::U
                     return nullptr;
                 }();
                 if (info && !info->name.empty()) {
-                    p.setFont(mapFont(std::clamp(r * 2.2, 10.0, 48.0), true));
                     p.setPen(QColor(150, 175, 220, 110));
-                    p.drawText(rect, Qt::AlignCenter, qt(info->name));
+                    canvas.text.drawCenteredOn(p, rect.center(), qt(info->name),
+                                               canvas.text.fontId(std::clamp(r * 2.2, 10.0, 48.0), true));
                 }
             }
             // Subsector lines help at the middle zooms.
@@ -169,9 +182,21 @@ void drawRegions(const Canvas& canvas, const universe::UniverseRecord& universe,
     if (!universe.mapShowRegions)
         return;
     QPainter& p = canvas.painter;
+    p.save();
+    // Far out, borders are a pixel or two wide: smoothing them buys nothing.
+    p.setRenderHint(QPainter::Antialiasing, canvas.hexRadius >= StarMapRenderer::dotThreshold);
     for (const universe::Region& region : universe.regions) {
         const auto& points = cache.points(region, mapHexRadius);
         if (points.size() < 2)
+            continue;
+        MapRect box{points.front().x, points.front().y, points.front().x, points.front().y};
+        for (const core::PointF& point : points) {
+            box.left = std::min(box.left, point.x);
+            box.right = std::max(box.right, point.x);
+            box.top = std::min(box.top, point.y);
+            box.bottom = std::max(box.bottom, point.y);
+        }
+        if (!canvas.visible.intersects(box))
             continue;
         QPainterPath path;
         path.moveTo(canvas.toScreen(points.front()));
@@ -190,12 +215,12 @@ void drawRegions(const Canvas& canvas, const universe::UniverseRecord& universe,
 
         if (!region.name.empty()) {
             const QPointF at = canvas.toScreen(regionLabelPoint(region, mapHexRadius));
-            p.setFont(mapFont(std::clamp(canvas.hexRadius * 0.7, 9.0, 26.0), true));
             p.setPen(color);
-            const QRectF box(at.x() - 400, at.y() - 60, 800, 120);
-            p.drawText(box, Qt::AlignCenter, qt(region.name));
+            canvas.text.drawCenteredOn(p, at, qt(region.name),
+                                       canvas.text.fontId(std::clamp(canvas.hexRadius * 0.7, 9.0, 26.0), true));
         }
     }
+    p.restore();
 }
 
 QColor factionColorOf(const universe::UniverseRecord& universe, const core::Uuid& id) {
@@ -210,6 +235,8 @@ void drawRutters(const Canvas& canvas, const universe::UniverseRecord& universe)
     if (!universe.mapShowRutters)
         return;
     QPainter& p = canvas.painter;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, canvas.hexRadius >= StarMapRenderer::dotThreshold);
     const double r = canvas.hexRadius;
     for (const universe::Rutter& rutter : universe.rutters) {
         const core::PointF a = core::HexLayout{mapHexRadius}.center(rutter.start);
@@ -235,16 +262,18 @@ void drawRutters(const Canvas& canvas, const universe::UniverseRecord& universe)
         if (universe.mapShowRouteDistances && r >= StarMapRenderer::nameThreshold) {
             const QString parsecs = QString::number(core::distance(rutter.start, rutter.end));
             const QPointF middle = (from + to) / 2;
-            p.setFont(mapFont(std::clamp(r * 0.3, 8.0, 16.0), true));
-            const QRectF box(middle.x() - 20, middle.y() - 10, 40, 20);
+            const int font = canvas.text.fontId(std::clamp(r * 0.3, 8.0, 16.0), true);
+            const QSizeF size = canvas.text.size(parsecs, font);
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(10, 14, 28, 200));
-            const double w = QFontMetricsF(p.font()).horizontalAdvance(parsecs) + 6;
-            p.drawRoundedRect(QRectF(middle.x() - w / 2, middle.y() - 8, w, 16), 3, 3);
+            p.drawRoundedRect(QRectF(middle.x() - size.width() / 2 - 3, middle.y() - size.height() / 2 - 1,
+                                     size.width() + 6, size.height() + 2),
+                              3, 3);
             p.setPen(color.lighter(130));
-            p.drawText(box, Qt::AlignCenter, parsecs);
+            canvas.text.drawCenteredOn(p, middle, parsecs, font);
         }
     }
+    p.restore();
 }
 
 // The colour of a world at a glance: its water, its air or the lack of both.
@@ -271,6 +300,112 @@ bool hasBase(const core::UWP& uwp, std::initializer_list<core::Base> bases) {
     return std::any_of(bases.begin(), bases.end(), [&](core::Base b) { return uwp.bases.count(b) > 0; });
 }
 
+// Everything a system's glyph shows, so equal glyphs can share one sprite.
+struct GlyphSpec {
+    enum class World { none, belt, body } world = World::none;
+    QRgb color = 0;
+    int zone = 0; // 0 none, 1 amber, 2 red
+    bool gasGiant = false;
+    bool navalBase = false;
+    bool scoutBase = false;
+    bool surveyed = false;
+
+    // Packed into one number with the sprite's size, in quarter pixels.
+    quint64 key(int quarterPixels) const {
+        return static_cast<quint64>(color) | (static_cast<quint64>(world) << 32) |
+               (static_cast<quint64>(zone) << 34) | (static_cast<quint64>(gasGiant) << 36) |
+               (static_cast<quint64>(navalBase) << 37) | (static_cast<quint64>(scoutBase) << 38) |
+               (static_cast<quint64>(surveyed) << 39) | (static_cast<quint64>(quarterPixels & 0xFFFF) << 40);
+    }
+};
+
+GlyphSpec glyphOf(const core::StarSystem& system, const core::WorldData* main, bool profileKnown, bool surveyTick) {
+    GlyphSpec spec;
+    if (main) {
+        spec.world = main->uwp.size == 0 ? GlyphSpec::World::belt : GlyphSpec::World::body;
+        spec.color = worldColor(main->uwp).rgba();
+        spec.zone = hasTag(*main, core::WorldTag::redZone) ? 2 : hasTag(*main, core::WorldTag::amberZone) ? 1 : 0;
+        if (profileKnown) {
+            spec.navalBase = hasBase(main->uwp, {core::Base::imperialNavalBase, core::Base::navalBase,
+                                                 core::Base::navalDepot, core::Base::militaryBase});
+            spec.scoutBase =
+                hasBase(main->uwp, {core::Base::scoutBase, core::Base::wayStation, core::Base::explorationBase});
+        }
+    }
+    spec.gasGiant = system.gasGiant > 0;
+    spec.surveyed = surveyTick;
+    return spec;
+}
+
+// Draws a glyph centred on the origin for a hex of radius r.
+void paintGlyph(QPainter& p, double r, const GlyphSpec& spec) {
+    const QPointF c(0, 0);
+    const double glyph = r * 0.22;
+    if (spec.zone > 0) {
+        // Zone rings lie under the world.
+        p.setPen(QPen(spec.zone == 2 ? QColor(230, 60, 60) : QColor(240, 180, 40), std::max(1.0, r * 0.06)));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(c, r * 0.5, r * 0.5);
+    }
+    switch (spec.world) {
+    case GlyphSpec::World::belt:
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor::fromRgba(spec.color));
+        for (int i = 0; i < 5; ++i) {
+            const double angle = i * 2.4;
+            p.drawEllipse(QPointF(glyph * std::cos(angle), glyph * std::sin(angle)), glyph * 0.28, glyph * 0.28);
+        }
+        break;
+    case GlyphSpec::World::body:
+        p.setPen(QPen(QColor(255, 255, 255, 90), 0.8));
+        p.setBrush(QColor::fromRgba(spec.color));
+        p.drawEllipse(c, glyph, glyph);
+        break;
+    case GlyphSpec::World::none:
+        p.setPen(QPen(QColor(200, 200, 210), 1.0));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(c, glyph * 0.7, glyph * 0.7);
+        break;
+    }
+    if (spec.gasGiant) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(225, 200, 160));
+        p.drawEllipse(QPointF(r * 0.42, -r * 0.32), r * 0.08, r * 0.08);
+    }
+    if (spec.navalBase) {
+        QPolygonF triangle;
+        const QPointF at(-r * 0.45, -r * 0.3);
+        const double s = r * 0.1;
+        triangle << QPointF(at.x(), at.y() - s) << QPointF(at.x() + s, at.y() + s) << QPointF(at.x() - s, at.y() + s);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(240, 210, 90));
+        p.drawPolygon(triangle);
+    }
+    if (spec.scoutBase) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(150, 220, 255));
+        const double s = r * 0.08;
+        p.drawRect(QRectF(-r * 0.45 - s, r * 0.12 - s, 2 * s, 2 * s));
+    }
+    if (spec.surveyed) {
+        // A small survey tick at the lower right.
+        p.setPen(QPen(QColor(140, 230, 150), std::max(1.0, r * 0.05)));
+        const QPointF at(r * 0.38, r * 0.22);
+        p.drawLine(at, at + QPointF(r * 0.06, r * 0.06));
+        p.drawLine(at + QPointF(r * 0.06, r * 0.06), at + QPointF(r * 0.18, -r * 0.1));
+    }
+}
+
+// Texts on a pixel device come from cached pictures; on paper and in SVG they stay text.
+void drawCenteredText(const Canvas& canvas, QPointF topCenter, const QString& text, int font, const QColor& color) {
+    if (canvas.sprites) {
+        canvas.text.blitCentered(canvas.painter, topCenter, text, font, color.rgba());
+    } else {
+        canvas.painter.setPen(color);
+        canvas.text.drawCentered(canvas.painter, topCenter, text, font);
+    }
+}
+
 void drawSystem(const Canvas& canvas, const core::HexData& hex, const universe::UniverseRecord& universe) {
     QPainter& p = canvas.painter;
     const double r = canvas.hexRadius;
@@ -281,88 +416,47 @@ void drawSystem(const Canvas& canvas, const core::HexData& hex, const universe::
     // surveyed data is switched on; the referee always sees it.
     const bool profileKnown = universe.mapViewMode == universe::MapViewMode::referee ||
                               (universe.mapShowSurveyedData && system.surveyed);
+    const bool surveyTick =
+        universe.mapShowSurveyedData && system.surveyed && universe.mapViewMode == universe::MapViewMode::referee;
+    const GlyphSpec spec = glyphOf(system, main, profileKnown, surveyTick);
 
-    const double glyph = r * 0.22;
-    if (main) {
-        // Zone rings lie under the world.
-        if (hasTag(*main, core::WorldTag::redZone) || hasTag(*main, core::WorldTag::amberZone)) {
-            const bool red = hasTag(*main, core::WorldTag::redZone);
-            p.setPen(QPen(red ? QColor(230, 60, 60) : QColor(240, 180, 40), std::max(1.0, r * 0.06)));
-            p.setBrush(Qt::NoBrush);
-            p.drawEllipse(c, r * 0.5, r * 0.5);
-        }
-        if (main->uwp.size == 0) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(worldColor(main->uwp));
-            for (int i = 0; i < 5; ++i) {
-                const double angle = i * 2.4;
-                p.drawEllipse(QPointF(c.x() + glyph * std::cos(angle), c.y() + glyph * std::sin(angle)),
-                              glyph * 0.28, glyph * 0.28);
-            }
-        } else {
-            p.setPen(QPen(QColor(255, 255, 255, 90), 0.8));
-            p.setBrush(worldColor(main->uwp));
-            p.drawEllipse(c, glyph, glyph);
-        }
+    if (canvas.sprites) {
+        // Sprites are drawn at a quarter-pixel step of radius, so zooming reuses them.
+        const int quarters = static_cast<int>(std::lround(r * 4));
+        const double step = quarters / 4.0;
+        const QSizeF size(2 * step, 2 * step);
+        const QPixmap& sprite =
+            canvas.text.sprite(spec.key(quarters), size,
+                               p.device()->devicePixelRatioF(), [&](QPainter& painter) { paintGlyph(painter, step, spec); });
+        // Whole pixels keep the blit on its fast path.
+        p.drawPixmap(QPoint(static_cast<int>(std::lround(c.x() - step)), static_cast<int>(std::lround(c.y() - step))),
+                     sprite);
     } else {
-        p.setPen(QPen(QColor(200, 200, 210), 1.0));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(c, glyph * 0.7, glyph * 0.7);
-    }
-
-    if (system.gasGiant > 0) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(225, 200, 160));
-        p.drawEllipse(QPointF(c.x() + r * 0.42, c.y() - r * 0.32), r * 0.08, r * 0.08);
-    }
-    if (main && profileKnown) {
-        if (hasBase(main->uwp, {core::Base::imperialNavalBase, core::Base::navalBase, core::Base::navalDepot,
-                                core::Base::militaryBase})) {
-            QPolygonF triangle;
-            const QPointF at(c.x() - r * 0.45, c.y() - r * 0.3);
-            const double s = r * 0.1;
-            triangle << QPointF(at.x(), at.y() - s) << QPointF(at.x() + s, at.y() + s) << QPointF(at.x() - s, at.y() + s);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(240, 210, 90));
-            p.drawPolygon(triangle);
-        }
-        if (hasBase(main->uwp, {core::Base::scoutBase, core::Base::wayStation, core::Base::explorationBase})) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(150, 220, 255));
-            const double s = r * 0.08;
-            p.drawRect(QRectF(c.x() - r * 0.45 - s, c.y() + r * 0.12 - s, 2 * s, 2 * s));
-        }
-    }
-    if (universe.mapShowSurveyedData && system.surveyed && universe.mapViewMode == universe::MapViewMode::referee) {
-        // A small survey tick at the lower right.
-        QPen tick(QColor(140, 230, 150), std::max(1.0, r * 0.05));
-        p.setPen(tick);
-        const QPointF at(c.x() + r * 0.38, c.y() + r * 0.22);
-        p.drawLine(at, at + QPointF(r * 0.06, r * 0.06));
-        p.drawLine(at + QPointF(r * 0.06, r * 0.06), at + QPointF(r * 0.18, -r * 0.1));
+        p.save();
+        p.translate(c);
+        paintGlyph(p, r, spec);
+        p.restore();
     }
 
     if (r < StarMapRenderer::nameThreshold)
         return;
     const double fontSize = std::clamp(r * 0.27, 7.0, 15.0);
     if (main && profileKnown) {
-        p.setFont(mapFont(fontSize, true));
-        p.setPen(QColor(235, 235, 245));
-        p.drawText(QRectF(c.x() - r, c.y() - r * 0.85, 2 * r, r * 0.5), Qt::AlignCenter,
-                   QString(QChar::fromLatin1(core::letter(main->uwp.starport))));
+        const int font = canvas.text.fontId(fontSize, true);
+        drawCenteredText(canvas, QPointF(c.x(), c.y() - r * 0.6 - canvas.text.size(QStringLiteral("A"), font).height() / 2),
+                         QString(QChar::fromLatin1(core::letter(main->uwp.starport))), font, QColor(235, 235, 245));
     }
     QString name = system.name.empty() ? QString() : qt(system.name);
     // Worlds of a billion or more are written in capitals, as referees expect.
     if (main && main->uwp.population >= 9)
         name = name.toUpper();
-    p.setFont(mapFont(fontSize));
-    p.setPen(QColor(230, 232, 240));
-    p.drawText(QRectF(c.x() - r * 1.5, c.y() + r * 0.3, 3 * r, r * 0.45), Qt::AlignHCenter | Qt::AlignTop, name);
+    if (!name.isEmpty())
+        drawCenteredText(canvas, QPointF(c.x(), c.y() + r * 0.3), name, canvas.text.fontId(fontSize),
+                         QColor(230, 232, 240));
     if (main && profileKnown && r >= StarMapRenderer::profileThreshold) {
-        p.setFont(mapFont(fontSize * 0.85));
-        p.setPen(QColor(170, 185, 210));
-        p.drawText(QRectF(c.x() - r * 1.5, c.y() + r * 0.62, 3 * r, r * 0.4), Qt::AlignHCenter | Qt::AlignTop,
-                   qt(core::uwpCode(main->uwp)).section(QLatin1Char(' '), 0, 0));
+        drawCenteredText(canvas, QPointF(c.x(), c.y() + r * 0.62),
+                         qt(core::uwpCode(main->uwp)).section(QLatin1Char(' '), 0, 0),
+                         canvas.text.fontId(fontSize * 0.85), QColor(170, 185, 210));
     }
 }
 
@@ -375,8 +469,12 @@ void drawSystems(const Canvas& canvas, const StarMapModel& model, const universe
         points.reserve(static_cast<qsizetype>(systems.size()));
         for (const core::HexData* hex : systems)
             points << canvas.centerOf(hex->coordinates);
-        p.setPen(QPen(QColor(230, 235, 255), std::max(1.0, canvas.hexRadius * 0.8), Qt::SolidLine, Qt::RoundCap));
+        // Square, unsmoothed points: tens of thousands of them cost next to nothing.
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(QColor(230, 235, 255), canvas.hexRadius < 2 ? 1.0 : 2.0, Qt::SolidLine, Qt::SquareCap));
         p.drawPoints(points);
+        p.restore();
         return;
     }
     for (const core::HexData* hex : systems)
@@ -408,17 +506,16 @@ void drawLabels(const Canvas& canvas, const universe::UniverseRecord& universe) 
         p.save();
         p.translate(canvas.toScreen(at));
         p.rotate(label.angle);
-        p.setFont(mapFont(std::min(pixelSize, 4000.0), true));
         p.setPen(StarMapRenderer::paletteColor(label.color));
-        const QString text = qt(label.text);
-        const QFontMetricsF metrics(p.font());
-        const double width = metrics.horizontalAdvance(text);
-        p.drawText(QPointF(-width / 2, metrics.ascent() / 2 - metrics.descent() / 2), text);
+        canvas.text.drawCenteredOn(p, QPointF(0, 0), qt(label.text), canvas.text.fontId(std::min(pixelSize, 4000.0), true));
         p.restore();
     }
 }
 
 } // namespace
+
+StarMapRenderer::StarMapRenderer() : m_text(std::make_unique<MapTextCache>()) {}
+StarMapRenderer::~StarMapRenderer() = default;
 
 QColor StarMapRenderer::backgroundColor() {
     return QColor(9, 12, 24);
@@ -441,7 +538,9 @@ void StarMapRenderer::render(QPainter& painter, const StarMapModel& model, const
     const MapRect visible{(0 - t.offsetWidth) / t.scale, (0 - t.offsetHeight) / t.scale,
                           (frame.size.width() - t.offsetWidth) / t.scale,
                           (frame.size.height() - t.offsetHeight) / t.scale};
-    const Canvas canvas{painter, t, visible, mapHexRadius * t.scale};
+    // Vector devices (PDF, SVG) keep every shape and text as it is.
+    const bool pixels = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+    const Canvas canvas{painter, t, visible, mapHexRadius * t.scale, *m_text, pixels};
 
     drawNebulae(canvas, universe);
     drawGrid(canvas, model, universe);

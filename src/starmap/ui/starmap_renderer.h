@@ -8,9 +8,14 @@
 #include <QColor>
 #include <QSizeF>
 
+#include <memory>
 #include <optional>
 
 class QPainter;
+
+namespace velmora::starmap {
+class MapTextCache;
+}
 
 namespace velmora::starmap {
 
@@ -27,7 +32,8 @@ public:
         bool background = true;                      // fill the frame with deep space first
     };
 
-    StarMapRenderer() = default;
+    StarMapRenderer();
+    ~StarMapRenderer();
 
     void render(QPainter& painter, const StarMapModel& model, const universe::UniverseRecord& universe,
                 const Frame& frame);
@@ -44,6 +50,7 @@ public:
 
 private:
     RegionBorderCache m_borders;
+    std::unique_ptr<MapTextCache> m_text;
 };
 
 } // namespace velmora::starmap
