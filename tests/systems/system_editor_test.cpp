@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -107,6 +109,70 @@ TEST(SystemEditor, ATypedProfileIsSavedToTheFile) {
                                                  core::TradeClass::farming, core::TradeClass::subsectorCapital};
     EXPECT_EQ(saved.tradeClasses, expected);
     EXPECT_FALSE(f.editor->hasUnsavedChanges());
+}
+
+TEST(SystemEditor, EveryWorldFieldReachesTheFile) {
+    EditorFixture f;
+    const auto choose = [&](const char* name, const QString& text) {
+        auto* combo = f.field<QComboBox>(name);
+        const int index = combo->findText(text);
+        ASSERT_GE(index, 0) << name << " " << text.toStdString();
+        combo->setCurrentIndex(index);
+    };
+    auto* name = f.field<QLineEdit>("worldName");
+    name->selectAll();
+    QTest::keyClicks(name, "Tessaly Prime");
+    choose("worldType", "bigWorld");
+    choose("worldSunOrbit", "4");
+    choose("worldSatelliteOrbit", "C");
+    f.field<QSpinBox>("worldHzOffset")->setValue(1);
+    f.field<QSpinBox>("worldDayLength")->setValue(30);
+    f.field<QSpinBox>("worldYearLength")->setValue(9000);
+    f.field<QCheckBox>("worldTideLocked")->setChecked(true);
+    choose("worldRace", "K'kree");
+    QTest::keyClicks(f.field<QLineEdit>("worldImage"), ".jpg");
+    choose("worldStarport", "C — Routine");
+    f.field<QDoubleSpinBox>("worldDensity")->setValue(1.2);
+    f.field<QSpinBox>("worldPopulationMultiplier")->setValue(3);
+    choose("worldTechLevel", "TL14");
+    f.field<QCheckBox>("baseN")->setChecked(false);
+    f.field<QCheckBox>("baseW")->setChecked(true);
+    choose("worldTagPicker", "Zombies");
+    f.field<QPushButton>("addWorldTag")->click();
+    auto* factions = f.field<QListWidget>("worldFactions");
+    ASSERT_EQ(factions->count(), 1);
+    factions->item(0)->setCheckState(Qt::Unchecked);
+    f.field<QPlainTextEdit>("worldNotes")->setPlainText("Moved outwards.");
+    f.save();
+
+    const core::WorldData& world = worldNamed(f.storedHex(), "Tessaly Prime");
+    EXPECT_EQ(world.type, core::WorldType::bigWorld);
+    EXPECT_EQ(world.sunOrbit, core::Orbits::starOrbit4);
+    EXPECT_EQ(world.satelliteOrbit, core::PlanetOrbits::planetOrbitC);
+    EXPECT_EQ(world.hzOffset, 1);
+    EXPECT_EQ(world.dayLength, 30);
+    EXPECT_EQ(world.yearLength, 9000);
+    EXPECT_TRUE(world.tideLocked);
+    EXPECT_EQ(world.prevalentRace, core::Race(core::Race::Kind::kkree));
+    EXPECT_EQ(world.image, "tessaly.png.jpg");
+    EXPECT_EQ(world.uwp.starport, core::Starport::typeC);
+    EXPECT_DOUBLE_EQ(world.uwp.density, 1.2);
+    EXPECT_EQ(world.uwp.populationMultiplier, 3);
+    EXPECT_EQ(world.uwp.techLevel, core::TechnologyLevel::ttl14);
+    EXPECT_EQ(world.uwp.bases, (std::set{core::Base::scoutBase, core::Base::wayStation}));
+    // Tags keep their order by name.
+    EXPECT_EQ(world.worldTags,
+              (std::vector{core::WorldTag::amberZone, core::WorldTag::tradeHub, core::WorldTag::zombies}));
+    EXPECT_TRUE(world.factionIDs.empty());
+    EXPECT_EQ(world.notes, "Moved outwards.");
+    EXPECT_TRUE(world.mainWorld);
+    // Tide-locked now, so the climate class gives way to Lk at the end.
+    EXPECT_EQ(world.tradeClasses.back(), core::TradeClass::subsectorCapital);
+    EXPECT_NE(std::find(world.tradeClasses.begin(), world.tradeClasses.end(), core::TradeClass::locked),
+              world.tradeClasses.end());
+    // The nested moon travels with its world.
+    ASSERT_EQ(world.satellites.size(), 1u);
+    EXPECT_EQ(world.satellites[0].name, "Mirren");
 }
 
 TEST(SystemEditor, OutOfRangeDigitsAreRefusedOrClamped) {
