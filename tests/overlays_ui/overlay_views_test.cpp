@@ -544,8 +544,12 @@ TEST(OverlayBrowsers, DeleteAsksFirst) {
         EXPECT_EQ(c.count(workshop.onDisk()), 1u) << c.name << ": declined";
         EXPECT_TRUE(view->isEditorShown()) << c.name;
 
+        // The Delete key on the list asks the same question.
         answer = true;
-        QTest::mouseClick(view->deleteButton(), Qt::LeftButton);
+        title.clear();
+        view->list()->setFocus();
+        QTest::keyClick(view->list(), Qt::Key_Delete);
+        EXPECT_EQ(title, c.title) << c.name;
         EXPECT_EQ(c.count(workshop.onDisk()), 0u) << c.name;
         EXPECT_EQ(view->list()->count(), 0) << c.name;
         EXPECT_FALSE(view->isEditorShown()) << c.name << ": back to nothing selected";

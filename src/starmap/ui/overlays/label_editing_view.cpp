@@ -108,6 +108,7 @@ LabelEditingView::LabelEditingView(universe::UniverseManager& manager, QWidget* 
 
     addSection(tr("Preview"));
     addToForm(m_preview);
+    form()->addStretch();
 
     connect(m_text, &QLineEdit::textEdited, this, [this](const QString& text) {
         m_draft.text = text.toStdString();

@@ -60,6 +60,8 @@ NebulaEditingView::NebulaEditingView(universe::UniverseManager& manager, QWidget
     adderLayout->addWidget(m_picker, 1);
     adderLayout->addWidget(m_addHex, 0, Qt::AlignBottom);
     addToForm(adder);
+    // Takes the spare height while the list above is hidden, so the sections stay together.
+    form()->addStretch();
 
     connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) {
         m_draft.name = text.trimmed().toStdString();

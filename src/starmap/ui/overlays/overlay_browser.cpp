@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -153,6 +154,7 @@ OverlayBrowser::OverlayBrowser(app::ViewContext& context, const Texts& texts, QW
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
 
+    m_list->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, this, [this] { rebuildRows(); });
     connect(m_new, &QPushButton::clicked, this, &OverlayBrowser::startNew);
     connect(m_delete, &QPushButton::clicked, this, &OverlayBrowser::deleteSelected);
@@ -177,6 +179,19 @@ OverlayBrowser::OverlayBrowser(app::ViewContext& context, const Texts& texts, QW
 }
 
 OverlayBrowser::~OverlayBrowser() = default;
+
+bool OverlayBrowser::eventFilter(QObject* watched, QEvent* event) {
+    // Delete (or Backspace, as laptops have it) on the list deletes the selected
+    // record, after the same question as the button.
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Delete || key == Qt::Key_Backspace) && selectedID()) {
+            deleteSelected();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 void OverlayBrowser::setEditor(QWidget* editor) {
     m_scroll->setWidget(editor);

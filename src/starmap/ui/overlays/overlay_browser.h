@@ -84,6 +84,8 @@ protected:
     void addFilter(QWidget* filter);
     void setTexts(const Texts& texts);
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     virtual std::vector<Row> rows(const QString& search) const = 0;
     virtual bool hasRecord(const core::Uuid& id) const = 0;
     virtual void openRecord(const core::Uuid& id) = 0;

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 
 namespace velmora::starmap {
 
@@ -36,8 +37,12 @@ QString colorDisplayName(universe::FactionColor color) {
 
 Confirmation askWithMessageBox() {
     return [](QWidget* parent, const QString& title, const QString& message) {
-        return QMessageBox::question(parent, title, message, QMessageBox::Yes | QMessageBox::Cancel,
-                                     QMessageBox::Cancel) == QMessageBox::Yes;
+        QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Cancel, parent);
+        // The button says what it does; Cancel stays the default so Return cannot destroy.
+        QPushButton* destroy = box.addButton(QObject::tr("Delete"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.exec();
+        return box.clickedButton() == destroy;
     };
 }
 

@@ -74,6 +74,8 @@ RegionEditingView::RegionEditingView(universe::UniverseManager& manager, QWidget
     m_centerNote = quietNote(tr("Name drawn at the center of the anchors."), this);
     addToForm(m_centerNote);
     addToForm(m_labelHex);
+    // Takes the spare height while the list above is hidden, so the sections stay together.
+    form()->addStretch();
 
     connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) {
         m_draft.name = text.trimmed().toStdString();
