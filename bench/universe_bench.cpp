@@ -10,9 +10,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <map>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -103,19 +104,50 @@ double secondsOf(const std::function<void()>& work) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Peak resident memory of a child process that opens the file, in bytes.
+// A figure from /proc/self/status, in bytes.
+long statusBytes(const char* field) {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status)
+        return 0;
+    char line[256];
+    long kilobytes = 0;
+    const std::size_t length = std::strlen(field);
+    while (std::fgets(line, sizeof line, status)) {
+        if (std::strncmp(line, field, length) == 0)
+            kilobytes = std::atol(line + length);
+    }
+    std::fclose(status);
+    return kilobytes * 1024L;
+}
+
+// The peak memory an open adds, in bytes: measured in a child process, from the
+// resident size it starts with (the benchmark's own, shared at the fork) to its high
+// water mark once the universe is open.
 long peakMemoryOfOpen(const std::filesystem::path& file) {
+    int channel[2];
+    if (pipe(channel) != 0)
+        return 0;
     const pid_t child = fork();
     if (child == 0) {
-        const auto text = core::readWholeFile(file);
-        const UniverseRecord universe = decodeUniverse(*text);
-        benchmark::DoNotOptimize(universe.data.size());
+        close(channel[0]);
+        const long before = statusBytes("VmRSS:");
+        {
+            const auto text = core::readWholeFile(file);
+            const UniverseRecord universe = decodeUniverse(*text);
+            benchmark::DoNotOptimize(universe.data.size());
+        }
+        const long growth = statusBytes("VmHWM:") - before;
+        (void)!write(channel[1], &growth, sizeof growth);
         _exit(0);
     }
+    close(channel[1]);
+    long growth = 0;
+    if (read(channel[0], &growth, sizeof growth) != static_cast<ssize_t>(sizeof growth))
+        growth = 0;
+    close(channel[0]);
     int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    return usage.ru_maxrss * 1024L;
+    waitpid(child, &status, 0);
+    return growth;
 }
 
 void openUniverse(benchmark::State& state) {

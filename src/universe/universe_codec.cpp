@@ -548,13 +548,17 @@ std::string UniverseEncoder::encode(const UniverseRecord& universe) {
         if (!texts[i])
             changed.push_back(i);
     }
-    std::vector<std::string> changedTexts(changed.size());
+    // The copies the next encode compares against are made on every core too: for a
+    // first save they cost as much as the text.
+    std::vector<Cache::Entry> fresh(changed.size());
     inBlocks(changed.size(), [&](std::size_t from, std::size_t to, const auto&) {
-        for (std::size_t i = from; i < to; ++i)
-            changedTexts[i] = encodeHexForDocument(universe.data[changed[i]]);
+        for (std::size_t i = from; i < to; ++i) {
+            const core::HexData& hex = universe.data[changed[i]];
+            fresh[i] = Cache::Entry{hex, encodeHexForDocument(hex), thisEncode};
+        }
     });
     for (std::size_t i = 0; i < changed.size(); ++i)
-        texts[changed[i]] = &changedTexts[i];
+        texts[changed[i]] = &fresh[i].text;
     std::string document =
         assembleDocument(universe, [&](std::size_t i) -> const std::string& { return *texts[i]; });
 
@@ -564,9 +568,9 @@ std::string UniverseEncoder::encode(const UniverseRecord& universe) {
         if (const auto cached = entries.find(universe.data[i].id); cached != entries.end())
             cached->second.lastUsed = thisEncode;
     }
-    for (std::size_t i = 0; i < changed.size(); ++i) {
-        const core::HexData& hex = universe.data[changed[i]];
-        entries.insert_or_assign(hex.id, Cache::Entry{hex, std::move(changedTexts[i]), thisEncode});
+    for (Cache::Entry& entry : fresh) {
+        const core::Uuid id = entry.hex.id;
+        entries.insert_or_assign(id, std::move(entry));
     }
     std::erase_if(entries, [&](const auto& entry) { return entry.second.lastUsed != thisEncode; });
     return document;
