@@ -142,6 +142,22 @@ TEST(HexJsonReader, ReadsATrickyHexFromAFileExactlyAsTheTreeDoes) {
     EXPECT_EQ(outer.uwp.density, 5e-324);
 }
 
+TEST(HexJsonReader, ObjectsWithManyKeysReadAlikeToo) {
+    // Keys this program does not know, enough to pass the reader's quick index, and a
+    // name given twice on either side of them.
+    for (const int extras : {5, 40}) {
+        std::string text = trickyHexText;
+        std::string filler = "\"name\": \"First name\", ";
+        for (int i = 0; i < extras; ++i)
+            filler += "\"extra" + std::to_string(i) + "\": [" + std::to_string(i) + ", {\"name\": \"x\"}], ";
+        const std::string worldStart = "\"name\": \"Halvard\",";
+        text.replace(text.find(worldStart), worldStart.size(), filler + "\"name\": \"Last name\",");
+        const HexData fast = readFast(text);
+        EXPECT_EQ(fast, Json::parse(text).get<HexData>()) << extras;
+        EXPECT_EQ(fast.starSystem.stars[0].worlds[0].name, "Last name") << extras;
+    }
+}
+
 TEST(HexJsonReader, WrittenHexesReadBackTheSame) {
     const TemporaryFolder folder;
     HexData hex = velmora::testing::sampleHex();
