@@ -251,6 +251,33 @@ std::optional<std::vector<DataArray>> findDataArrays(std::string_view text) {
     return arrays;
 }
 
+// Where and how `text` stops being JSON, in the tree's words. Nothing is built: a
+// broken file of hundreds of megabytes is refused without holding it as a tree.
+std::string syntaxErrorIn(std::string_view text) {
+    struct Checker final : nlohmann::json_sax<Json> {
+        std::string error;
+        bool null() override { return true; }
+        bool boolean(bool) override { return true; }
+        bool number_integer(number_integer_t) override { return true; }
+        bool number_unsigned(number_unsigned_t) override { return true; }
+        bool number_float(number_float_t, const string_t&) override { return true; }
+        bool string(string_t&) override { return true; }
+        bool binary(binary_t&) override { return true; }
+        bool start_object(std::size_t) override { return true; }
+        bool key(string_t&) override { return true; }
+        bool end_object() override { return true; }
+        bool start_array(std::size_t) override { return true; }
+        bool end_array() override { return true; }
+        bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& ex) override {
+            error = ex.what();
+            return false;
+        }
+    };
+    Checker checker;
+    Json::sax_parse(text, &checker);
+    return checker.error.empty() ? "The universe file is not valid JSON" : checker.error;
+}
+
 // The document with every top-level "data" array emptied.
 std::string documentWithoutHexes(std::string_view text, const std::vector<DataArray>& arrays) {
     std::string rest;
@@ -451,11 +478,8 @@ UniverseRecord decodeUniverse(std::string_view text) {
     UniverseRecord universe;
     try {
         const auto arrays = findDataArrays(text);
-        if (!arrays) {
-            // Only the full parser can say where the text stops being JSON.
-            [[maybe_unused]] const Json whole = Json::parse(text);
-            throw DecodeError("The universe file is not valid JSON");
-        }
+        if (!arrays)
+            throw DecodeError(syntaxErrorIn(text));
         readUniverseFields(Json::parse(documentWithoutHexes(text, *arrays)), universe);
         // A key given twice counts once, the last time, as everywhere in JSON.
         if (!arrays->empty())
@@ -473,10 +497,8 @@ UniverseHeader decodeUniverseHeader(std::string_view text) {
     Json root;
     try {
         const auto arrays = findDataArrays(text);
-        if (!arrays) {
-            [[maybe_unused]] const Json whole = Json::parse(text);
-            throw DecodeError("The universe file is not valid JSON");
-        }
+        if (!arrays)
+            throw DecodeError(syntaxErrorIn(text));
         // The hexes are not read, only checked: a file that is not whole JSON is not listed.
         for (const DataArray& array : *arrays)
             checkHexes(array.hexes);

@@ -291,6 +291,18 @@ TEST(UniverseDecoding, BrokenHexesFailTheDocumentWithTheFirstFault) {
     }
 }
 
+TEST(UniverseDecoding, CutShortFileSaysWhereItEnds) {
+    const std::string whole = encodeUniverse(largeUniverseWithTrickyTexts());
+    for (const std::size_t length : {whole.size() / 3, whole.size() - 2}) {
+        try {
+            decodeUniverse(whole.substr(0, length));
+            ADD_FAILURE() << length;
+        } catch (const core::DecodeError& error) {
+            EXPECT_NE(std::string(error.what()).find("unexpected end of input"), std::string::npos) << error.what();
+        }
+    }
+}
+
 TEST(UniverseEncoding, LargeUniverseIsWrittenAsTheTreeWouldWriteIt) {
     UniverseRecord record = largeUniverseWithTrickyTexts();
     const std::string text = encodeUniverse(record);
