@@ -195,6 +195,30 @@ BodyCounts countBodies(const core::StarSystem& system) {
     return counts;
 }
 
+namespace {
+
+void collectCustomRaces(const core::WorldData& world, const std::vector<std::string>& known,
+                        std::vector<std::string>& found) {
+    const core::Race& race = world.prevalentRace;
+    if (race.isCustom() && !race.customName().empty() &&
+        std::find(known.begin(), known.end(), race.customName()) == known.end() &&
+        std::find(found.begin(), found.end(), race.customName()) == found.end())
+        found.push_back(race.customName());
+    for (const core::WorldData& moon : world.satellites)
+        collectCustomRaces(moon, known, found);
+}
+
+} // namespace
+
+std::vector<std::string> newCustomRaces(const std::vector<std::string>& known, const core::HexData& hex) {
+    std::vector<std::string> found;
+    for (const core::Star& star : hex.starSystem.stars) {
+        for (const core::WorldData& world : star.worlds)
+            collectCustomRaces(world, known, found);
+    }
+    return found;
+}
+
 core::HexData newSystem(const core::GalacticCoordinates& coordinates, const std::string& name) {
     core::HexData hex;
     hex.id = core::Uuid::generate();

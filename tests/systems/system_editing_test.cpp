@@ -104,3 +104,12 @@ TEST(SystemEditing, NewSystemAndNumerals) {
     for (const auto& [value, text] : numerals)
         EXPECT_EQ(romanNumeral(value), text);
 }
+
+TEST(SystemEditing, NewCustomRacesAreTheUnknownOnes) {
+    core::HexData hex = velmora::testing::sampleHex(); // the giant's moon is "Grel"
+    EXPECT_EQ(newCustomRaces({}, hex), (std::vector<std::string>{"Grel"}));
+    EXPECT_TRUE(newCustomRaces({"Grel"}, hex).empty());
+    hex.starSystem.stars[0].worlds[0].satellites[0].prevalentRace = core::Race::custom("Vless");
+    hex.starSystem.stars[1].worlds.push_back(hex.starSystem.stars[0].worlds[2]); // Grel again
+    EXPECT_EQ(newCustomRaces({"Kafer"}, hex), (std::vector<std::string>{"Vless", "Grel"}));
+}

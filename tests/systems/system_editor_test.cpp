@@ -129,6 +129,9 @@ TEST(SystemEditor, EveryWorldFieldReachesTheFile) {
     f.field<QSpinBox>("worldDayLength")->setValue(30);
     f.field<QSpinBox>("worldYearLength")->setValue(9000);
     f.field<QCheckBox>("worldTideLocked")->setChecked(true);
+    f.installation.typedText = "Grel";
+    f.field<QPushButton>("newCustomRace")->click();
+    EXPECT_EQ(f.field<QComboBox>("worldRace")->currentText(), "Grel");
     choose("worldRace", "K'kree");
     QTest::keyClicks(f.field<QLineEdit>("worldImage"), ".jpg");
     choose("worldStarport", "C — Routine");
@@ -401,4 +404,21 @@ TEST(SystemEditor, TheWheelScrollsPastFieldsNotClickedInto) {
     EXPECT_EQ(size->value(), 7);
     EXPECT_EQ(type->currentIndex(), typeIndex);
     EXPECT_FALSE(f.editor->hasUnsavedChanges());
+}
+
+TEST(SystemEditor, ANewRaceJoinsTheUniverseListWhenSaved) {
+    EditorFixture f;
+    auto* worlds = f.field<QTreeWidget>("worldList");
+    worlds->setCurrentItem(worlds->topLevelItem(1));
+    f.installation.typedText = "";
+    f.field<QPushButton>("newCustomRace")->click(); // cancelled: nothing changes
+    EXPECT_FALSE(f.editor->hasUnsavedChanges());
+    f.installation.typedText = "Vless";
+    f.field<QPushButton>("newCustomRace")->click();
+    EXPECT_TRUE(f.installation.manager->current().customRaces.empty());
+    f.save();
+    const universe::UniverseRecord stored = f.installation.stored();
+    // The giant's moon already named "Grel", which the list lacked until now.
+    EXPECT_EQ(stored.customRaces, (std::vector<std::string>{"Vless", "Grel"}));
+    EXPECT_EQ(worldNamed(f.storedHex(), "Tessaly VI").prevalentRace, core::Race::custom("Vless"));
 }

@@ -31,6 +31,7 @@ struct ViewsInstallation {
     std::vector<QString> questions;
     std::vector<QString> notices;
     bool answer = true;
+    QString typedText;
 
     explicit ViewsInstallation(universe::UniverseRecord record) {
         documents.write(std::filesystem::path("Universes") / (record.id.toString() + ".json"),
@@ -53,6 +54,10 @@ struct ViewsInstallation {
         answers.confirm = [this](QWidget*, const QString& title, const QString& text, const QString&) {
             questions.push_back(title + "\n" + text);
             return answer;
+        };
+        answers.askText = [this](QWidget*, const QString& title, const QString&) {
+            questions.push_back(title);
+            return typedText;
         };
         answers.inform = [this](QWidget*, const QString& title, const QString& text) {
             notices.push_back(title + "\n" + text);

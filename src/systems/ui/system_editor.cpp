@@ -99,6 +99,11 @@ SystemEditor::SystemEditor(app::ViewContext& context, const core::Uuid& hexID, Q
     m_universeChanged = m_context.manager.current().changed().subscribe([this] { universeChanged(); });
 }
 
+void SystemEditor::setQuestions(UserQuestions questions) {
+    m_questions = std::move(questions);
+    m_worldForm->setQuestions(m_questions);
+}
+
 void SystemEditor::universeChanged() {
     // Another view (the generator, an import) rewrote this system: follow it while
     // there is nothing of the referee's own to lose.
@@ -736,6 +741,8 @@ bool SystemEditor::save() {
     }
     if (replaced)
         std::erase_if(universe.data, [&](const core::HexData& hex) { return hex.id == *replaced; });
+    for (std::string& race : newCustomRaces(universe.customRaces, m_draft))
+        universe.customRaces.push_back(std::move(race));
     // replaceHex writes the file and tells every view.
     universe.replaceHex(m_draft);
     m_original = m_draft;

@@ -37,7 +37,7 @@ public:
     // Edits the stored hex with this id.
     SystemEditor(app::ViewContext& context, const core::Uuid& hexID, QWidget* parent = nullptr);
 
-    void setQuestions(UserQuestions questions) { m_questions = std::move(questions); }
+    void setQuestions(UserQuestions questions);
 
     const core::Uuid& hexID() const { return m_hexID; }
     const core::HexData& draft() const { return m_draft; }

@@ -5,6 +5,7 @@
 #include <QCollator>
 #include <QComboBox>
 #include <QEvent>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -31,6 +32,9 @@ UserQuestions UserQuestions::messageBoxes() {
         box.setDefaultButton(QMessageBox::Cancel);
         box.exec();
         return box.clickedButton() == yes;
+    };
+    questions.askText = [](QWidget* parent, const QString& title, const QString& label) {
+        return QInputDialog::getText(parent, title, label).trimmed();
     };
     questions.inform = [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox::warning(parent, title, text);

@@ -31,6 +31,8 @@ NameOrder naturalNameOrder();
 struct UserQuestions {
     // A yes-or-no question; true when the user takes the action named `accept`.
     std::function<bool(QWidget* parent, const QString& title, const QString& text, const QString& accept)> confirm;
+    // A line of text, such as a name; nothing when the user cancels.
+    std::function<QString(QWidget* parent, const QString& title, const QString& label)> askText;
     // A notice with only an OK button.
     std::function<void(QWidget* parent, const QString& title, const QString& text)> inform;
 

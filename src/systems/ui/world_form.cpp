@@ -115,7 +115,14 @@ QWidget* WorldForm::buildIdentity() {
     left->addRow(tr("Name"), m_name);
     left->addRow(QString(), m_mainWorld);
     left->addRow(tr("Type"), m_type);
-    left->addRow(tr("Race"), m_race);
+    auto* newRace = new QPushButton(tr("New Race…"), box);
+    newRace->setObjectName(QStringLiteral("newCustomRace"));
+    newRace->setToolTip(tr("A species of your own, kept in this universe's list of races once saved."));
+    auto* raceRow = new QHBoxLayout;
+    raceRow->addWidget(m_race, 1);
+    raceRow->addWidget(newRace);
+    left->addRow(tr("Race"), raceRow);
+    connect(newRace, &QPushButton::clicked, this, &WorldForm::addCustomRace);
     left->addRow(tr("Image"), m_image);
     auto* right = new QFormLayout;
     right->addRow(tr("Orbit"), m_sunOrbit);
@@ -380,6 +387,17 @@ void WorldForm::fillRaces() {
         m_race->addItem(qt(name), qt(race.identity()));
     }
     selectData(m_race, qt(m_world.prevalentRace.identity()));
+}
+
+void WorldForm::addCustomRace() {
+    const QString name = m_questions.askText(this, tr("New Race"), tr("Name of the race:"));
+    if (name.isEmpty())
+        return;
+    const core::Race race = core::Race::custom(std8(name));
+    if (m_race->findData(qt(race.identity())) < 0)
+        m_race->addItem(name, qt(race.identity()));
+    // Selecting it reports the edit.
+    m_race->setCurrentIndex(m_race->findData(qt(race.identity())));
 }
 
 void WorldForm::fillFactions() {

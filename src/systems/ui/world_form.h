@@ -2,6 +2,7 @@
 
 #include "core/uuid.h"
 #include "core/world_data.h"
+#include "systems/ui/ui_support.h"
 
 #include <QWidget>
 
@@ -38,6 +39,7 @@ public:
     explicit WorldForm(QWidget* parent = nullptr);
 
     void setChoices(Choices choices);
+    void setQuestions(UserQuestions questions) { m_questions = std::move(questions); }
     // Shows a world without reporting it as an edit.
     void setWorld(const core::WorldData& world);
     const core::WorldData& world() const { return m_world; }
@@ -59,7 +61,10 @@ private:
     void refreshReadouts();
     void applyProfileCode();
 
+    void addCustomRace();
+
     Choices m_choices;
+    UserQuestions m_questions = UserQuestions::messageBoxes();
     core::WorldData m_world;
     bool m_loading = false;
 
