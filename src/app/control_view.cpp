@@ -97,7 +97,14 @@ void ControlView::watchCurrentUniverse() {
     m_universeSubscription = m_manager.current().changed().subscribe([this] { rebuildFactions(); });
 }
 
+void ControlView::updateRuleSetTexts() {
+    // A universe on Traveller tech levels calls its rutters routes.
+    if (QTreeWidgetItem* rutters = itemFor({Destination::rutters, std::nullopt}))
+        rutters->setText(0, m_manager.current().usesTravellerTechLevels() ? tr("Routes") : tr("Rutters"));
+}
+
 void ControlView::rebuildFactions() {
+    updateRuleSetTexts();
     const auto previous = selection();
     const QSignalBlocker blocker(m_tree);
     // Keep the groups the user folded folded.

@@ -40,6 +40,7 @@ signals:
 private:
     void buildFixedRows();
     void rebuildFactions();
+    void updateRuleSetTexts();
     void watchCurrentUniverse();
     void emitSelection();
 

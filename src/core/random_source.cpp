@@ -11,11 +11,20 @@ __extension__ using UInt128 = unsigned __int128;
 }
 
 std::uint64_t SecureRandomSource::next64() {
-    std::uint64_t value = 0;
-    auto* bytes = reinterpret_cast<unsigned char*>(&value);
+    if (m_next == m_block.size())
+        refill();
+    const std::uint64_t value = m_block[m_next];
+    // Nothing handed out stays behind in memory.
+    m_block[m_next++] = 0;
+    return value;
+}
+
+void SecureRandomSource::refill() {
+    auto* bytes = reinterpret_cast<unsigned char*>(m_block.data());
+    const std::size_t wanted = sizeof m_block;
     std::size_t filled = 0;
-    while (filled < sizeof value) {
-        const ssize_t got = getrandom(bytes + filled, sizeof value - filled, 0);
+    while (filled < wanted) {
+        const ssize_t got = getrandom(bytes + filled, wanted - filled, 0);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -23,11 +32,11 @@ std::uint64_t SecureRandomSource::next64() {
         }
         filled += static_cast<std::size_t>(got);
     }
-    return value;
+    m_next = 0;
 }
 
 RandomSource& systemRandomSource() {
-    static SecureRandomSource source;
+    thread_local SecureRandomSource source;
     return source;
 }
 

@@ -111,6 +111,23 @@ TEST(MainWindow, FactionsAreGroupedUnderTheirCategories) {
     EXPECT_EQ(running.sidebar().selection()->factionID, universe.factions.front().id);
 }
 
+TEST(MainWindow, TravellerUniversesCallRuttersRoutes) {
+    RunningApp running;
+    EXPECT_TRUE(running.rows().contains("Rutters"));
+    auto& universe = running.app.manager().current();
+    core::HexData hex;
+    hex.id = core::Uuid::generate();
+    core::Star star;
+    core::WorldData world;
+    world.mainWorld = true;
+    world.uwp.techLevel = core::TechnologyLevel::ttl12;
+    star.worlds.push_back(world);
+    hex.starSystem.stars.push_back(star);
+    universe.addHex(hex);
+    EXPECT_TRUE(running.rows().contains("Routes"));
+    EXPECT_FALSE(running.rows().contains("Rutters"));
+}
+
 TEST(UniverseBar, PickerFollowsTheStoreAndSwitches) {
     RunningApp running;
     auto& manager = running.app.manager();
