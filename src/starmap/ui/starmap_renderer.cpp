@@ -198,20 +198,45 @@ void drawRegions(const Canvas& canvas, const universe::UniverseRecord& universe,
         }
         if (!canvas.visible.intersects(box))
             continue;
-        QPainterPath path;
-        path.moveTo(canvas.toScreen(points.front()));
-        for (std::size_t i = 1; i < points.size(); ++i)
-            path.lineTo(canvas.toScreen(points[i]));
         const QColor color = StarMapRenderer::paletteColor(region.color);
-        if (region.closed) {
-            path.closeSubpath();
-            p.fillPath(path, StarMapRenderer::paletteColor(region.color, 0.25));
-        }
+        const double scale = canvas.transform.scale;
         const double width = std::clamp(canvas.hexRadius * 0.12, 1.0, 4.0);
-        QPen under(QColor(0, 0, 0, 140), width * 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        QPen over(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        p.strokePath(path, under);
-        p.strokePath(path, over);
+        // The border and fill, drawn around the origin at the bounding box's top left.
+        const auto paintBorder = [&](QPainter& painter, QPointF origin) {
+            QPainterPath path;
+            path.moveTo(origin + QPointF((points.front().x - box.left) * scale, (points.front().y - box.top) * scale));
+            for (std::size_t i = 1; i < points.size(); ++i)
+                path.lineTo(origin + QPointF((points[i].x - box.left) * scale, (points[i].y - box.top) * scale));
+            if (region.closed) {
+                path.closeSubpath();
+                painter.fillPath(path, StarMapRenderer::paletteColor(region.color, 0.25));
+            }
+            painter.strokePath(path, QPen(QColor(0, 0, 0, 140), width * 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.strokePath(path, QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        };
+        const QPointF topLeft = canvas.toScreen({box.left, box.top});
+        const QSizeF size((box.right - box.left) * scale + 4 * width, (box.bottom - box.top) * scale + 4 * width);
+        // On pixel devices a region of modest size on screen is drawn once into a
+        // sprite and blitted while the zoom stays the same.
+        if (canvas.sprites && size.width() < 2048 && size.height() < 2048) {
+            std::size_t key = std::hash<core::Uuid>()(region.id);
+            key = key * 31 + static_cast<std::size_t>(region.color);
+            key = key * 31 + static_cast<std::size_t>(region.closed);
+            key = key * 31 + static_cast<std::size_t>(std::lround(scale * 4096));
+            for (const auto& anchor : region.anchors)
+                key = key * 31 + std::hash<core::GalacticCoordinates>()(anchor.hex) + static_cast<std::size_t>(anchor.corner);
+            const QPointF margin(2 * width, 2 * width);
+            const QPixmap& sprite = canvas.text.sprite(
+                static_cast<quint64>(key), size, p.device()->devicePixelRatioF(), [&](QPainter& painter) {
+                    painter.setRenderHint(QPainter::Antialiasing, canvas.hexRadius >= StarMapRenderer::dotThreshold);
+                    paintBorder(painter, QPointF(-size.width() / 2, -size.height() / 2) + margin);
+                });
+            p.drawPixmap(QPoint(static_cast<int>(std::lround(topLeft.x() - margin.x())),
+                                static_cast<int>(std::lround(topLeft.y() - margin.y()))),
+                         sprite);
+        } else {
+            paintBorder(p, topLeft);
+        }
 
         if (!region.name.empty()) {
             const QPointF at = canvas.toScreen(regionLabelPoint(region, mapHexRadius));
@@ -503,12 +528,32 @@ void drawLabels(const Canvas& canvas, const universe::UniverseRecord& universe) 
         const double reach = label.size * std::max<std::size_t>(label.text.size(), 1);
         if (!canvas.visible.intersects({at.x - reach, at.y - reach, at.x + reach, at.y + reach}))
             continue;
-        p.save();
-        p.translate(canvas.toScreen(at));
-        p.rotate(label.angle);
-        p.setPen(StarMapRenderer::paletteColor(label.color));
-        canvas.text.drawCenteredOn(p, QPointF(0, 0), qt(label.text), canvas.text.fontId(std::min(pixelSize, 4000.0), true));
-        p.restore();
+        const QString text = qt(label.text);
+        const int font = canvas.text.fontId(std::min(pixelSize, 4000.0), true);
+        const QColor color = StarMapRenderer::paletteColor(label.color);
+        const auto paintLabel = [&](QPainter& painter) {
+            painter.rotate(label.angle);
+            painter.setPen(color);
+            canvas.text.drawCenteredOn(painter, QPointF(0, 0), text, font);
+        };
+        const QPointF centre = canvas.toScreen(at);
+        const QSizeF textSize = canvas.text.size(text, font);
+        const double diagonal = std::hypot(textSize.width(), textSize.height()) + 4;
+        if (canvas.sprites && diagonal < 2048) {
+            // Rotated text is slow to draw: each label is drawn turned once and blitted.
+            const std::size_t key = qHashMulti(0, text, font, color.rgba(), static_cast<int>(std::lround(label.angle * 10)));
+            const QPixmap& sprite =
+                canvas.text.sprite(static_cast<quint64>(key) ^ 0x9e3779b97f4a7c15ULL, QSizeF(diagonal, diagonal),
+                                   p.device()->devicePixelRatioF(), paintLabel);
+            p.drawPixmap(QPoint(static_cast<int>(std::lround(centre.x() - diagonal / 2)),
+                                static_cast<int>(std::lround(centre.y() - diagonal / 2))),
+                         sprite);
+        } else {
+            p.save();
+            p.translate(centre);
+            paintLabel(p);
+            p.restore();
+        }
     }
 }
 
