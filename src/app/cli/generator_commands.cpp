@@ -1,5 +1,6 @@
 #include "app/cli/generator_commands.h"
 
+#include "app/cli/cli_options.h"
 #include "core/uwp.h"
 #include "generator/area_generation.h"
 #include "generator/name_generator.h"
@@ -12,7 +13,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <optional>
 #include <ostream>
 #include <set>
@@ -20,73 +20,6 @@
 namespace velmora::cli {
 
 namespace {
-
-// Options of the form "--name VALUE" or "--name=VALUE", and bare flags.
-class Options {
-public:
-    Options(const std::string& command, const std::vector<std::string>& arguments,
-            const std::set<std::string>& valued, const std::set<std::string>& flags) {
-        for (std::size_t i = 0; i < arguments.size(); ++i) {
-            std::string name = arguments[i];
-            std::optional<std::string> value;
-            if (const auto equals = name.find('='); name.starts_with("--") && equals != std::string::npos) {
-                value = name.substr(equals + 1);
-                name.resize(equals);
-            }
-            if (valued.contains(name)) {
-                if (!value) {
-                    if (i + 1 >= arguments.size())
-                        throw CliError{name + " needs a value", 2};
-                    value = arguments[++i];
-                }
-                m_values[name] = *value;
-            } else if (flags.contains(name) && !value) {
-                m_flags.insert(name);
-            } else {
-                throw CliError{command + ": unknown argument \"" + arguments[i] + "\"", 2};
-            }
-        }
-    }
-
-    std::optional<std::string> value(const std::string& name) const {
-        const auto it = m_values.find(name);
-        return it == m_values.end() ? std::nullopt : std::optional(it->second);
-    }
-    bool flag(const std::string& name) const { return m_flags.contains(name); }
-
-private:
-    std::map<std::string, std::string> m_values;
-    std::set<std::string> m_flags;
-};
-
-std::optional<int> wholeNumber(const std::string& text) {
-    int number = 0;
-    const char* end = text.data() + text.size();
-    const auto [at, error] = std::from_chars(text.data(), end, number);
-    if (text.empty() || error != std::errc() || at != end)
-        return std::nullopt;
-    return number;
-}
-
-std::vector<std::string> splitCommas(const std::string& text) {
-    std::vector<std::string> parts(1);
-    for (const char c : text) {
-        if (c == ',')
-            parts.emplace_back();
-        else
-            parts.back() += c;
-    }
-    return parts;
-}
-
-std::pair<int, int> parseSector(const std::string& option, const std::vector<std::string>& parts,
-                                const std::string& text, const std::string& example) {
-    const auto x = wholeNumber(parts[0]);
-    const auto y = wholeNumber(parts[1]);
-    if (!x || !y)
-        throw CliError{option + " \"" + text + "\": the sector must be two whole numbers, for example " + example, 2};
-    return {*x, *y};
-}
 
 core::GalacticCoordinates parseHex(const std::string& text) {
     const std::string example = "--hex 0,0,1910";

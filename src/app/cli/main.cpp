@@ -4,6 +4,7 @@
 #include "app/cli/cli_context.h"
 #include "app/cli/faction_commands.h"
 #include "app/cli/generator_commands.h"
+#include "app/cli/sector_io_commands.h"
 #include "app/cli/starmap_commands.h"
 #include "app/cli/universe_commands.h"
 
@@ -24,6 +25,8 @@ std::vector<cli::CliCommand> allCommands() {
     for (auto& command : cli::starmapCommands())
         commands.push_back(std::move(command));
     for (auto& command : cli::generatorCommands())
+        commands.push_back(std::move(command));
+    for (auto& command : cli::sectorIoCommands())
         commands.push_back(std::move(command));
     return commands;
 }

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/hex_data.h"
+#include "universe/region.h"
+#include "universe/sector_info.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora::sector_io {
+
+// The sector a file is written for: where it lies, and its name when it has one.
+struct SecSector {
+    int sectorX = 0;
+    int sectorY = 0;
+    std::optional<std::string> name;
+};
+
+// The comment lines that carry the regions through a sector file.
+inline constexpr std::string_view regionBlockTitle = "# [Velmora region data \u2014 ignored by standard parsers]";
+inline constexpr std::string_view regionSectorPrefix = "# [REGION_SECTOR] ";
+inline constexpr std::string_view regionPrefix = "# [REGION] ";
+
+// A fixed-column sector file of the hexes that have a main world, sorted by column
+// and row, with the regions appended as comments other programs skip.
+std::string secExportText(std::vector<core::HexData> hexes, const SecSector& sector,
+                          const std::vector<universe::Region>& regions);
+
+// One hex's line, or nothing when its system has no main world.
+std::optional<std::string> secLine(const core::HexData& hex);
+
+// The code in "Allegiance: Third Imperium (Im)": the first parenthesised text,
+// two characters at most; "--" without one.
+std::string allegianceCodeFromNotes(std::string_view notes);
+
+// "<abbreviation>.sec", else "<name>.sec", else "sector.sec".
+std::string suggestedSecFileName(const universe::SectorInfo* sector);
+
+// What the export half of the view writes: the hexes of a sector under its name,
+// or with no sector records at all, every hex under none. Regions always go along.
+std::string secExportTextFor(const std::vector<core::HexData>& allHexes, const universe::SectorInfo* sector,
+                             const std::vector<universe::Region>& regions);
+
+// How many lines an export writes: the hexes with a main world.
+std::size_t exportedWorldCount(const std::vector<core::HexData>& hexes);
+// "Exported 12 worlds to \"Spin.sec\"."
+std::string secExportMessage(std::size_t worlds, const std::string& file);
+
+} // namespace velmora::sector_io
