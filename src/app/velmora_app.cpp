@@ -11,6 +11,7 @@
 #include "factions/ui/faction_views.h"
 #include "generator/ui/generator_views.h"
 #include "generator/ui/star_reference_window.h"
+#include "sector_io/ui/sector_io_views.h"
 #include "starmap/ui/overlays/overlay_views.h"
 #include "starmap/ui/starmap_view.h"
 #include "systems/ui/systems_views.h"
@@ -37,6 +38,7 @@ void registerSubsystemViews(DetailViewRegistry& registry) {
         systems::openWorldInfo(context, systems::WorldInfoTarget{hex, std::nullopt});
     });
     starmap::registerOverlayViews(registry);
+    sector_io::registerSectorIoViews(registry);
 }
 
 const QString releaseFeedUrl = QStringLiteral("https://velmora.app/releases/latest.json");

@@ -1,0 +1,20 @@
+#include "sector_io/ui/sector_io_views.h"
+
+#include "app/support/view_context.h"
+#include "sector_io/ui/import_export_sec_view.h"
+
+#include <memory>
+
+namespace velmora::sector_io {
+
+void registerSectorIoViews(app::DetailViewRegistry& registry) {
+    // One memory for every "SEC File" view the window makes: importing into a new
+    // universe replaces the view, and the new one shows what the import said.
+    auto memory = std::make_shared<SecViewMemory>();
+    registry.add(app::Destination::importExportSEC,
+                 [memory](app::ViewContext& context, const app::SidebarSelection&, QWidget* parent) -> QWidget* {
+                     return new ImportExportSECView(context.manager, memory, parent);
+                 });
+}
+
+} // namespace velmora::sector_io
