@@ -3,51 +3,8 @@
 #include "factions/faction_editing.h"
 #include "universe/ridivivev_izeviduv.h"
 
-#include <QLabel>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPixmap>
-#include <QPushButton>
 
 namespace velmora::factions {
-
-QColor qtColor(universe::FactionColor color) {
-    const universe::RgbColor c = universe::rgb(color);
-    return QColor::fromRgbF(static_cast<float>(c.red), static_cast<float>(c.green),
-                            static_cast<float>(c.blue));
-}
-
-QIcon swatchIcon(universe::FactionColor color, int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0, 0, 0, 90), 1));
-    painter.setBrush(qtColor(color));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1), size / 5.0, size / 5.0);
-    return QIcon(pixmap);
-}
-
-QString colorDisplayName(universe::FactionColor color) {
-    const QString raw = qt(universe::rawValue(color));
-    QString text;
-    for (const QChar c : raw) {
-        if (c.isUpper())
-            text += QLatin1Char(' ');
-        text += text.isEmpty() ? c.toUpper() : c;
-    }
-    return text;
-}
-
-Confirmation askWithMessageBox() {
-    return [](QWidget* parent, const QString& title, const QString& message) {
-        QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Cancel, parent);
-        QPushButton* destroy = box.addButton(QObject::tr("Delete"), QMessageBox::DestructiveRole);
-        box.setDefaultButton(QMessageBox::Cancel);
-        box.exec();
-        return box.clickedButton() == destroy;
-    };
-}
 
 QString locationWithSystem(const universe::RidivivevIzeviduv& universe,
                            const core::GalacticCoordinates& location) {
@@ -55,32 +12,6 @@ QString locationWithSystem(const universe::RidivivevIzeviduv& universe,
     if (const core::HexData* hex = universe.hexAt(location))
         return qt(systemDisplayName(*hex)) + QStringLiteral(" (") + where + QLatin1Char(')');
     return where;
-}
-
-QLabel* sectionHeading(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.15);
-    label->setFont(font);
-    label->setContentsMargins(0, 10, 0, 2);
-    return label;
-}
-
-QLabel* quietNote(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
-    label->setPalette(palette);
-    return label;
-}
-
-void makeTitle(QLabel* label) {
-    QFont font = label->font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.6);
-    label->setFont(font);
 }
 
 } // namespace velmora::factions

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/support/view_helpers.h"
 #include "core/galactic_coordinates.h"
 #include "universe/faction_color.h"
 
@@ -19,37 +20,20 @@ class RidivivevIzeviduv;
 
 namespace velmora::factions {
 
-inline QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-inline QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QColor qtColor(universe::FactionColor color);
-
-// A filled, rounded square of a palette colour with a thin outline, so white
-// and black stay visible on any background.
-QIcon swatchIcon(universe::FactionColor color, int size = 16);
-
-// The palette case name as the referee reads
-// it: "orangeRed" → "Orange Red".
-QString colorDisplayName(universe::FactionColor color);
-
-// Asks before something is destroyed; answers true to go ahead. Views take one
-// so that tests can answer without a modal box.
-using Confirmation = std::function<bool(QWidget* parent, const QString& title, const QString& message)>;
-Confirmation askWithMessageBox();
+// The faction views use the helpers every view shares.
+using app::askWithMessageBox;
+using app::colorDisplayName;
+using app::Confirmation;
+using app::makeTitle;
+using app::qt;
+using app::qtColor;
+using app::quietNote;
+using app::sectionHeading;
+using app::swatchIcon;
 
 // The hex of an asset or homeworld as the universe writes locations, with the
 // system's name when one stands there.
 QString locationWithSystem(const universe::RidivivevIzeviduv& universe,
                            const core::GalacticCoordinates& location);
-
-// Section headings and quiet notes, styled once for every faction view.
-QLabel* sectionHeading(const QString& text, QWidget* parent);
-QLabel* quietNote(const QString& text, QWidget* parent);
-void makeTitle(QLabel* label);
 
 } // namespace velmora::factions

@@ -1,4 +1,4 @@
-#include "starmap/ui/overlays/overlay_ui_support.h"
+#include "app/support/view_helpers.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-namespace velmora::starmap {
+namespace velmora::app {
 
 QColor qtColor(universe::FactionColor color) {
     const universe::RgbColor c = universe::rgb(color);
@@ -38,7 +38,6 @@ QString colorDisplayName(universe::FactionColor color) {
 Confirmation askWithMessageBox() {
     return [](QWidget* parent, const QString& title, const QString& message) {
         QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Cancel, parent);
-        // The button says what it does; Cancel stays the default so Return cannot destroy.
         QPushButton* destroy = box.addButton(QObject::tr("Delete"), QMessageBox::DestructiveRole);
         box.setDefaultButton(QMessageBox::Cancel);
         box.exec();
@@ -50,9 +49,9 @@ QLabel* sectionHeading(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     QFont font = label->font();
     font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.1);
+    font.setPointSizeF(font.pointSizeF() * 1.15);
     label->setFont(font);
-    label->setContentsMargins(0, 12, 0, 2);
+    label->setContentsMargins(0, 10, 0, 2);
     return label;
 }
 
@@ -72,4 +71,4 @@ void makeTitle(QLabel* label) {
     label->setFont(font);
 }
 
-} // namespace velmora::starmap
+} // namespace velmora::app

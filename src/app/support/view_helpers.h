@@ -1,0 +1,47 @@
+#pragma once
+
+#include "universe/faction_color.h"
+
+#include <QColor>
+#include <QIcon>
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QLabel;
+class QWidget;
+
+namespace velmora::app {
+
+// Small pieces every subsystem's views share.
+
+inline QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QColor qtColor(universe::FactionColor color);
+
+// A filled, rounded square of a palette colour with a thin outline, so that
+// white and black stay visible on any background.
+QIcon swatchIcon(universe::FactionColor color, int size = 16);
+
+// The palette case name as the referee reads it: "orangeRed" reads "Orange Red".
+QString colorDisplayName(universe::FactionColor color);
+
+// Asks before something is destroyed; answers true to go ahead. Views take one
+// so that tests can answer without a modal box.
+using Confirmation = std::function<bool(QWidget* parent, const QString& title, const QString& message)>;
+Confirmation askWithMessageBox();
+
+// Section headings, quiet notes and titles, styled once for every view.
+QLabel* sectionHeading(const QString& text, QWidget* parent);
+QLabel* quietNote(const QString& text, QWidget* parent);
+void makeTitle(QLabel* label);
+
+} // namespace velmora::app
