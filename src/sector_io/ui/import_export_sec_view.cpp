@@ -30,6 +30,8 @@ QLabel* messageLabel(const QString& objectName, bool error) {
     auto* label = new QLabel;
     label->setObjectName(objectName);
     label->setWordWrap(true);
+    // The form keeps fields at their natural width; a message needs room to read as a sentence.
+    label->setMinimumWidth(480);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (error)
         label->setStyleSheet(QStringLiteral("color: #d04040;"));
@@ -68,6 +70,7 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager, std
     auto* intro = new QLabel(tr("Bring a sector in from a SEC file (the classic fixed columns or the tab-delimited "
                                 "listing), or write a sector out as one. Regions travel with the file."));
     intro->setWordWrap(true);
+    intro->setMaximumWidth(640);
 
     // Import.
     m_destination = new QComboBox;
@@ -77,13 +80,14 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager, std
     m_sectorName = new QLineEdit;
     m_sectorName->setObjectName(QStringLiteral("sectorName"));
     m_sectorName->setPlaceholderText(tr("The file's name when left empty"));
+    m_sectorName->setMinimumWidth(320);
     m_sectorX = new QSpinBox;
     m_sectorY = new QSpinBox;
     m_sectorX->setObjectName(QStringLiteral("sectorX"));
     m_sectorY->setObjectName(QStringLiteral("sectorY"));
     for (QSpinBox* box : {m_sectorX, m_sectorY}) {
         box->setRange(-999, 999);
-        box->setMinimumWidth(80);
+        box->setMinimumWidth(90);
     }
     m_overwrite = new QCheckBox(tr("Overwrite existing hexes at colliding coordinates"));
     m_overwrite->setObjectName(QStringLiteral("overwrite"));
@@ -94,6 +98,7 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager, std
 
     auto* importBox = new QGroupBox(tr("Import"));
     auto* importForm = new QFormLayout(importBox);
+    importForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     importForm->addRow(tr("Destination"), m_destination);
     importForm->addRow(tr("Sector name"), m_sectorName);
     importForm->addRow(tr("Sector X"), m_sectorX);
@@ -106,13 +111,14 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager, std
     // Export.
     m_sectorPicker = new QComboBox;
     m_sectorPicker->setObjectName(QStringLiteral("sectorPicker"));
-    m_sectorPicker->setMinimumWidth(240);
+    m_sectorPicker->setMinimumWidth(320);
     m_export = new QPushButton(tr("Export SEC File…"));
     m_export->setObjectName(QStringLiteral("exportButton"));
     m_exportResult = messageLabel(QStringLiteral("exportResult"), false);
     m_exportError = messageLabel(QStringLiteral("exportError"), true);
     auto* exportBox = new QGroupBox(tr("Export"));
     auto* exportForm = new QFormLayout(exportBox);
+    exportForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     exportForm->addRow(tr("Sector"), m_sectorPicker);
     exportForm->addRow(QString(), m_export);
     exportForm->addRow(QString(), m_exportResult);
