@@ -1,5 +1,8 @@
+#include "app/support/view_context.h"
+#include "app/support/window_registry.h"
 #include "sector_io/sector_files.h"
 #include "sector_io/ui/import_export_sec_view.h"
+#include "sector_io/ui/sector_io_views.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -154,4 +157,29 @@ TEST(ImportExportSECView, ShowsWhatWentWrongAndChangesNothing) {
     EXPECT_EQ(screen.suggested, QStringLiteral("sector.sec"));
     EXPECT_TRUE(screen.message("exportError").startsWith(QStringLiteral("SEC export write failed: ")))
         << screen.message("exportError").toStdString();
+}
+
+// The sidebar's "SEC File" makes the view; every view it makes shares one memory,
+// as the window rebuilds the view when an import switches the universe.
+TEST(ImportExportSECView, TheSidebarDestinationMakesViewsThatShareTheirMessages) {
+    SectorStore store;
+    app::WindowRegistry windows;
+    app::ViewContext context{*store.manager, windows};
+    app::DetailViewRegistry registry;
+    sector_io::registerSectorIoViews(registry);
+    const auto* factory = registry.find(app::Destination::importExportSEC);
+    ASSERT_NE(factory, nullptr);
+
+    std::unique_ptr<QWidget> first((*factory)(context, {app::Destination::importExportSEC, std::nullopt}, nullptr));
+    auto* view = qobject_cast<ImportExportSECView*>(first.get());
+    ASSERT_NE(view, nullptr);
+    part<QComboBox>(*view, "destination")->setCurrentIndex(1);
+    view->importFile(legacyPath);
+
+    std::unique_ptr<QWidget> second((*factory)(context, {app::Destination::importExportSEC, std::nullopt}, nullptr));
+    second->show();
+    const auto* result = part<QLabel>(*second, "importResult");
+    EXPECT_EQ(result->text(), QStringLiteral("Created universe \"legacy-example\" with 666 worlds."));
+    EXPECT_TRUE(result->isVisible());
+    EXPECT_EQ(store.manager->current().name, "legacy-example");
 }
