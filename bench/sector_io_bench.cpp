@@ -9,7 +9,6 @@
 #include "sector_io/sec_rows.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -21,15 +20,16 @@ namespace {
 
 // The fixtures live beside the repository, in the shared folder.
 std::string fixture(const char* name) {
-    const auto folder = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "shared" /
-                        "fixtures" / "travellermap";
+    const auto folder = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
+                        "shared" / "fixtures" / "travellermap";
     return core::readWholeFile(folder / name).value_or("");
 }
 
 std::size_t convertAll(const std::string& text, int sectorX) {
     std::size_t worlds = 0;
     for (const auto& row : sector_io::secRows(text)) {
-        auto world = sector_io::importedWorld(row, sectorX, 0, {}, generator::generatorRandomSource());
+        auto world =
+            sector_io::importedWorld(row, sectorX, 0, {}, generator::generatorRandomSource());
         worlds += world ? 1 : 0;
         benchmark::DoNotOptimize(world);
     }
@@ -43,8 +43,10 @@ void ParseAndConvertFixture(benchmark::State& state, const char* name) {
         worlds = convertAll(text, 0);
     state.counters["worlds"] = static_cast<double>(worlds);
 }
-BENCHMARK_CAPTURE(ParseAndConvertFixture, spinwardMarchesTab, "spinward-marches.tab")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ParseAndConvertFixture, legacySec, "legacy-example.sec")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ParseAndConvertFixture, spinwardMarchesTab, "spinward-marches.tab")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ParseAndConvertFixture, legacySec, "legacy-example.sec")
+    ->Unit(benchmark::kMillisecond);
 
 // A sector with a world in every other hex, in the fixed columns.
 std::string syntheticSector(int seed) {
@@ -56,10 +58,12 @@ std::string syntheticSector(int seed) {
             if ((column + row + seed) % 2 != 0)
                 continue;
             const int k = column * 41 + row + seed;
-            std::snprintf(line, sizeof line, "World%-8c %02d%02d %c%d%d%d%d%d%d-%c  %s %-15s %c  %d%d%d Im G%d V M%d V\n",
-                          'a' + k % 26, column, row, "ABCDEX"[k % 6], k % 10, k % 9, k % 11 % 10, k % 7, k % 8, k % 6,
-                          "0123456789ABC"[k % 13], k % 5 == 0 ? "N" : " ", remarks[k % 6], k % 17 == 0 ? 'A' : ' ',
-                          k % 9, k % 3, k % 4, k % 10, k % 10);
+            std::snprintf(
+                line, sizeof line,
+                "World%-8c %02d%02d %c%d%d%d%d%d%d-%c  %s %-15s %c  %d%d%d Im G%d V M%d V\n",
+                'a' + k % 26, column, row, "ABCDEX"[k % 6], k % 10, k % 9, k % 11 % 10, k % 7,
+                k % 8, k % 6, "0123456789ABC"[k % 13], k % 5 == 0 ? "N" : " ", remarks[k % 6],
+                k % 17 == 0 ? 'A' : ' ', k % 9, k % 3, k % 4, k % 10, k % 10);
             text += line;
         }
     }
@@ -77,8 +81,8 @@ void ParseAndConvertHundredSectors(benchmark::State& state) {
             worlds += convertAll(sectors[i], static_cast<int>(i));
     }
     state.counters["worlds"] = static_cast<double>(worlds);
-    state.counters["worlds/s"] =
-        benchmark::Counter(static_cast<double>(worlds), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["worlds/s"] = benchmark::Counter(static_cast<double>(worlds),
+                                                    benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(ParseAndConvertHundredSectors)->Unit(benchmark::kMillisecond);
 
@@ -87,7 +91,8 @@ void ExportFullSector(benchmark::State& state) {
     std::vector<core::HexData> hexes;
     const std::string text = syntheticSector(0) + syntheticSector(1);
     for (const auto& row : sector_io::secRows(text))
-        if (auto world = sector_io::importedWorld(row, 0, 0, {}, generator::generatorRandomSource()))
+        if (auto world =
+                sector_io::importedWorld(row, 0, 0, {}, generator::generatorRandomSource()))
             hexes.push_back(std::move(world->hexData));
     for (auto _ : state) {
         auto written = sector_io::secExportText(hexes, sector_io::SecSector{0, 0, "Full"}, {});

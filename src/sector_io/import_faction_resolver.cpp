@@ -24,8 +24,10 @@ constexpr std::array<std::pair<Kind, std::string_view>, 10> raceCodes{{
     {Kind::sathar, "Sath"},
 }};
 
-universe::Faction newFaction(std::string name, std::string shortName, const core::GalacticCoordinates& homeworld,
-                             universe::FactionCategory category, universe::FactionColor color, std::string description) {
+universe::Faction newFaction(std::string name, std::string shortName,
+                             const core::GalacticCoordinates& homeworld,
+                             universe::FactionCategory category, universe::FactionColor color,
+                             std::string description) {
     universe::Faction faction;
     faction.id = generator::newId();
     faction.name = std::move(name);
@@ -55,7 +57,8 @@ std::string raceShortCode(const core::Race& race) {
     return std::string(race.displayName());
 }
 
-ImportFactionResolver::ImportFactionResolver(std::vector<universe::Faction>& factions, AllegianceTable allegiances)
+ImportFactionResolver::ImportFactionResolver(std::vector<universe::Faction>& factions,
+                                             AllegianceTable allegiances)
     : m_factions(factions), m_allegiances(std::move(allegiances)), m_colorIndex(factions.size()) {
     for (const universe::Faction& faction : m_factions) {
         if (!faction.shortName.empty())
@@ -71,29 +74,32 @@ universe::Faction& ImportFactionResolver::append(universe::Faction faction) {
     return m_factions.back();
 }
 
-std::optional<core::Uuid> ImportFactionResolver::resolveFaction(std::string_view code,
-                                                                const core::GalacticCoordinates& homeworld) {
+std::optional<core::Uuid>
+ImportFactionResolver::resolveFaction(std::string_view code,
+                                      const core::GalacticCoordinates& homeworld) {
     if (code.empty())
         return std::nullopt;
     if (const auto it = m_idByCode.find(code); it != m_idByCode.end())
         return it->second;
     const std::string text(code);
-    const auto& faction =
-        append(newFaction(allegianceName(code, m_allegiances), text, homeworld, universe::FactionCategory::political,
-                          universe::factionColorAt(m_colorIndex),
-                          "Imported from Traveller Map (allegiance code " + text + ")."));
+    const auto& faction = append(
+        newFaction(allegianceName(code, m_allegiances), text, homeworld,
+                   universe::FactionCategory::political, universe::factionColorAt(m_colorIndex),
+                   "Imported from Traveller Map (allegiance code " + text + ")."));
     ++m_colorIndex;
     m_idByCode.emplace(text, faction.id);
     return faction.id;
 }
 
-core::Uuid ImportFactionResolver::raceFaction(const core::Race& race, const core::GalacticCoordinates& homeworld) {
+core::Uuid ImportFactionResolver::raceFaction(const core::Race& race,
+                                              const core::GalacticCoordinates& homeworld) {
     const std::string name(race.displayName());
     if (const auto it = m_idByRaceName.find(name); it != m_idByRaceName.end())
         return it->second;
-    const auto& faction = append(newFaction(name, raceShortCode(race), homeworld, universe::FactionCategory::race,
-                                            universe::factionColorAt(m_colorIndex),
-                                            "Imported from Traveller Map (prevalent race: " + name + ")."));
+    const auto& faction =
+        append(newFaction(name, raceShortCode(race), homeworld, universe::FactionCategory::race,
+                          universe::factionColorAt(m_colorIndex),
+                          "Imported from Traveller Map (prevalent race: " + name + ")."));
     ++m_colorIndex;
     m_idByRaceName.emplace(name, faction.id);
     return faction.id;
@@ -108,9 +114,10 @@ core::Uuid ImportFactionResolver::tradeRoutesFaction() {
             return faction.id;
         }
     }
-    const auto& faction = append(newFaction("Trade Routes", "TR", core::GalacticCoordinates{0, 0, 0, 0},
-                                            universe::FactionCategory::other, universe::FactionColor::grey,
-                                            "Trade routes imported from Traveller Map without a specific allegiance."));
+    const auto& faction = append(
+        newFaction("Trade Routes", "TR", core::GalacticCoordinates{0, 0, 0, 0},
+                   universe::FactionCategory::other, universe::FactionColor::grey,
+                   "Trade routes imported from Traveller Map without a specific allegiance."));
     m_tradeRoutesID = faction.id;
     return faction.id;
 }

@@ -20,11 +20,13 @@ namespace velmora::sector_io {
 // palette colours in order after the factions already there.
 class ImportFactionResolver {
 public:
-    ImportFactionResolver(std::vector<universe::Faction>& factions, AllegianceTable allegiances = {});
+    ImportFactionResolver(std::vector<universe::Faction>& factions,
+                          AllegianceTable allegiances = {});
 
     // The faction of an allegiance code, made on first use with `homeworld` as its
     // home; nothing for an empty code.
-    std::optional<core::Uuid> resolveFaction(std::string_view code, const core::GalacticCoordinates& homeworld);
+    std::optional<core::Uuid> resolveFaction(std::string_view code,
+                                             const core::GalacticCoordinates& homeworld);
     // The "race" faction of a sophont, made on first use.
     core::Uuid raceFaction(const core::Race& race, const core::GalacticCoordinates& homeworld);
     // The faction of routes that belong to no allegiance: "Trade Routes".

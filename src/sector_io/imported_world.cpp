@@ -76,7 +76,8 @@ std::optional<core::UWP> parseSecUwp(std::string_view text) {
     uwp.density = 1.0;
     const auto dash = text.rfind('-');
     const std::string_view last = dash == std::string_view::npos ? text : text.substr(dash + 1);
-    uwp.techLevel = last.empty() ? core::TechnologyLevel::ttl0 : core::travellerTechLevel(std::clamp(digitValue(last[0]), 0, 22));
+    uwp.techLevel = last.empty() ? core::TechnologyLevel::ttl0
+                                 : core::travellerTechLevel(std::clamp(digitValue(last[0]), 0, 22));
     return uwp;
 }
 
@@ -107,7 +108,8 @@ std::vector<core::Star> starsFromText(std::string_view text, core::RandomSource&
             }
         }
         // A white dwarf weighs 0.6-1.1 whatever its type; the others their type's range.
-        star.mass = generator::uniformMass(generator::starMassRange(star.spectralType, star.luminosity), random);
+        star.mass = generator::uniformMass(
+            generator::starMassRange(star.spectralType, star.luminosity), random);
         stars.push_back(std::move(star));
     }
     if (stars.empty()) {
@@ -169,9 +171,11 @@ int importedYearLength(int orbitNumber) {
 }
 
 std::optional<ImportedWorld> importedWorld(const SecRow& row, int sectorX, int sectorY,
-                                           const AllegianceTable& allegiances, core::RandomSource& random) {
+                                           const AllegianceTable& allegiances,
+                                           core::RandomSource& random) {
     const std::string_view hex = rowValue(row, {"Hex"});
-    if (hex.size() != 4 || !isTwoDigitNumber(hex.substr(0, 2)) || !isTwoDigitNumber(hex.substr(2, 2)))
+    if (hex.size() != 4 || !isTwoDigitNumber(hex.substr(0, 2)) ||
+        !isTwoDigitNumber(hex.substr(2, 2)))
         return std::nullopt;
     const int column = (hex[0] - '0') * 10 + (hex[1] - '0');
     const int rowNumber = (hex[2] - '0') * 10 + (hex[3] - '0');
@@ -229,8 +233,8 @@ std::optional<ImportedWorld> importedWorld(const SecRow& row, int sectorX, int s
             if (token.size() >= 3 && token.starts_with("Rs"))
                 tradeClass = core::TradeClass::researchStation;
         }
-        if (tradeClass && std::find(world.tradeClasses.begin(), world.tradeClasses.end(), *tradeClass) ==
-                              world.tradeClasses.end())
+        if (tradeClass && std::find(world.tradeClasses.begin(), world.tradeClasses.end(),
+                                    *tradeClass) == world.tradeClasses.end())
             world.tradeClasses.push_back(*tradeClass);
     }
     if (world.tradeClasses.empty()) {
@@ -258,7 +262,8 @@ std::optional<ImportedWorld> importedWorld(const SecRow& row, int sectorX, int s
         {"Nobility", "Nobility", ""}, {"Resource Units", "RU", ""},
     };
     for (const Extra& extra : extras) {
-        if (const std::string_view value = rowValue(row, {extra.column, extra.shortColumn}); !value.empty())
+        if (const std::string_view value = rowValue(row, {extra.column, extra.shortColumn});
+            !value.empty())
             notes.push_back(std::string(extra.label) + ": " + std::string(value));
     }
     for (const std::string& line : notes)
@@ -275,7 +280,8 @@ std::optional<ImportedWorld> importedWorld(const SecRow& row, int sectorX, int s
     system.stars = std::move(stars);
     system.gasGiant = gasGiants;
     system.planetoidBelts = belts;
-    system.totalNumberOfWorlds = wholeNumber(rowValue(row, {"Worlds", "W"})).value_or(belts + gasGiants + 1);
+    system.totalNumberOfWorlds =
+        wholeNumber(rowValue(row, {"Worlds", "W"})).value_or(belts + gasGiants + 1);
     system.starfarers = true;
     system.sathar = false;
     system.other = false;
@@ -283,7 +289,8 @@ std::optional<ImportedWorld> importedWorld(const SecRow& row, int sectorX, int s
     imported.hexData.id = generator::newId();
     imported.hexData.coordinates = imported.coordinates;
     if (!allegiance.empty())
-        imported.hexData.notes = "Allegiance: " + allegianceName(allegiance, allegiances) + " (" + allegiance + ")";
+        imported.hexData.notes =
+            "Allegiance: " + allegianceName(allegiance, allegiances) + " (" + allegiance + ")";
     return imported;
 }
 

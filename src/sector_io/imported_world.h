@@ -44,6 +44,7 @@ int importedYearLength(int orbitNumber);
 // One row into one hex in the given sector; nothing when the row's hex or profile
 // cannot be read.
 std::optional<ImportedWorld> importedWorld(const SecRow& row, int sectorX, int sectorY,
-                                           const AllegianceTable& allegiances, core::RandomSource& random);
+                                           const AllegianceTable& allegiances,
+                                           core::RandomSource& random);
 
 } // namespace velmora::sector_io

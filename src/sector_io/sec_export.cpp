@@ -5,9 +5,8 @@
 #include "sector_io/sec_text.h"
 #include "universe/region_json.h"
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
+#include <nlohmann/json.hpp>
 
 namespace velmora::sector_io {
 
@@ -56,7 +55,8 @@ std::optional<std::string> secLine(const core::HexData& hex) {
     place(line, 30, 8, bases);
     std::string remarks;
     for (const core::TradeClass tradeClass : world->tradeClasses)
-        remarks += (remarks.empty() ? "" : " ") + std::string(core::tradeClassTable.text(tradeClass));
+        remarks +=
+            (remarks.empty() ? "" : " ") + std::string(core::tradeClassTable.text(tradeClass));
     place(line, 32, 15, remarks);
     const char* zone = hasTag(*world, core::WorldTag::redZone)     ? "R"
                        : hasTag(*world, core::WorldTag::amberZone) ? "A"
@@ -65,7 +65,8 @@ std::optional<std::string> secLine(const core::HexData& hex) {
     // The listing counts every belt of the system; a belt main world is one of them,
     // which the system's own count leaves out.
     const int belts = system.planetoidBelts + (world->uwp.size == 0 ? 1 : 0);
-    const std::string pbg{core::ehex(world->uwp.populationMultiplier), core::ehex(belts), core::ehex(system.gasGiant)};
+    const std::string pbg{core::ehex(world->uwp.populationMultiplier), core::ehex(belts),
+                          core::ehex(system.gasGiant)};
     place(line, 51, 3, pbg);
     place(line, 55, 2, allegianceCodeFromNotes(hex.notes));
 
@@ -82,11 +83,12 @@ std::optional<std::string> secLine(const core::HexData& hex) {
 
 std::string secExportText(std::vector<core::HexData> hexes, const SecSector& sector,
                           const std::vector<universe::Region>& regions) {
-    std::stable_sort(hexes.begin(), hexes.end(), [](const core::HexData& a, const core::HexData& b) {
-        if (a.coordinates.column != b.coordinates.column)
-            return a.coordinates.column < b.coordinates.column;
-        return a.coordinates.row < b.coordinates.row;
-    });
+    std::stable_sort(hexes.begin(), hexes.end(),
+                     [](const core::HexData& a, const core::HexData& b) {
+                         if (a.coordinates.column != b.coordinates.column)
+                             return a.coordinates.column < b.coordinates.column;
+                         return a.coordinates.row < b.coordinates.row;
+                     });
     std::vector<std::string> lines;
     lines.reserve(hexes.size() + regions.size() + 8);
     lines.push_back("# " + sector.name.value_or("Unknown Sector"));
@@ -115,7 +117,8 @@ std::string secExportText(std::vector<core::HexData> hexes, const SecSector& sec
         }
         lines.emplace_back("#");
         lines.emplace_back(regionBlockTitle);
-        lines.push_back(std::string(regionSectorPrefix) + std::to_string(x) + " " + std::to_string(y));
+        lines.push_back(std::string(regionSectorPrefix) + std::to_string(x) + " " +
+                        std::to_string(y));
         for (const std::string& json : encoded)
             lines.push_back(std::string(regionPrefix) + json);
     }
@@ -136,22 +139,26 @@ std::string suggestedSecFileName(const universe::SectorInfo* sector) {
     return sector->name + ".sec";
 }
 
-std::string secExportTextFor(const std::vector<core::HexData>& allHexes, const universe::SectorInfo* sector,
+std::string secExportTextFor(const std::vector<core::HexData>& allHexes,
+                             const universe::SectorInfo* sector,
                              const std::vector<universe::Region>& regions) {
     if (!sector)
         return secExportText(allHexes, SecSector{}, regions);
     std::vector<core::HexData> hexes;
     for (const core::HexData& hex : allHexes) {
-        if (hex.coordinates.sectorX == sector->sectorX && hex.coordinates.sectorY == sector->sectorY)
+        if (hex.coordinates.sectorX == sector->sectorX &&
+            hex.coordinates.sectorY == sector->sectorY)
             hexes.push_back(hex);
     }
-    return secExportText(std::move(hexes), SecSector{sector->sectorX, sector->sectorY, sector->name}, regions);
+    return secExportText(std::move(hexes),
+                         SecSector{sector->sectorX, sector->sectorY, sector->name}, regions);
 }
 
 std::size_t exportedWorldCount(const std::vector<core::HexData>& hexes) {
-    return static_cast<std::size_t>(std::count_if(hexes.begin(), hexes.end(), [](const core::HexData& hex) {
-        return core::mainWorld(hex.starSystem) != nullptr;
-    }));
+    return static_cast<std::size_t>(
+        std::count_if(hexes.begin(), hexes.end(), [](const core::HexData& hex) {
+            return core::mainWorld(hex.starSystem) != nullptr;
+        }));
 }
 
 std::string secExportMessage(std::size_t worlds, const std::string& file) {

@@ -19,7 +19,8 @@ struct SecSector {
 };
 
 // The comment lines that carry the regions through a sector file.
-inline constexpr std::string_view regionBlockTitle = "# [Velmora region data \u2014 ignored by standard parsers]";
+inline constexpr std::string_view regionBlockTitle =
+    "# [Velmora region data \u2014 ignored by standard parsers]";
 inline constexpr std::string_view regionSectorPrefix = "# [REGION_SECTOR] ";
 inline constexpr std::string_view regionPrefix = "# [REGION] ";
 
@@ -40,7 +41,8 @@ std::string suggestedSecFileName(const universe::SectorInfo* sector);
 
 // What the export half of the view writes: the hexes of a sector under its name,
 // or with no sector records at all, every hex under none. Regions always go along.
-std::string secExportTextFor(const std::vector<core::HexData>& allHexes, const universe::SectorInfo* sector,
+std::string secExportTextFor(const std::vector<core::HexData>& allHexes,
+                             const universe::SectorInfo* sector,
                              const std::vector<universe::Region>& regions);
 
 // How many lines an export writes: the hexes with a main world.

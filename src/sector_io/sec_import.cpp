@@ -12,9 +12,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <map>
 #include <set>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,8 +36,8 @@ void noteCustomRace(const core::HexData& hex, std::vector<std::string>& customRa
     for (const core::Star& star : hex.starSystem.stars) {
         for (const core::WorldData& world : star.worlds) {
             if (world.prevalentRace.isCustom() &&
-                std::find(customRaces.begin(), customRaces.end(), world.prevalentRace.customName()) ==
-                    customRaces.end())
+                std::find(customRaces.begin(), customRaces.end(),
+                          world.prevalentRace.customName()) == customRaces.end())
                 customRaces.push_back(world.prevalentRace.customName());
         }
     }
@@ -49,7 +49,8 @@ std::string chosenSectorName(const SecImportRequest& request, const std::string&
 }
 
 SecImportOutcome importIntoNewUniverse(SecImportPlan plan, const std::string& sectorName,
-                                       const SecImportRequest& request, universe::UniverseManager& manager) {
+                                       const SecImportRequest& request,
+                                       universe::UniverseManager& manager) {
     universe::UniverseRecord record;
     record.id = generator::newId();
     const std::string universeName(trimmed(request.universeName));
@@ -79,13 +80,15 @@ SecImportOutcome importIntoNewUniverse(SecImportPlan plan, const std::string& se
     if (manager.current().id != record.id)
         return {false, manager.loadError().value_or("Couldn't open the new universe.")};
 
-    std::string message = "Created universe \"" + record.name + "\" with " + counted(worlds, "world");
+    std::string message =
+        "Created universe \"" + record.name + "\" with " + counted(worlds, "world");
     if (regions > 0)
         message += " and " + counted(regions, "region");
     return {true, message + "."};
 }
 
-SecImportOutcome importIntoCurrent(SecImportPlan plan, const std::string& sectorName, const SecImportRequest& request,
+SecImportOutcome importIntoCurrent(SecImportPlan plan, const std::string& sectorName,
+                                   const SecImportRequest& request,
                                    universe::RidivivevIzeviduv& universe) {
     // Everything is built on copies and put in place together, so a universe is
     // never left half imported.
@@ -121,8 +124,9 @@ SecImportOutcome importIntoCurrent(SecImportPlan plan, const std::string& sector
 
     std::size_t regionCount = 0;
     for (universe::Region& region : plan.regions) {
-        const auto existing = std::find_if(regions.begin(), regions.end(),
-                                           [&](const universe::Region& r) { return r.id == region.id; });
+        const auto existing =
+            std::find_if(regions.begin(), regions.end(),
+                         [&](const universe::Region& r) { return r.id == region.id; });
         if (existing != regions.end()) {
             if (!request.overwrite)
                 continue;
@@ -140,7 +144,8 @@ SecImportOutcome importIntoCurrent(SecImportPlan plan, const std::string& sector
     storeSectorInfo(universe.sectors, {request.sectorX, request.sectorY, sectorName, ""});
     universe.save();
 
-    std::string message = "Imported " + counted(imported, "world") + " into \"" + universe.name + "\"";
+    std::string message =
+        "Imported " + counted(imported, "world") + " into \"" + universe.name + "\"";
     if (skipped > 0)
         message += " (" + std::to_string(skipped) + " existing skipped)";
     if (regionCount > 0)
@@ -184,7 +189,8 @@ SecFileText readSecFile(const std::filesystem::path& file) {
     return {cleanUtf8(bytes), {}};
 }
 
-SecImportPlan planSecImport(std::string_view text, int sectorX, int sectorY, core::RandomSource& random) {
+SecImportPlan planSecImport(std::string_view text, int sectorX, int sectorY,
+                            core::RandomSource& random) {
     SecImportPlan plan;
     const AllegianceTable none;
     for (const SecRow& row : secRows(text)) {
@@ -196,8 +202,9 @@ SecImportPlan planSecImport(std::string_view text, int sectorX, int sectorY, cor
     return plan;
 }
 
-SecImportOutcome importSecText(std::string_view text, const std::string& fileStem, const SecImportRequest& request,
-                               universe::UniverseManager& manager, core::RandomSource& random) {
+SecImportOutcome importSecText(std::string_view text, const std::string& fileStem,
+                               const SecImportRequest& request, universe::UniverseManager& manager,
+                               core::RandomSource& random) {
     const std::string clean = cleanUtf8(text);
     SecImportPlan plan = planSecImport(clean, request.sectorX, request.sectorY, random);
     if (plan.worlds.empty())

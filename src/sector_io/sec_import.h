@@ -30,7 +30,8 @@ constexpr std::string_view displayName(ImportDestination destination) {
     return importDestinationTable.text(destination);
 }
 
-inline constexpr std::string_view noWorldsMessage = "No valid worlds found. Check that this is a Traveller SEC file.";
+inline constexpr std::string_view noWorldsMessage =
+    "No valid worlds found. Check that this is a Traveller SEC file.";
 inline constexpr std::string_view accessRefusedMessage = "Couldn't access the selected file.";
 
 // What the import half of the view gathers.
@@ -63,12 +64,14 @@ struct SecImportPlan {
     std::vector<ImportedWorld> worlds;
     std::vector<universe::Region> regions;
 };
-SecImportPlan planSecImport(std::string_view text, int sectorX, int sectorY, core::RandomSource& random);
+SecImportPlan planSecImport(std::string_view text, int sectorX, int sectorY,
+                            core::RandomSource& random);
 
 // Reads the text into the destination, storing the sector's name, and saves. A
 // text with no world changes nothing and says so.
-SecImportOutcome importSecText(std::string_view text, const std::string& fileStem, const SecImportRequest& request,
-                               universe::UniverseManager& manager, core::RandomSource& random);
+SecImportOutcome importSecText(std::string_view text, const std::string& fileStem,
+                               const SecImportRequest& request, universe::UniverseManager& manager,
+                               core::RandomSource& random);
 // The same from a file on disk.
 SecImportOutcome importSecFile(const std::filesystem::path& file, const SecImportRequest& request,
                                universe::UniverseManager& manager, core::RandomSource& random);

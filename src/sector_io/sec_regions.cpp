@@ -4,9 +4,8 @@
 #include "sector_io/sec_text.h"
 #include "universe/region_json.h"
 
-#include <nlohmann/json.hpp>
-
 #include <charconv>
+#include <nlohmann/json.hpp>
 #include <optional>
 
 namespace velmora::sector_io {
@@ -60,7 +59,8 @@ std::vector<universe::Region> regionsFromSECText(std::string_view text, int sect
             continue;
         universe::Region region;
         try {
-            region = nlohmann::json::parse(line.substr(regionPrefix.size())).get<universe::Region>();
+            region =
+                nlohmann::json::parse(line.substr(regionPrefix.size())).get<universe::Region>();
         } catch (const std::exception&) {
             continue;
         }

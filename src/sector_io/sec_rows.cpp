@@ -2,9 +2,8 @@
 
 #include "sector_io/sec_text.h"
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
+#include <nlohmann/json.hpp>
 #include <optional>
 
 namespace velmora::sector_io {
@@ -52,8 +51,9 @@ std::string joined(const std::vector<std::string_view>& pieces, std::size_t from
 
 std::string upper(std::string_view text) {
     std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c); });
+    std::transform(result.begin(), result.end(), result.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    });
     return result;
 }
 
@@ -65,8 +65,8 @@ std::optional<std::size_t> hexPosition(std::string_view line) {
         return 0;
     for (std::size_t end = 5; end <= line.size(); ++end) {
         const std::size_t start = end - 4;
-        if (digit(start) && digit(start + 1) && digit(start + 2) && digit(start + 3) && !digit(start - 1) &&
-            !digit(end))
+        if (digit(start) && digit(start + 1) && digit(start + 2) && digit(start + 3) &&
+            !digit(start - 1) && !digit(end))
             return start;
     }
     return std::nullopt;
@@ -90,7 +90,8 @@ bool isTabDelimited(std::string_view text) {
     for (const std::string_view line : nonEmptyLines(text)) {
         if (line.starts_with('#'))
             continue;
-        return line.find('\t') != std::string_view::npos && upper(line).find("HEX") != std::string::npos;
+        return line.find('\t') != std::string_view::npos &&
+               upper(line).find("HEX") != std::string::npos;
     }
     return false;
 }
@@ -143,7 +144,8 @@ SecRow legacyRow(std::string_view line) {
         return {};
 
     const std::string_view uwp = parts.front();
-    if (uwp.size() < 7 || std::any_of(uwp.begin(), uwp.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+    if (uwp.size() < 7 || std::any_of(uwp.begin(), uwp.end(),
+                                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
         return {};
     std::size_t next = 1;
     std::string_view bases;

@@ -91,8 +91,8 @@ std::optional<Sophont> sophontOf(std::string_view token) {
         return Sophont{raceNamed(name).value_or(core::Race::custom(std::string(name))), *figure};
     }
     // A code: a capital, three small letters and the figure.
-    if (token.size() == 5 && token[0] >= 'A' && token[0] <= 'Z' && isLower(token[1]) && isLower(token[2]) &&
-        isLower(token[3])) {
+    if (token.size() == 5 && token[0] >= 'A' && token[0] <= 'Z' && isLower(token[1]) &&
+        isLower(token[2]) && isLower(token[3])) {
         const auto figure = share(token.substr(4));
         if (!figure)
             return std::nullopt;
@@ -141,7 +141,8 @@ std::optional<core::Race> raceFromAllegiance(std::string_view code) {
     return raceOfLetters(code.substr(0, 2));
 }
 
-core::Race prevalentRace(const std::vector<std::string_view>& remarks, std::string_view allegiance) {
+core::Race prevalentRace(const std::vector<std::string_view>& remarks,
+                         std::string_view allegiance) {
     if (auto race = raceFromRemarks(remarks))
         return *race;
     if (auto race = raceFromAllegiance(allegiance))

@@ -8,7 +8,6 @@
 #include "support/scripted_random.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 using namespace velmora;
@@ -16,7 +15,8 @@ using namespace velmora::sector_io;
 
 namespace {
 
-std::optional<ImportedWorld> convert(SecRow row, int sectorX = 0, int sectorY = 0, const AllegianceTable& table = {}) {
+std::optional<ImportedWorld> convert(SecRow row, int sectorX = 0, int sectorY = 0,
+                                     const AllegianceTable& table = {}) {
     return importedWorld(row, sectorX, sectorY, table, core::systemRandomSource());
 }
 
@@ -83,9 +83,11 @@ TEST(ImportedWorld, ConvertsOneRowIntoAHex) {
     EXPECT_EQ(main.yearLength, importedYearLength(5));
     EXPECT_EQ(tradeCodes(main), "Ri Pa Ph An Cp Rs Sa Ht");
     EXPECT_EQ(main.worldTags, std::vector{core::WorldTag::amberZone});
-    EXPECT_EQ(main.prevalentRace, core::Race(core::Race::Kind::human)) << "a minority of 2 tenths is not prevalent";
-    EXPECT_EQ(main.notes, "(Amindii)2 Varg0 RsB\nImportance: { 4 }\nEconomic: (D7E+5)\nCultural: [9C6D]\n"
-                          "Nobility: BcCeF\nResource Units: 6370");
+    EXPECT_EQ(main.prevalentRace, core::Race(core::Race::Kind::human))
+        << "a minority of 2 tenths is not prevalent";
+    EXPECT_EQ(main.notes,
+              "(Amindii)2 Varg0 RsB\nImportance: { 4 }\nEconomic: (D7E+5)\nCultural: [9C6D]\n"
+              "Nobility: BcCeF\nResource Units: 6370");
     EXPECT_TRUE(main.factionIDs.empty());
 }
 
@@ -118,13 +120,16 @@ TEST(ImportedWorld, ProfileDigitsAndCounts) {
         {"A788899-C", "703", "", "A788899-C \u2014", 0, 3, 4, core::WorldType::planet},
         {"B000898-C", "410", "", "B000898-C \u2014", 0, 0, 1, core::WorldType::asteroidBelt},
         {"B000898-C", "422", "12", "B000898-C \u2014", 1, 2, 12, core::WorldType::asteroidBelt},
-        {"Q7a8?99-Z", "", "x", "X708099-N \u2014", 0, 0, 1, core::WorldType::planet}, // TL clamped to 22
-        {"A788899", "7", " 3", "A788899-A \u2014", 0, 0, 1, core::WorldType::planet},  // no dash: the first letter
+        {"Q7a8?99-Z", "", "x", "X708099-N \u2014", 0, 0, 1,
+         core::WorldType::planet}, // TL clamped to 22
+        {"A788899", "7", " 3", "A788899-A \u2014", 0, 0, 1,
+         core::WorldType::planet}, // no dash: the first letter
         {"A788899-", "7AB", "", "A788899-0 \u2014", 10, 11, 22, core::WorldType::planet},
         {"FIO8899-3", "1", "", "F008899-3 \u2014", 0, 0, 1, core::WorldType::asteroidBelt},
     };
     for (const auto& c : cases) {
-        const auto world = convert({{"Hex", "0101"}, {"UWP", c.uwp}, {"PBG", c.pbg}, {"W", c.worlds}});
+        const auto world =
+            convert({{"Hex", "0101"}, {"UWP", c.uwp}, {"PBG", c.pbg}, {"W", c.worlds}});
         ASSERT_TRUE(world) << c.uwp;
         const auto& system = world->hexData.starSystem;
         EXPECT_EQ(core::uwpCode(mainOf(*world).uwp), c.code) << c.uwp;
@@ -144,12 +149,12 @@ TEST(ImportedWorld, StarsText) {
         {"G2 V", "G2 V"},
         {"M7 III M2 V", "M7 III M2 V"},
         {"F7 V BD M3 V", "F7 V M3 V"},
-        {"K3V", "K0 V"},           // the subtype must be a number on its own
-        {"D", "D"},                // a white dwarf
-        {"G2 D", "D"},             // the class token is consumed: a white dwarf
-        {"BH NS PSR", "G2 V"},     // nothing but remnants: the default star
+        {"K3V", "K0 V"},       // the subtype must be a number on its own
+        {"D", "D"},            // a white dwarf
+        {"G2 D", "D"},         // the class token is consumed: a white dwarf
+        {"BH NS PSR", "G2 V"}, // nothing but remnants: the default star
         {"", "G2 V"},
-        {"X9 V A0 Ib", "A0 Ib"},   // no spectral letter: skipped; "V" alone is no star either
+        {"X9 V A0 Ib", "A0 Ib"}, // no spectral letter: skipped; "V" alone is no star either
         {"B", "B0 V"},
     };
     for (const auto& c : cases) {
@@ -216,16 +221,20 @@ TEST(ImportedWorld, TradeClassesZonesAndRaces) {
 
     // No recognised code: the classes are derived from the profile, with the
     // climate of the main world's orbit.
-    const auto derived = convert({{"Hex", "0101"}, {"UWP", "A788899-C"}, {"Remarks", "O:0304 Xx"}, {"Stars", "G2 V"}});
-    EXPECT_EQ(mainOf(*derived).tradeClasses, core::deriveTradeClasses(mainOf(*derived).uwp, 3, false));
+    const auto derived = convert(
+        {{"Hex", "0101"}, {"UWP", "A788899-C"}, {"Remarks", "O:0304 Xx"}, {"Stars", "G2 V"}});
+    EXPECT_EQ(mainOf(*derived).tradeClasses,
+              core::deriveTradeClasses(mainOf(*derived).uwp, 3, false));
     EXPECT_EQ(mainOf(*derived).notes, "O:0304 Xx");
     const auto twilight = convert({{"Hex", "0101"}, {"UWP", "A788899-C"}, {"Stars", "M5 V"}});
     EXPECT_EQ(mainOf(*twilight).sunOrbit, core::Orbits::starOrbit0);
-    EXPECT_EQ(mainOf(*twilight).tradeClasses, core::deriveTradeClasses(mainOf(*twilight).uwp, 0, false));
+    EXPECT_EQ(mainOf(*twilight).tradeClasses,
+              core::deriveTradeClasses(mainOf(*twilight).uwp, 0, false));
 }
 
 TEST(Allegiances, NamesFromTheTableTheBuiltInsOrTheCode) {
-    const AllegianceTable fetched{{"ImDd", "Domain of Deneb (fetched)"}, {"Zh", ""}, {"Xy", "Xyzzy Union"}};
+    const AllegianceTable fetched{
+        {"ImDd", "Domain of Deneb (fetched)"}, {"Zh", ""}, {"Xy", "Xyzzy Union"}};
     const struct {
         std::string code;
         AllegianceTable table;
@@ -255,8 +264,9 @@ TEST(ImportedWorld, RealSectorsImportEveryWorld) {
             legacy.push_back(std::move(*world));
     ASSERT_EQ(legacy.size(), 666u);
     const auto findIn = [](const std::vector<ImportedWorld>& worlds, const std::string& name) {
-        return *std::find_if(worlds.begin(), worlds.end(),
-                             [&](const ImportedWorld& w) { return w.hexData.starSystem.name == name; });
+        return *std::find_if(worlds.begin(), worlds.end(), [&](const ImportedWorld& w) {
+            return w.hexData.starSystem.name == name;
+        });
     };
     const ImportedWorld ferz = findIn(legacy, "FERZDLEZHDR");
     EXPECT_EQ(ferz.coordinates, (core::GalacticCoordinates{2, -1, 24, 2}));

@@ -7,9 +7,8 @@
 #include "support/sample_hex.h"
 #include "universe/region_json.h"
 
-#include <nlohmann/json.hpp>
-
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 using namespace velmora;
 using namespace velmora::sector_io;
@@ -57,19 +56,29 @@ TEST(SecExport, LaysEachFieldInItsColumn) {
         std::string row;
         std::string line;
     } cases[] = {
-        {"Regina", {0, 0, 19, 10}, "X 1910 A788899-C N Ri Pa Ph An Cp A 703 ImDd G2 V",
+        {"Regina",
+         {0, 0, 19, 10},
+         "X 1910 A788899-C N Ri Pa Ph An Cp A 703 ImDd G2 V",
          "Regina        1910 A788899-C  N Ri Pa Ph An Cp  A  703 Im G2 V"},
         // Column 5, row 7; a name of 20 characters keeps 13.
-        {"Twentycharactername!", {0, 0, 5, 7}, "X 0507 B564500-B S Ag Ni 123 Zh K2 V M1 V",
+        {"Twentycharactername!",
+         {0, 0, 5, 7},
+         "X 0507 B564500-B S Ag Ni 123 Zh K2 V M1 V",
          "Twentycharact 0507 B564500-B  S Ag Ni              123 Zh K2 V M1 V"},
         // Remarks are cut to fifteen characters.
-        {"Reno", {0, 0, 1, 2}, "X 0102 C4207B9-A De He Na Po Pi Pz R 603 ZhIN G8 V M1 V",
+        {"Reno",
+         {0, 0, 1, 2},
+         "X 0102 C4207B9-A De He Na Po Pi Pz R 603 ZhIN G8 V M1 V",
          "Reno          0102 C4207B9-A    De He Na Po Pi  R  603 Zh G8 V M1 V"},
         // A white dwarf.
-        {"Dwarf", {0, 0, 1, 1}, "X 0101 C430698-9 De Ni 613 Na D",
+        {"Dwarf",
+         {0, 0, 1, 1},
+         "X 0101 C430698-9 De Ni 613 Na D",
          "Dwarf         0101 C430698-9    De Ni              613 Na D"},
         // A belt main world counts among the belts of the listing.
-        {"Belt", {0, 0, 32, 40}, "X 3240 B000898-C As Na 420 Zc K3 V",
+        {"Belt",
+         {0, 0, 32, 40},
+         "X 3240 B000898-C As Na 420 Zc K3 V",
          "Belt          3240 B000898-C    As Na              420 Zc K3 V"},
     };
     for (const auto& c : cases) {
@@ -84,7 +93,8 @@ TEST(SecExport, LaysEachFieldInItsColumn) {
     main.uwp.bases = {core::Base::imperialNavalBase, core::Base::scoutBase};
     EXPECT_EQ(secLine(hex)->substr(28, 8), "  NSRi  ");
     // More are cut by the remarks from column 32 on, unless there are none.
-    main.uwp.bases = {core::Base::corsairBase, core::Base::navalBase, core::Base::scoutBase, core::Base::wayStation};
+    main.uwp.bases = {core::Base::corsairBase, core::Base::navalBase, core::Base::scoutBase,
+                      core::Base::wayStation};
     EXPECT_EQ(secLine(hex)->substr(30, 5), "CKRi ");
     main.tradeClasses.clear();
     EXPECT_EQ(secLine(hex)->substr(30, 5), "CKSW ");
@@ -109,7 +119,8 @@ TEST(SecExport, WritesTheHeaderTheSortedHexesAndTheRegionBlock) {
     core::HexData empty;
     empty.coordinates = {1, 2, 1, 1};
     hexes.push_back(empty);
-    const std::vector regions{regionAround({1, 2, 4, 4}, "Rim"), regionAround({1, 2, 9, 9}, "Core\u00e9")};
+    const std::vector regions{regionAround({1, 2, 4, 4}, "Rim"),
+                              regionAround({1, 2, 9, 9}, "Core\u00e9")};
 
     const auto lines = linesOf(secExportText(hexes, SecSector{1, 2, "Deneb"}, regions));
     ASSERT_EQ(lines.size(), 4u + 3u + 3u + 2u);
@@ -133,7 +144,9 @@ TEST(SecExport, WritesTheHeaderTheSortedHexesAndTheRegionBlock) {
     // No regions, no block.
     EXPECT_EQ(linesOf(secExportText(hexes, SecSector{1, 2, "Deneb"}, {})).size(), 7u);
     // A region that cannot be encoded stays behind; none left, no block.
-    EXPECT_EQ(linesOf(secExportText(hexes, SecSector{1, 2, "Deneb"}, {regionAround({1, 2, 1, 1}, "Bad\xFF")})).size(),
+    EXPECT_EQ(linesOf(secExportText(hexes, SecSector{1, 2, "Deneb"},
+                                    {regionAround({1, 2, 1, 1}, "Bad\xFF")}))
+                  .size(),
               7u);
 }
 
@@ -159,7 +172,9 @@ TEST(SecRegions, ComeBackShiftedToTheSectorTheyAreReadInto) {
     const std::string line = "# [REGION] " + nlohmann::json(rim).dump() + "\r\n";
     for (const std::string header : {"", "# [REGION_SECTOR] x 2\r\n", "# [REGION_SECTOR] 7\r\n"})
         EXPECT_EQ(regionsFromSECText(header + line, 5, 5), std::vector{rim}) << header;
-    EXPECT_EQ(regionsFromSECText("# [REGION_SECTOR] -1 -1\r\n" + line, 0, 0)[0].anchors[0].hex.sectorX, 2);
+    EXPECT_EQ(
+        regionsFromSECText("# [REGION_SECTOR] -1 -1\r\n" + line, 0, 0)[0].anchors[0].hex.sectorX,
+        2);
 }
 
 TEST(SecExport, SuggestsAFileName) {
@@ -172,7 +187,8 @@ TEST(SecExport, SuggestsAFileName) {
 
 // Export → import at another sector gives back what the fixed columns hold.
 TEST(SecExport, RoundTripReproducesEveryMainWorld) {
-    for (const std::string& source : {velmora::testing::legacyFixture(), velmora::testing::tabFixture()}) {
+    for (const std::string& source :
+         {velmora::testing::legacyFixture(), velmora::testing::tabFixture()}) {
         std::vector<core::HexData> first;
         for (const auto& row : secRows(source))
             if (auto world = importedWorld(row, 1, 2, {}, core::systemRandomSource()))
@@ -188,30 +204,35 @@ TEST(SecExport, RoundTripReproducesEveryMainWorld) {
         ASSERT_EQ(second.size(), first.size());
 
         for (const core::HexData& before : first) {
-            const core::HexData& after = second.at({before.coordinates.column, before.coordinates.row});
+            const core::HexData& after =
+                second.at({before.coordinates.column, before.coordinates.row});
             const core::WorldData& was = *core::mainWorld(before.starSystem);
             const core::WorldData& is = *core::mainWorld(after.starSystem);
             const std::string where = before.starSystem.name;
             EXPECT_EQ(after.coordinates.sectorX, -3);
             EXPECT_EQ(is.uwp.starport, was.uwp.starport) << where;
-            EXPECT_EQ(core::uwpCode(is.uwp).substr(0, 9), core::uwpCode(was.uwp).substr(0, 9)) << where;
+            EXPECT_EQ(core::uwpCode(is.uwp).substr(0, 9), core::uwpCode(was.uwp).substr(0, 9))
+                << where;
             EXPECT_EQ(is.uwp.populationMultiplier, was.uwp.populationMultiplier) << where;
             EXPECT_EQ(after.starSystem.planetoidBelts, before.starSystem.planetoidBelts) << where;
             EXPECT_EQ(after.starSystem.gasGiant, before.starSystem.gasGiant) << where;
             EXPECT_EQ(is.worldTags, was.worldTags) << where;
-            EXPECT_EQ(starsText(after.starSystem.stars), starsText(before.starSystem.stars)) << where;
+            EXPECT_EQ(starsText(after.starSystem.stars), starsText(before.starSystem.stars))
+                << where;
             // The listing keeps two letters of the allegiance code.
             const std::string code = before.notes.substr(before.notes.rfind('(') + 1, 2);
             EXPECT_EQ(allegianceCodeFromNotes(after.notes), code) << where;
             // One base letter and fifteen characters of remarks fit the columns.
             std::string remarks;
             for (const auto tradeClass : was.tradeClasses)
-                remarks += (remarks.empty() ? "" : " ") + std::string(core::tradeClassTable.text(tradeClass));
+                remarks += (remarks.empty() ? "" : " ") +
+                           std::string(core::tradeClassTable.text(tradeClass));
             if (was.uwp.bases.size() <= 1 && remarks.size() <= 15) {
                 EXPECT_EQ(is.uwp.bases, was.uwp.bases) << where;
                 EXPECT_EQ(is.tradeClasses, was.tradeClasses) << where;
             }
         }
-        EXPECT_EQ(regionsFromSECText(text, -3, 4)[0].anchors[0].hex, (core::GalacticCoordinates{-3, 4, 10, 10}));
+        EXPECT_EQ(regionsFromSECText(text, -3, 4)[0].anchors[0].hex,
+                  (core::GalacticCoordinates{-3, 4, 10, 10}));
     }
 }

@@ -5,7 +5,6 @@
 #include "support/sample_hex.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 using namespace velmora;
@@ -47,7 +46,8 @@ TEST(SecImport, ANewUniverseFromTheLegacyFile) {
     SecImportRequest request = into(3, -2);
     request.destination = ImportDestination::newUniverse;
     request.sectorName = "  ";
-    const auto outcome = importText(store, velmora::testing::legacyFixture(), request, "Stiatlchepr");
+    const auto outcome =
+        importText(store, velmora::testing::legacyFixture(), request, "Stiatlchepr");
     ASSERT_TRUE(outcome.succeeded) << outcome.message;
     EXPECT_EQ(outcome.message, "Created universe \"Stiatlchepr\" with 666 worlds.");
 
@@ -99,9 +99,11 @@ TEST(SecImport, IntoTheCurrentUniverseSkipsOrOverwritesCollisions) {
     EXPECT_EQ(first.sectors, (std::vector<universe::SectorInfo>{{-4, 1, "Spinward Marches", ""}}));
     // The existing faction of a code is used; seven more codes make seven factions.
     EXPECT_EQ(first.factions.size(), 8u);
-    EXPECT_EQ(first.factions[1].color, universe::FactionColor::orangeRed) << "colours start after the first faction";
-    const auto& regina = *std::find_if(first.data.begin(), first.data.end(),
-                                       [](const core::HexData& h) { return h.starSystem.name == "Regina"; });
+    EXPECT_EQ(first.factions[1].color, universe::FactionColor::orangeRed)
+        << "colours start after the first faction";
+    const auto& regina =
+        *std::find_if(first.data.begin(), first.data.end(),
+                      [](const core::HexData& h) { return h.starSystem.name == "Regina"; });
     EXPECT_EQ(core::mainWorld(regina.starSystem)->factionIDs, std::vector{own.id});
 
     // Again without overwriting: every hex is left as it was.
@@ -164,7 +166,8 @@ TEST(SecImport, BadInputImportsWhatItCanAndNothingWhenNothingReads) {
         char hex[5];
         std::snprintf(hex, sizeof hex, "%02d%02d", column, row);
         // Names without digits, which could be taken for the hex.
-        const std::string name{'W', static_cast<char>('a' + i % 26), static_cast<char>('a' + i / 26 % 26),
+        const std::string name{'W', static_cast<char>('a' + i % 26),
+                               static_cast<char>('a' + i / 26 % 26),
                                static_cast<char>('a' + i / 676 % 26)};
         tenThousand += name + "  " + hex + " B564500-B  S Ag Ni 123 Zh K2 V\n";
     }
@@ -178,19 +181,27 @@ TEST(SecImport, BadInputImportsWhatItCanAndNothingWhenNothingReads) {
         std::size_t worlds; // 0: the "No valid worlds" error
         std::string firstName;
     } cases[] = {
-        {"CRLF line ends", "# header\r\n" + reginaLine + "\r\nMora          3124 AA99AC7-F    Hi In Cp        A  614 Im F0 V\r\n",
+        {"CRLF line ends",
+         "# header\r\n" + reginaLine +
+             "\r\nMora          3124 AA99AC7-F    Hi In Cp        A  614 Im F0 V\r\n",
          2, "Regina"},
         {"byte-order mark", "\xEF\xBB\xBF" + reginaLine + "\n", 1, "Regina"},
-        {"byte-order mark before a tab header", "\xEF\xBB\xBFHex\tName\tUWP\n1910\tRegina\tA788899-C\n", 1, "Regina"},
-        {"tabs in a legacy file", "Regina\t1910\tA788899-C\tN\tRi Pa\tA\t703\tIm\tG2 V\n", 1, "Regina"},
-        {"truncated lines", reginaLine + "\nMora          3124 AA99AC7-F    Hi In\nJewell        1\n", 1, "Regina"},
-        {"non-ASCII names", "Z\u00fcrich        0101 A788899-C    Ri              703 Im G2 V\n"
-                            "\u6771\u4eac          0102 A788899-C    Ri              703 Im G2 V\n",
+        {"byte-order mark before a tab header",
+         "\xEF\xBB\xBFHex\tName\tUWP\n1910\tRegina\tA788899-C\n", 1, "Regina"},
+        {"tabs in a legacy file", "Regina\t1910\tA788899-C\tN\tRi Pa\tA\t703\tIm\tG2 V\n", 1,
+         "Regina"},
+        {"truncated lines",
+         reginaLine + "\nMora          3124 AA99AC7-F    Hi In\nJewell        1\n", 1, "Regina"},
+        {"non-ASCII names",
+         "Z\u00fcrich        0101 A788899-C    Ri              703 Im G2 V\n"
+         "\u6771\u4eac          0102 A788899-C    Ri              703 Im G2 V\n",
          2, "Z\u00fcrich"},
-        {"invalid UTF-8 in a name", "Bad\xFF\xFEName    0101 A788899-C    Ri              703 Im G2 V\n", 1,
+        {"invalid UTF-8 in a name",
+         "Bad\xFF\xFEName    0101 A788899-C    Ri              703 Im G2 V\n", 1,
          "Bad\uFFFD\uFFFDName"},
         {"10,000 lines", tenThousand, 1280, "Waaa"},
-        {"binary garbage around good lines", garbage + "\n" + reginaLine + "\n" + garbage, 1, "Regina"},
+        {"binary garbage around good lines", garbage + "\n" + reginaLine + "\n" + garbage, 1,
+         "Regina"},
         {"binary garbage alone", garbage, 0, ""},
         {"an empty file", "", 0, ""},
         {"only comments", "# Name Hex UWP\n#\n", 0, ""},
@@ -198,12 +209,15 @@ TEST(SecImport, BadInputImportsWhatItCanAndNothingWhenNothingReads) {
     };
     for (const auto& c : cases) {
         SectorStore store;
-        const std::string before = core::readWholeFile(store.manager->current().file()).value_or("");
+        const std::string before =
+            core::readWholeFile(store.manager->current().file()).value_or("");
         const auto outcome = importText(store, c.text, into(0, 0));
         const auto stored = store.onDisk();
         if (c.worlds == 0) {
             EXPECT_FALSE(outcome.succeeded) << c.what;
-            EXPECT_EQ(outcome.message, "No valid worlds found. Check that this is a Traveller SEC file.") << c.what;
+            EXPECT_EQ(outcome.message,
+                      "No valid worlds found. Check that this is a Traveller SEC file.")
+                << c.what;
             EXPECT_EQ(core::readWholeFile(store.manager->current().file()).value_or(""), before)
                 << c.what << ": nothing is written";
             EXPECT_TRUE(store.manager->current().data.empty()) << c.what;
@@ -224,9 +238,11 @@ TEST(SecImport, FileProblemsAreReportedAsTheyHappen) {
     };
     auto outcome = fromFile(folder / "ok.sec");
     EXPECT_EQ(outcome.message, "Imported 1 world into \"My Universe\".");
-    EXPECT_EQ(store.onDisk().sectors[0].name, "ok") << "the file's name stands in for the sector name";
+    EXPECT_EQ(store.onDisk().sectors[0].name, "ok")
+        << "the file's name stands in for the sector name";
 
-    EXPECT_EQ(fromFile(folder / "missing.sec").message, "Couldn't read the file: No such file or directory");
+    EXPECT_EQ(fromFile(folder / "missing.sec").message,
+              "Couldn't read the file: No such file or directory");
     EXPECT_EQ(fromFile(folder.path()).message, "Couldn't read the file: Is a directory");
 
     EXPECT_EQ(writeSecFile(folder / "exported.sec", "text\n"), std::nullopt);

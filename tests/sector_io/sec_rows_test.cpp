@@ -7,11 +7,11 @@ using namespace velmora::sector_io;
 
 namespace {
 
-SecRow legacy(std::string name, std::string hex, std::string uwp, std::string bases, std::string remarks,
-              std::string zone, std::string pbg, std::string allegiance, std::string stars) {
-    return SecRow{{"Name", name},       {"Hex", hex}, {"UWP", uwp},
-                  {"Bases", bases},     {"Remarks", remarks},
-                  {"Zone", zone},       {"PBG", pbg}, {"Allegiance", allegiance},
+SecRow legacy(std::string name, std::string hex, std::string uwp, std::string bases,
+              std::string remarks, std::string zone, std::string pbg, std::string allegiance,
+              std::string stars) {
+    return SecRow{{"Name", name},       {"Hex", hex},   {"UWP", uwp}, {"Bases", bases},
+                  {"Remarks", remarks}, {"Zone", zone}, {"PBG", pbg}, {"Allegiance", allegiance},
                   {"Stars", stars}};
 }
 
@@ -30,14 +30,17 @@ TEST(LegacyRows, ReadsTokensWhereverTheColumnsFall) {
         // The hex first, as some listings write it; the name is then empty.
         {"1910 A788899-C 703 Im", legacy("", "1910", "A788899-C", "", "", "", "703", "Im", "")},
         // Names with digits: the hex is the first run of exactly four.
-        {"Station 12345 0304 B000000-0 100", legacy("Station 12345", "0304", "B000000-0", "", "", "", "100", "", "")},
+        {"Station 12345 0304 B000000-0 100",
+         legacy("Station 12345", "0304", "B000000-0", "", "", "", "100", "", "")},
         // Tabs where spaces belong.
         {"Ezh'Qriedle\t0101\tB000898-C\tJ\tAs Na\t410\tZc\tK3V",
          legacy("Ezh'Qriedle", "0101", "B000898-C", "J", "As Na", "", "410", "Zc", "K3V")},
-        {"Ezh'Qriedle   0101 B000898-C  J As Na", {}},        // truncated before the PBG
-        {"Ezh'Qriedle   0101", {}},                           // nothing after the hex
-        {"Ezh'Qriedle   0101 B0008   J 410 Zc", {}},          // profile too short
-        {"Ezh'Qriedle   0101 B00\xC3\xA9" "89-C 410 Zc", {}},    // profile with a non-ASCII letter
+        {"Ezh'Qriedle   0101 B000898-C  J As Na", {}}, // truncated before the PBG
+        {"Ezh'Qriedle   0101", {}},                    // nothing after the hex
+        {"Ezh'Qriedle   0101 B0008   J 410 Zc", {}},   // profile too short
+        {"Ezh'Qriedle   0101 B00\xC3\xA9"
+         "89-C 410 Zc",
+         {}},                                                 // profile with a non-ASCII letter
         {"@SUB-SECTOR A: Ekrelemba SECTOR: Stiatlchepr", {}}, // no hex at all
         {"#PlanetName   Loc. UPP Code   B   Notes", {}},
         {"$ 0101 A788899-C 703", {}},
@@ -78,7 +81,9 @@ TEST(SecRows, TabDelimitedRowsMapHeaderNamesUntrimmed) {
     const auto rows = secRows(crlf);
     ASSERT_EQ(rows.size(), 3u);
     // A later column of the same name wins; fields are kept as written.
-    EXPECT_EQ(rows[0], (SecRow{{"Hex", "0202"}, {"Name", " Alpha "}, {"UWP", "A788899-C"}, {"Remarks", "Ri Ag"}}));
+    EXPECT_EQ(
+        rows[0],
+        (SecRow{{"Hex", "0202"}, {"Name", " Alpha "}, {"UWP", "A788899-C"}, {"Remarks", "Ri Ag"}}));
     EXPECT_EQ(rows[1], (SecRow{{"Hex", "0303"}, {"Name", "Short"}}));
     EXPECT_EQ(rows[2].size(), 4u) << "fields past the header are dropped";
 
@@ -98,7 +103,8 @@ TEST(SecRows, ReadsTheRealFilesOfBothFlavours) {
 
     const auto legacyRows = secRows(legacyText);
     EXPECT_EQ(legacyRows.size(), 666u) << "the subsector lines and the header notes hold no world";
-    EXPECT_EQ(legacyRows.front(), legacy("Ezh'Qriedle", "0101", "B000898-C", "J", "As Na", "", "410", "Zc", "K3V"));
+    EXPECT_EQ(legacyRows.front(),
+              legacy("Ezh'Qriedle", "0101", "B000898-C", "J", "As Na", "", "410", "Zc", "K3V"));
 
     const auto tabRows = secRows(tab);
     ASSERT_EQ(tabRows.size(), 439u);

@@ -15,7 +15,8 @@ namespace velmora::testing {
 
 // The real sector files, read byte for byte.
 inline std::string fixture(const std::string& name) {
-    return core::readWholeFile(std::string(VELMORA_SHARED_DIR "/fixtures/travellermap/") + name).value_or("");
+    return core::readWholeFile(std::string(VELMORA_SHARED_DIR "/fixtures/travellermap/") + name)
+        .value_or("");
 }
 inline std::string legacyFixture() {
     return fixture("legacy-example.sec");
@@ -40,7 +41,9 @@ struct SectorStore {
         environment.preferences = &preferences;
         environment.delayedCalls = clock.factory();
         environment.log = [this](const std::string& line) { log.push_back(line); };
-        environment.nameOrder = [](const std::string& a, const std::string& b) { return a.compare(b); };
+        environment.nameOrder = [](const std::string& a, const std::string& b) {
+            return a.compare(b);
+        };
         return std::make_unique<universe::UniverseManager>(std::move(environment));
     }
 

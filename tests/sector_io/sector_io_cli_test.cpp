@@ -3,10 +3,9 @@
 #include "support/temporary_folder.h"
 #include "universe/universe_codec.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 using velmora::testing::TemporaryFolder;
@@ -22,8 +21,8 @@ struct CliRun {
 // Runs the real velmora-cli binary against a data folder.
 CliRun cli(const TemporaryFolder& data, const std::string& arguments) {
     const auto errFile = data / "stderr.txt";
-    const std::string command = std::string(VELMORA_CLI) + " --data-dir '" + data.path().string() + "' " +
-                                arguments + " 2>'" + errFile.string() + "'";
+    const std::string command = std::string(VELMORA_CLI) + " --data-dir '" + data.path().string() +
+                                "' " + arguments + " 2>'" + errFile.string() + "'";
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 4096> buffer{};
@@ -39,7 +38,8 @@ std::vector<velmora::universe::UniverseRecord> storedUniverses(const TemporaryFo
     std::vector<velmora::universe::UniverseRecord> universes;
     for (const auto& entry : std::filesystem::directory_iterator(data / "Universes"))
         if (entry.path().extension() == ".json")
-            universes.push_back(velmora::universe::decodeUniverse(velmora::core::readWholeFile(entry.path()).value()));
+            universes.push_back(velmora::universe::decodeUniverse(
+                velmora::core::readWholeFile(entry.path()).value()));
     return universes;
 }
 
@@ -68,7 +68,8 @@ TEST(SecCli, ImportsIntoTheCurrentANewAndANamedUniverse) {
     const auto& zhodani = universes[0].name == "Zhodani" ? universes[0] : universes[1];
     EXPECT_EQ(mine.data.size(), 439u);
     ASSERT_EQ(mine.sectors.size(), 1u);
-    EXPECT_EQ(mine.sectors[0].name, "spinward-marches") << "the last import named no sector: the file's name";
+    EXPECT_EQ(mine.sectors[0].name, "spinward-marches")
+        << "the last import named no sector: the file's name";
     EXPECT_EQ(zhodani.data.size(), 666u);
     EXPECT_EQ(zhodani.sectors[0].name, "legacy-example");
     EXPECT_EQ(zhodani.data[0].coordinates.sectorX, 1);
@@ -76,13 +77,15 @@ TEST(SecCli, ImportsIntoTheCurrentANewAndANamedUniverse) {
     // The new universe is the current one now; --universe names another.
     run = cli(data, "sec-import '" + legacyPath + "' --sector 0,0 --name Stiatlchepr");
     EXPECT_EQ(run.out, "Imported 666 worlds into \"Zhodani\".\n");
-    run = cli(data, "sec-import '" + legacyPath + "' --sector 0,0 --universe " + mine.id.toString());
+    run =
+        cli(data, "sec-import '" + legacyPath + "' --sector 0,0 --universe " + mine.id.toString());
     EXPECT_EQ(run.out, "Imported 666 worlds into \"My Universe\".\n");
 }
 
 TEST(SecCli, ExportsASectorThatImportsAgainElsewhere) {
     TemporaryFolder data;
-    ASSERT_EQ(cli(data, "sec-import '" + legacyPath + "' --sector 2,3 --name Stiatlchepr").exitCode, 0);
+    ASSERT_EQ(cli(data, "sec-import '" + legacyPath + "' --sector 2,3 --name Stiatlchepr").exitCode,
+              0);
     const auto out = data / "Stiatlchepr.sec";
     CliRun run = cli(data, "sec-export --sector 2,3 --out '" + out.string() + "'");
     ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -112,8 +115,10 @@ TEST(SecCli, RefusesWithAMessageOnStandardError) {
         {"sec-import --sector 0,0", 2, "sec-import needs one SEC file"},
         {"sec-import '" + legacyPath + "' --sector 0", 2, "--sector \"0\" is not X,Y"},
         {"sec-import '" + legacyPath + "' --sector a,b", 2, "the sector must be two whole numbers"},
-        {"sec-import '" + legacyPath + "' --sector 0,0 --new A --universe B", 2, "cannot be used together"},
-        {"sec-import '" + legacyPath + "' --sector 0,0 --frobnicate", 2, "unknown argument \"--frobnicate\""},
+        {"sec-import '" + legacyPath + "' --sector 0,0 --new A --universe B", 2,
+         "cannot be used together"},
+        {"sec-import '" + legacyPath + "' --sector 0,0 --frobnicate", 2,
+         "unknown argument \"--frobnicate\""},
         {"sec-import '" + (data / "garbage.sec").string() + "' --sector 0,0", 1,
          "No valid worlds found. Check that this is a Traveller SEC file."},
         {"sec-import '" + (data / "missing.sec").string() + "' --sector 0,0", 1,

@@ -5,11 +5,13 @@
 namespace velmora::cli {
 
 Options::Options(const std::string& command, const std::vector<std::string>& arguments,
-                 const std::set<std::string>& valued, const std::set<std::string>& flags, bool takesPositionals) {
+                 const std::set<std::string>& valued, const std::set<std::string>& flags,
+                 bool takesPositionals) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string name = arguments[i];
         std::optional<std::string> value;
-        if (const auto equals = name.find('='); name.starts_with("--") && equals != std::string::npos) {
+        if (const auto equals = name.find('=');
+            name.starts_with("--") && equals != std::string::npos) {
             value = name.substr(equals + 1);
             name.resize(equals);
         }
@@ -60,7 +62,9 @@ std::pair<int, int> parseSector(const std::string& option, const std::vector<std
     const auto x = wholeNumber(parts[0]);
     const auto y = wholeNumber(parts[1]);
     if (!x || !y)
-        throw CliError{option + " \"" + text + "\": the sector must be two whole numbers, for example " + example, 2};
+        throw CliError{option + " \"" + text +
+                           "\": the sector must be two whole numbers, for example " + example,
+                       2};
     return {*x, *y};
 }
 

@@ -16,8 +16,9 @@ namespace velmora::cli {
 // arguments, which are then kept in order.
 class Options {
 public:
-    Options(const std::string& command, const std::vector<std::string>& arguments, const std::set<std::string>& valued,
-            const std::set<std::string>& flags, bool takesPositionals = false);
+    Options(const std::string& command, const std::vector<std::string>& arguments,
+            const std::set<std::string>& valued, const std::set<std::string>& flags,
+            bool takesPositionals = false);
 
     std::optional<std::string> value(const std::string& name) const;
     bool flag(const std::string& name) const { return m_flags.contains(name); }

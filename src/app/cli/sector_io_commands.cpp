@@ -24,10 +24,12 @@ std::pair<int, int> sectorOption(const Options& options, const std::string& comm
 }
 
 int secImport(CliContext& context, const std::vector<std::string>& arguments) {
-    const Options options("sec-import", arguments, {"--sector", "--new", "--universe", "--name"}, {"--overwrite"},
+    const Options options("sec-import", arguments, {"--sector", "--new", "--universe", "--name"},
+                          {"--overwrite"},
                           /*takesPositionals=*/true);
     if (options.positionals().size() != 1)
-        throw CliError{"sec-import needs one SEC file, for example: sec-import sector.sec --sector 0,0", 2};
+        throw CliError{
+            "sec-import needs one SEC file, for example: sec-import sector.sec --sector 0,0", 2};
     const auto [x, y] = sectorOption(options, "sec-import");
     const auto newName = options.value("--new");
     const auto universeID = options.value("--universe");
@@ -37,7 +39,8 @@ int secImport(CliContext& context, const std::vector<std::string>& arguments) {
         throw CliError{"--new needs a name for the new universe", 2};
 
     sector_io::SecImportRequest request;
-    request.destination = newName ? sector_io::ImportDestination::newUniverse : sector_io::ImportDestination::current;
+    request.destination =
+        newName ? sector_io::ImportDestination::newUniverse : sector_io::ImportDestination::current;
     request.universeName = newName.value_or("");
     request.sectorName = options.value("--name").value_or("");
     request.sectorX = x;
@@ -68,12 +71,15 @@ int secExport(CliContext& context, const std::vector<std::string>& arguments) {
     const universe::SectorInfo* info = universe.sector(x, y);
     std::vector<core::HexData> hexes;
     std::copy_if(universe.data.begin(), universe.data.end(), std::back_inserter(hexes),
-                 [&](const core::HexData& hex) { return hex.coordinates.sectorX == x && hex.coordinates.sectorY == y; });
+                 [&](const core::HexData& hex) {
+                     return hex.coordinates.sectorX == x && hex.coordinates.sectorY == y;
+                 });
     sector_io::SecSector sector{x, y, info ? std::optional(info->name) : std::nullopt};
     const std::string text = sector_io::secExportText(hexes, sector, universe.regions);
     if (const auto error = sector_io::writeSecFile(*out, text))
         throw CliError{*error};
-    context.out() << sector_io::secExportMessage(sector_io::exportedWorldCount(hexes), *out) << '\n';
+    context.out() << sector_io::secExportMessage(sector_io::exportedWorldCount(hexes), *out)
+                  << '\n';
     return 0;
 }
 
@@ -81,8 +87,11 @@ int secExport(CliContext& context, const std::vector<std::string>& arguments) {
 
 std::vector<CliCommand> sectorIoCommands() {
     return {
-        {"sec-import", "FILE --sector X,Y [--new NAME | --universe ID] [--name SECTORNAME] [--overwrite]",
-         "Import a SEC file (fixed-column or tab-delimited) into the current, a named or a new universe.", secImport},
+        {"sec-import",
+         "FILE --sector X,Y [--new NAME | --universe ID] [--name SECTORNAME] [--overwrite]",
+         "Import a SEC file (fixed-column or tab-delimited) into the current, a named or a new "
+         "universe.",
+         secImport},
         {"sec-export", "[--universe ID] --sector X,Y --out FILE",
          "Write a sector's worlds and the universe's regions to a SEC file.", secExport},
     };

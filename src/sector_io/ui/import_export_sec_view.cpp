@@ -50,15 +50,17 @@ QString documentsFolder() {
 
 } // namespace
 
-ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager, std::shared_ptr<SecViewMemory> memory,
-                                         QWidget* parent)
+ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager,
+                                         std::shared_ptr<SecViewMemory> memory, QWidget* parent)
     : QWidget(parent), m_manager(manager), m_memory(std::move(memory)) {
     m_openChooser = [this] {
-        return QFileDialog::getOpenFileName(window(), tr("Import SEC File"), documentsFolder(),
-                                            tr("Sector files (*.sec *.tab *.txt *.tsv);;All files (*)"));
+        return QFileDialog::getOpenFileName(
+            window(), tr("Import SEC File"), documentsFolder(),
+            tr("Sector files (*.sec *.tab *.txt *.tsv);;All files (*)"));
     };
     m_saveChooser = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(window(), tr("Export SEC File"), QDir(documentsFolder()).filePath(suggested),
+        return QFileDialog::getSaveFileName(window(), tr("Export SEC File"),
+                                            QDir(documentsFolder()).filePath(suggested),
                                             tr("Sector files (*.sec)"));
     };
 
@@ -67,8 +69,9 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager, std
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    auto* intro = new QLabel(tr("Bring a sector in from a SEC file (the classic fixed columns or the tab-delimited "
-                                "listing), or write a sector out as one. Regions travel with the file."));
+    auto* intro = new QLabel(
+        tr("Bring a sector in from a SEC file (the classic fixed columns or the tab-delimited "
+           "listing), or write a sector out as one. Regions travel with the file."));
     intro->setWordWrap(true);
     intro->setMaximumWidth(640);
 
@@ -134,7 +137,8 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager, std
 
     // The form starts where the last view left it.
     const SecImportRequest& remembered = m_memory->request;
-    m_destination->setCurrentIndex(remembered.destination == ImportDestination::newUniverse ? 1 : 0);
+    m_destination->setCurrentIndex(remembered.destination == ImportDestination::newUniverse ? 1
+                                                                                            : 0);
     m_sectorName->setText(qt(remembered.sectorName));
     m_sectorX->setValue(remembered.sectorX);
     m_sectorY->setValue(remembered.sectorY);
@@ -169,8 +173,8 @@ universe::RidivivevIzeviduv& ImportExportSECView::universe() const {
 
 void ImportExportSECView::readForm() {
     SecImportRequest& request = m_memory->request;
-    request.destination =
-        m_destination->currentIndex() == 1 ? ImportDestination::newUniverse : ImportDestination::current;
+    request.destination = m_destination->currentIndex() == 1 ? ImportDestination::newUniverse
+                                                             : ImportDestination::current;
     request.sectorName = m_sectorName->text().toStdString();
     request.sectorX = m_sectorX->value();
     request.sectorY = m_sectorY->value();
@@ -200,7 +204,8 @@ void ImportExportSECView::fillSectorPicker() {
             QString label = qt(sector.name.empty() ? std::string("Unnamed") : sector.name);
             if (!sector.abbreviation.empty())
                 label += QStringLiteral(" (%1)").arg(qt(sector.abbreviation));
-            m_sectorPicker->addItem(label + QStringLiteral(" — %1, %2").arg(sector.sectorX).arg(sector.sectorY));
+            m_sectorPicker->addItem(
+                label + QStringLiteral(" — %1, %2").arg(sector.sectorX).arg(sector.sectorY));
         }
     }
     if (previous >= 0 && previous < m_sectorPicker->count())
@@ -236,8 +241,9 @@ void ImportExportSECView::importFile(const QString& path) {
     readForm();
     // Keep the memory alive: a new universe replaces this view while it imports.
     const std::shared_ptr<SecViewMemory> memory = m_memory;
-    const SecImportOutcome outcome = importSecFile(std::filesystem::path(path.toStdString()), memory->request,
-                                                   m_manager, generator::generatorRandomSource());
+    const SecImportOutcome outcome =
+        importSecFile(std::filesystem::path(path.toStdString()), memory->request, m_manager,
+                      generator::generatorRandomSource());
     memory->importResult = outcome.succeeded ? qt(outcome.message) : QString();
     memory->importError = outcome.succeeded ? QString() : qt(outcome.message);
     memory->notify();
@@ -249,14 +255,16 @@ void ImportExportSECView::exportTo(const QString& path) {
     const std::string text = secExportTextFor(current.data, sector, current.regions);
     std::size_t worlds = 0;
     for (const core::HexData& hex : current.data) {
-        if (!sector || (hex.coordinates.sectorX == sector->sectorX && hex.coordinates.sectorY == sector->sectorY))
+        if (!sector || (hex.coordinates.sectorX == sector->sectorX &&
+                        hex.coordinates.sectorY == sector->sectorY))
             worlds += core::mainWorld(hex.starSystem) ? 1 : 0;
     }
     if (const auto error = writeSecFile(path.toStdString(), text)) {
         m_memory->exportResult.clear();
         m_memory->exportError = qt(*error);
     } else {
-        m_memory->exportResult = qt(secExportMessage(worlds, QFileInfo(path).fileName().toStdString()));
+        m_memory->exportResult =
+            qt(secExportMessage(worlds, QFileInfo(path).fileName().toStdString()));
         m_memory->exportError.clear();
     }
     m_memory->notify();

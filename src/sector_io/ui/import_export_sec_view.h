@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QString>
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 

@@ -12,7 +12,8 @@ void registerSectorIoViews(app::DetailViewRegistry& registry) {
     // universe replaces the view, and the new one shows what the import said.
     auto memory = std::make_shared<SecViewMemory>();
     registry.add(app::Destination::importExportSEC,
-                 [memory](app::ViewContext& context, const app::SidebarSelection&, QWidget* parent) -> QWidget* {
+                 [memory](app::ViewContext& context, const app::SidebarSelection&,
+                          QWidget* parent) -> QWidget* {
                      return new ImportExportSECView(context.manager, memory, parent);
                  });
 }
