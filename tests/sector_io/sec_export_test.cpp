@@ -65,6 +65,12 @@ TEST(SecExport, LaysEachFieldInItsColumn) {
          {0, 0, 5, 7},
          "X 0507 B564500-B S Ag Ni 123 Zh K2 V M1 V",
          "Twentycharact 0507 B564500-B  S Ag Ni              123 Zh K2 V M1 V"},
+        // Columns count characters, not bytes.
+        {"Z\u00fcrich-\u00df\u00df\u00df\u00df\u00df\u00df\u00df\u00df",
+         {0, 0, 6, 6},
+         "X 0606 A788899-C Ri 703 Im G2 V",
+         "Z\u00fcrich-\u00df\u00df\u00df\u00df\u00df\u00df 0606 A788899-C    Ri              703 "
+         "Im G2 V"},
         // Remarks are cut to fifteen characters.
         {"Reno",
          {0, 0, 1, 2},
