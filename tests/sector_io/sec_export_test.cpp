@@ -69,7 +69,8 @@ TEST(SecExport, LaysEachFieldInItsColumn) {
         {"Z\u00fcrich-\u00df\u00df\u00df\u00df\u00df\u00df\u00df\u00df",
          {0, 0, 6, 6},
          "X 0606 A788899-C Ri 703 Im G2 V",
-         "Z\u00fcrich-\u00df\u00df\u00df\u00df\u00df\u00df 0606 A788899-C    Ri              703 "
+         "Z\u00fcrich-\u00df\u00df\u00df\u00df\u00df\u00df 0606 A788899-C    Ri                 "
+         "703 "
          "Im G2 V"},
         // Remarks are cut to fifteen characters.
         {"Reno",
