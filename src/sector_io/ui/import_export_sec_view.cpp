@@ -1,5 +1,6 @@
 #include "sector_io/ui/import_export_sec_view.h"
 
+#include "app/support/view_helpers.h"
 #include "generator/secure_random_pool.h"
 #include "sector_io/sec_export.h"
 #include "universe/universe_manager.h"
@@ -22,9 +23,7 @@ namespace velmora::sector_io {
 
 namespace {
 
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using app::qt;
 
 QLabel* messageLabel(const QString& objectName, bool error) {
     auto* label = new QLabel;
@@ -64,22 +63,20 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager,
                                             tr("Sector files (*.sec)"));
     };
 
-    auto* title = new QLabel(tr("SEC File"));
-    QFont titleFont = title->font();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
-    titleFont.setBold(true);
-    title->setFont(titleFont);
-    auto* intro = new QLabel(
-        tr("Bring a sector in from a SEC file (the classic fixed columns or the tab-delimited "
-           "listing), or write a sector out as one. Regions travel with the file."));
-    intro->setWordWrap(true);
+    auto* title = new QLabel(tr("SEC File"), this);
+    app::makeTitle(title);
+    auto* intro = app::quietNote(
+        tr("Bring a sector in from a SEC file (the classic fixed columns or the "
+           "tab-delimited listing), or write a sector out as one. Regions travel with the "
+           "file."),
+        this);
     intro->setMaximumWidth(640);
 
     // Import.
     m_destination = new QComboBox;
     m_destination->setObjectName(QStringLiteral("destination"));
     for (const auto destination : {ImportDestination::current, ImportDestination::newUniverse})
-        m_destination->addItem(qt(std::string(displayName(destination))));
+        m_destination->addItem(qt(displayName(destination)));
     m_sectorName = new QLineEdit;
     m_sectorName->setObjectName(QStringLiteral("sectorName"));
     m_sectorName->setPlaceholderText(tr("The file's name when left empty"));
