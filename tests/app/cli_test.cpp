@@ -1,3 +1,4 @@
+#include "support/cli_runner.h"
 #include "support/temporary_folder.h"
 #include "universe/universe_codec.h"
 
@@ -11,26 +12,10 @@ using velmora::testing::TemporaryFolder;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using velmora::testing::CliRun;
 
-// Runs the real velmora-cli binary against a data folder.
 CliRun cli(const TemporaryFolder& data, const std::string& arguments) {
-    const auto errFile = data / "stderr.txt";
-    const std::string command = std::string(VELMORA_CLI) + " --data-dir '" + data.path().string() + "' " +
-                                arguments + " 2>'" + errFile.string() + "'";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    while (const std::size_t got = fread(buffer.data(), 1, buffer.size(), pipe))
-        run.out.append(buffer.data(), got);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = data.read("stderr.txt");
-    return run;
+    return velmora::testing::runCli(data, arguments);
 }
 
 } // namespace

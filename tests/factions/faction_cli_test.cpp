@@ -1,5 +1,6 @@
 // velmora-cli's faction commands against a universe file in a data folder.
 
+#include "support/cli_runner.h"
 #include "support/temporary_folder.h"
 #include "universe/universe_codec.h"
 
@@ -15,16 +16,9 @@ using namespace velmora;
 namespace {
 
 std::string runCli(const TemporaryFolder& data, const std::string& arguments, int* exitCode) {
-    const std::string command = std::string(VELMORA_CLI) + " --data-dir '" + data.path().string() + "' " +
-                                arguments + " 2>/dev/null";
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    while (const std::size_t got = fread(buffer.data(), 1, buffer.size(), pipe))
-        out.append(buffer.data(), got);
-    const int status = pclose(pipe);
-    *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return out;
+    const velmora::testing::CliRun run = velmora::testing::runCli(data, arguments);
+    *exitCode = run.exitCode;
+    return run.out;
 }
 
 } // namespace

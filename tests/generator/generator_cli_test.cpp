@@ -1,5 +1,6 @@
 // The real velmora-cli binary against a data folder, as a referee's script runs it.
 
+#include "support/cli_runner.h"
 #include "support/temporary_folder.h"
 #include "universe/universe_codec.h"
 
@@ -16,25 +17,10 @@ using namespace velmora;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using velmora::testing::CliRun;
 
 CliRun cli(const TemporaryFolder& data, const std::string& arguments) {
-    const auto errFile = data / "stderr.txt";
-    const std::string command = std::string(VELMORA_CLI) + " --data-dir '" + data.path().string() + "' " +
-                                arguments + " 2>'" + errFile.string() + "'";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    while (const std::size_t got = fread(buffer.data(), 1, buffer.size(), pipe))
-        run.out.append(buffer.data(), got);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = data.read("stderr.txt");
-    return run;
+    return velmora::testing::runCli(data, arguments);
 }
 
 // The one universe the store made, read back from its file.
