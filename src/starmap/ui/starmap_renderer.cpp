@@ -345,37 +345,37 @@ struct GlyphSpec {
 };
 
 GlyphSpec glyphOf(const core::StarSystem& system, const core::WorldData* main, bool profileKnown, bool surveyTick) {
-    GlyphSpec spec;
+    GlyphSpec look;
     if (main) {
-        spec.world = main->uwp.size == 0 ? GlyphSpec::World::belt : GlyphSpec::World::body;
-        spec.color = worldColor(main->uwp).rgba();
-        spec.zone = hasTag(*main, core::WorldTag::redZone) ? 2 : hasTag(*main, core::WorldTag::amberZone) ? 1 : 0;
+        look.world = main->uwp.size == 0 ? GlyphSpec::World::belt : GlyphSpec::World::body;
+        look.color = worldColor(main->uwp).rgba();
+        look.zone = hasTag(*main, core::WorldTag::redZone) ? 2 : hasTag(*main, core::WorldTag::amberZone) ? 1 : 0;
         if (profileKnown) {
-            spec.navalBase = hasBase(main->uwp, {core::Base::imperialNavalBase, core::Base::navalBase,
+            look.navalBase = hasBase(main->uwp, {core::Base::imperialNavalBase, core::Base::navalBase,
                                                  core::Base::navalDepot, core::Base::militaryBase});
-            spec.scoutBase =
+            look.scoutBase =
                 hasBase(main->uwp, {core::Base::scoutBase, core::Base::wayStation, core::Base::explorationBase});
         }
     }
-    spec.gasGiant = system.gasGiant > 0;
-    spec.surveyed = surveyTick;
-    return spec;
+    look.gasGiant = system.gasGiant > 0;
+    look.surveyed = surveyTick;
+    return look;
 }
 
 // Draws a glyph centred on the origin for a hex of radius r.
-void paintGlyph(QPainter& p, double r, const GlyphSpec& spec) {
+void paintGlyph(QPainter& p, double r, const GlyphSpec& look) {
     const QPointF c(0, 0);
     const double glyph = r * 0.22;
-    if (spec.zone > 0) {
+    if (look.zone > 0) {
         // Zone rings lie under the world.
-        p.setPen(QPen(spec.zone == 2 ? QColor(230, 60, 60) : QColor(240, 180, 40), std::max(1.0, r * 0.06)));
+        p.setPen(QPen(look.zone == 2 ? QColor(230, 60, 60) : QColor(240, 180, 40), std::max(1.0, r * 0.06)));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(c, r * 0.5, r * 0.5);
     }
-    switch (spec.world) {
+    switch (look.world) {
     case GlyphSpec::World::belt:
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor::fromRgba(spec.color));
+        p.setBrush(QColor::fromRgba(look.color));
         for (int i = 0; i < 5; ++i) {
             const double angle = i * 2.4;
             p.drawEllipse(QPointF(glyph * std::cos(angle), glyph * std::sin(angle)), glyph * 0.28, glyph * 0.28);
@@ -383,7 +383,7 @@ void paintGlyph(QPainter& p, double r, const GlyphSpec& spec) {
         break;
     case GlyphSpec::World::body:
         p.setPen(QPen(QColor(255, 255, 255, 90), 0.8));
-        p.setBrush(QColor::fromRgba(spec.color));
+        p.setBrush(QColor::fromRgba(look.color));
         p.drawEllipse(c, glyph, glyph);
         break;
     case GlyphSpec::World::none:
@@ -392,12 +392,12 @@ void paintGlyph(QPainter& p, double r, const GlyphSpec& spec) {
         p.drawEllipse(c, glyph * 0.7, glyph * 0.7);
         break;
     }
-    if (spec.gasGiant) {
+    if (look.gasGiant) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(225, 200, 160));
         p.drawEllipse(QPointF(r * 0.42, -r * 0.32), r * 0.08, r * 0.08);
     }
-    if (spec.navalBase) {
+    if (look.navalBase) {
         QPolygonF triangle;
         const QPointF at(-r * 0.45, -r * 0.3);
         const double s = r * 0.1;
@@ -406,13 +406,13 @@ void paintGlyph(QPainter& p, double r, const GlyphSpec& spec) {
         p.setBrush(QColor(240, 210, 90));
         p.drawPolygon(triangle);
     }
-    if (spec.scoutBase) {
+    if (look.scoutBase) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(150, 220, 255));
         const double s = r * 0.08;
         p.drawRect(QRectF(-r * 0.45 - s, r * 0.12 - s, 2 * s, 2 * s));
     }
-    if (spec.surveyed) {
+    if (look.surveyed) {
         // A small survey tick at the lower right.
         p.setPen(QPen(QColor(140, 230, 150), std::max(1.0, r * 0.05)));
         const QPointF at(r * 0.38, r * 0.22);
@@ -443,7 +443,7 @@ void drawSystem(const Canvas& canvas, const core::HexData& hex, const universe::
                               (universe.mapShowSurveyedData && system.surveyed);
     const bool surveyTick =
         universe.mapShowSurveyedData && system.surveyed && universe.mapViewMode == universe::MapViewMode::referee;
-    const GlyphSpec spec = glyphOf(system, main, profileKnown, surveyTick);
+    const GlyphSpec look = glyphOf(system, main, profileKnown, surveyTick);
 
     if (canvas.sprites) {
         // Sprites are drawn at a quarter-pixel step of radius, so zooming reuses them.
@@ -451,15 +451,15 @@ void drawSystem(const Canvas& canvas, const core::HexData& hex, const universe::
         const double step = quarters / 4.0;
         const QSizeF size(2 * step, 2 * step);
         const QPixmap& sprite =
-            canvas.text.sprite(spec.key(quarters), size,
-                               p.device()->devicePixelRatioF(), [&](QPainter& painter) { paintGlyph(painter, step, spec); });
+            canvas.text.sprite(look.key(quarters), size,
+                               p.device()->devicePixelRatioF(), [&](QPainter& painter) { paintGlyph(painter, step, look); });
         // Whole pixels keep the blit on its fast path.
         p.drawPixmap(QPoint(static_cast<int>(std::lround(c.x() - step)), static_cast<int>(std::lround(c.y() - step))),
                      sprite);
     } else {
         p.save();
         p.translate(c);
-        paintGlyph(p, r, spec);
+        paintGlyph(p, r, look);
         p.restore();
     }
 
