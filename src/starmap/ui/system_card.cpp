@@ -35,7 +35,7 @@ QLabel* wrapping(QWidget* parent) {
 SystemCard::SystemCard(QWidget* parent)
     : QFrame(parent), m_name(new QLabel(this)), m_location(new QLabel(this)), m_profile(wrapping(this)),
       m_tags(wrapping(this)), m_factions(wrapping(this)), m_worldInfo(new QPushButton(tr("World Info"), this)),
-      m_travel(new QPushButton(tr("Interplanetary & jump-point travel times"), this)),
+      m_travel(new QPushButton(tr("Interplanetary && jump-point travel times"), this)),
       m_wiki(new QPushButton(this)), m_copy(new QPushButton(tr("Copy main world info to clipboard"), this)) {
     setObjectName(QStringLiteral("systemCard"));
     setFrameShape(QFrame::StyledPanel);
