@@ -62,11 +62,13 @@ ControlView::ControlView(universe::UniverseManager& manager, QWidget* parent)
     layout->addWidget(m_tree, 1);
 
     buildFixedRows();
+    sidebarContentChanged();
     rebuildFactions();
     watchCurrentUniverse();
 
     m_managerSubscription = m_manager.currentReplaced().subscribe([this] {
         watchCurrentUniverse();
+        sidebarContentChanged();
         rebuildFactions();
     });
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &ControlView::emitSelection);
@@ -94,7 +96,25 @@ void ControlView::buildFixedRows() {
 }
 
 void ControlView::watchCurrentUniverse() {
-    m_universeSubscription = m_manager.current().changed().subscribe([this] { rebuildFactions(); });
+    m_universeSubscription = m_manager.current().changed().subscribe([this] {
+        // Every map pan tells the universe's observers too: the rows are only
+        // rebuilt when what they show changed.
+        if (sidebarContentChanged())
+            rebuildFactions();
+    });
+}
+
+bool ControlView::sidebarContentChanged() {
+    const auto& universe = m_manager.current();
+    QStringList content{universe.usesTravellerTechLevels() ? QStringLiteral("traveller") : QString()};
+    for (const universe::Faction& faction : universe.factions) {
+        content << QString::fromStdString(faction.id.toString()) + QString::fromStdString(faction.name) +
+                       QString::number(static_cast<int>(faction.category));
+    }
+    if (content == m_shownContent)
+        return false;
+    m_shownContent = content;
+    return true;
 }
 
 void ControlView::updateRuleSetTexts() {

@@ -3,6 +3,7 @@
 #include "app/support/destination.h"
 #include "core/signal.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <optional>
@@ -41,6 +42,7 @@ private:
     void buildFixedRows();
     void rebuildFactions();
     void updateRuleSetTexts();
+    bool sidebarContentChanged();
     void watchCurrentUniverse();
     void emitSelection();
 
@@ -50,6 +52,7 @@ private:
     QTreeWidgetItem* m_factionsSection = nullptr;
     core::Signal<>::Subscription m_managerSubscription;
     core::Signal<>::Subscription m_universeSubscription;
+    QStringList m_shownContent; // what the faction rows and rule-set texts were built from
 };
 
 } // namespace velmora::app

@@ -109,6 +109,15 @@ TEST(MainWindow, FactionsAreGroupedUnderTheirCategories) {
     running.sidebar().select({app::Destination::faction, universe.factions.front().id});
     ASSERT_TRUE(running.sidebar().selection());
     EXPECT_EQ(running.sidebar().selection()->factionID, universe.factions.front().id);
+
+    // A map pan tells the universe's observers, but the rows stay as they are.
+    QTreeWidgetItem* row = running.sidebar().itemFor(*running.sidebar().selection());
+    universe.mapTransform = universe::MapTransform{3, 4, 5};
+    universe.scheduleSave();
+    EXPECT_EQ(running.sidebar().itemFor(*running.sidebar().selection()), row);
+    universe.factions.front().name = "Imperium Renamed";
+    universe.save();
+    EXPECT_TRUE(running.rows().contains("Imperium Renamed"));
 }
 
 TEST(MainWindow, TravellerUniversesCallRuttersRoutes) {
