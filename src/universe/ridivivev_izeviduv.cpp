@@ -101,22 +101,60 @@ bool RidivivevIzeviduv::removeHex(const core::Uuid& hexId) {
     return true;
 }
 
+std::string RidivivevIzeviduv::failureLine(const std::string& error) const {
+    return "Failed to save RidivivevIzeviduv to " + m_file.string() + ": " + error;
+}
+
 bool RidivivevIzeviduv::save() {
     if (m_delayedSave)
         m_delayedSave->cancel();
+    // An earlier write still under way must land first, or it would overwrite this one.
+    if (m_writer)
+        m_writer->waitUntilIdle();
     bool written = false;
     try {
         const std::string text = m_encoder.encode(record());
         const core::FileResult result = core::writeFileAtomically(m_file, text);
         written = result.ok;
         if (!result.ok && m_log)
-            m_log("Failed to save RidivivevIzeviduv to " + m_file.string() + ": " + result.error);
+            m_log(failureLine(result.error));
     } catch (const std::exception& error) {
         if (m_log)
-            m_log("Failed to save RidivivevIzeviduv to " + m_file.string() + ": " + error.what());
+            m_log(failureLine(error.what()));
     }
     notifyChanged();
     return written;
+}
+
+void RidivivevIzeviduv::saveInBackground() {
+    if (!m_writer) {
+        save();
+        return;
+    }
+    try {
+        // Encoding stays here, where the records live; the writer gets its own bytes.
+        std::string text = m_encoder.encode(record());
+        m_writer->write(m_file, std::move(text), [log = m_log, line = failureLine("")](const core::FileResult& result) {
+            if (!result.ok && log)
+                log(line + result.error);
+        });
+    } catch (const std::exception& error) {
+        if (m_log)
+            m_log(failureLine(error.what()));
+    }
+    notifyChanged();
+}
+
+void RidivivevIzeviduv::writeDelayedSavesInBackground() {
+    if (!m_writer)
+        m_writer = std::make_unique<core::BackgroundFileWriter>();
+}
+
+void RidivivevIzeviduv::abandonPendingSave() {
+    if (m_delayedSave)
+        m_delayedSave->cancel();
+    if (m_writer)
+        m_writer->waitUntilIdle();
 }
 
 void RidivivevIzeviduv::scheduleSave(std::chrono::milliseconds delay) {
@@ -124,12 +162,12 @@ void RidivivevIzeviduv::scheduleSave(std::chrono::milliseconds delay) {
         save();
         return;
     }
-    m_delayedSave->start(delay, [this] { save(); });
+    m_delayedSave->start(delay, [this] { saveInBackground(); });
     notifyChanged();
 }
 
 bool RidivivevIzeviduv::hasPendingSave() const {
-    return m_delayedSave && m_delayedSave->isPending();
+    return (m_delayedSave && m_delayedSave->isPending()) || (m_writer && m_writer->isBusy());
 }
 
 void RidivivevIzeviduv::notifyChanged() {

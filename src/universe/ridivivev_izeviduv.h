@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/background_file_writer.h"
 #include "core/signal.h"
 #include "universe/delayed_call.h"
 #include "universe/universe_codec.h"
@@ -48,9 +49,16 @@ public:
     // logged and leave the previous file in place. Returns whether it was written.
     bool save();
     // Saves once the given time has passed without another call: a burst of map
-    // changes ends in one write.
+    // changes ends in one write. With a background writer, that write happens off
+    // the window's thread.
     void scheduleSave(std::chrono::milliseconds delay = std::chrono::milliseconds(400));
+    // A delayed save that has not run yet, or a write still under way.
     bool hasPendingSave() const;
+    // Writes delayed saves on their own thread from now on.
+    void writeDelayedSavesInBackground();
+    // Drops a delayed save that has not run and waits for a write under way, as
+    // before the file is deleted.
+    void abandonPendingSave();
 
     // Tells observers that stored fields changed (save() does this too).
     void notifyChanged();
@@ -59,11 +67,16 @@ public:
     static constexpr std::chrono::milliseconds mapSaveDelay{400};
 
 private:
+    void saveInBackground();
+    std::string failureLine(const std::string& error) const;
+
     std::filesystem::path m_file;
     std::unique_ptr<DelayedCall> m_delayedSave;
     Logger m_log;
     UniverseEncoder m_encoder;
     core::Signal<> m_changed;
+    // Last: it finishes its writes before the rest of the document goes.
+    std::unique_ptr<core::BackgroundFileWriter> m_writer;
 };
 
 } // namespace velmora::universe

@@ -55,8 +55,11 @@ void UniverseManager::ensureUniversesFolder() const {
 
 std::unique_ptr<RidivivevIzeviduv> UniverseManager::makeDocument(UniverseRecord record) const {
     const fs::path file = fileFor(record.id);
-    return std::make_unique<RidivivevIzeviduv>(std::move(record), file,
-                                               m_env.delayedCalls ? m_env.delayedCalls() : nullptr, m_env.log);
+    auto universe = std::make_unique<RidivivevIzeviduv>(std::move(record), file,
+                                                        m_env.delayedCalls ? m_env.delayedCalls() : nullptr, m_env.log);
+    if (m_env.backgroundSaves)
+        universe->writeDelayedSavesInBackground();
+    return universe;
 }
 
 UniverseManager::Opened UniverseManager::open(const fs::path& file) const {
@@ -202,6 +205,9 @@ void UniverseManager::renameCurrent(const std::string& name) {
 
 void UniverseManager::deleteUniverse(const core::Uuid& id) {
     const fs::path file = fileFor(id);
+    // A save of the universe being deleted must not bring its file back.
+    if (m_current && m_current->id == id)
+        m_current->abandonPendingSave();
     std::error_code error;
     fs::remove(file, error);
     if (error) {

@@ -29,6 +29,8 @@ public:
         DelayedCallFactory delayedCalls;
         Logger log;
         NameOrder nameOrder;
+        // Delayed (map) saves write on a thread of their own.
+        bool backgroundSaves = false;
     };
 
     // What a restore asks the user when a stored universe has the backup's id.

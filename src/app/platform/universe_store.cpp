@@ -13,8 +13,10 @@ std::unique_ptr<universe::UniverseManager> openUniverseStore(const DataLocations
     universe::UniverseManager::Environment environment;
     environment.documentsFolder = locations.documentsFolder().toStdString();
     environment.preferences = &preferences;
-    if (delayedSaves)
+    if (delayedSaves) {
         environment.delayedCalls = QtDelayedCall::factory();
+        environment.backgroundSaves = true;
+    }
     environment.log = diagnosticLogger();
     environment.nameOrder = fileBrowserNameOrder();
     return std::make_unique<universe::UniverseManager>(std::move(environment));
