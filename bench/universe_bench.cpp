@@ -216,4 +216,18 @@ void saveUniverseAfterPan(benchmark::State& state) {
 }
 BENCHMARK(saveUniverseAfterPan)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// What a pan's save costs the window's thread: the encoding. The file itself is
+// written by the background writer.
+void encodeAfterPan(benchmark::State& state) {
+    UniverseRecord universe = syntheticUniverse(static_cast<int>(state.range(0)));
+    UniverseEncoder encoder;
+    benchmark::DoNotOptimize(encoder.encode(universe).size());
+    double scale = 1.0;
+    for (auto _ : state) {
+        universe.mapTransform = MapTransform{scale += 0.1, 10, 20};
+        benchmark::DoNotOptimize(encoder.encode(universe).size());
+    }
+}
+BENCHMARK(encodeAfterPan)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 } // namespace
