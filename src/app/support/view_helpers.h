@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ui/qt_text.h"
 #include "universe/faction_color.h"
 
 #include <QColor>
@@ -17,13 +18,7 @@ namespace velmora::app {
 
 // Small pieces every subsystem's views share.
 
-inline QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-inline QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using velmora::qt;
 
 QColor qtColor(universe::FactionColor color);
 

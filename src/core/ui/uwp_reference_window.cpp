@@ -5,6 +5,7 @@
 #include "core/starport.h"
 #include "core/technology_level.h"
 #include "core/trade_class.h"
+#include "core/ui/qt_text.h"
 #include "core/ui/reference_table.h"
 #include "core/uwp.h"
 
@@ -15,10 +16,6 @@
 namespace velmora::core {
 
 namespace {
-
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 // Values past the last extended-hex digit (megastructures) are shown as numbers.
 QString digit(int value) {

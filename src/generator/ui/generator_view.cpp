@@ -1,5 +1,6 @@
 #include "generator/ui/generator_view.h"
 
+#include "core/ui/qt_text.h"
 #include "core/uwp.h"
 #include "generator/name_generator.h"
 #include "generator/secure_random_pool.h"
@@ -34,14 +35,6 @@
 namespace velmora::generator {
 
 namespace {
-
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 constexpr std::array allTypes{core::SpectralType::O, core::SpectralType::B, core::SpectralType::A,
                               core::SpectralType::F, core::SpectralType::G, core::SpectralType::K,

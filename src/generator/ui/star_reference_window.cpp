@@ -1,5 +1,6 @@
 #include "generator/ui/star_reference_window.h"
 
+#include "core/ui/qt_text.h"
 #include "core/ui/reference_table.h"
 #include "generator/star_tables.h"
 
@@ -9,10 +10,6 @@
 namespace velmora::generator {
 
 namespace {
-
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 constexpr std::array allTypes{SpectralType::O, SpectralType::B, SpectralType::A, SpectralType::F,
                               SpectralType::G, SpectralType::K, SpectralType::M};

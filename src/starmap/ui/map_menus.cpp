@@ -1,5 +1,6 @@
 #include "starmap/ui/map_menus.h"
 
+#include "core/ui/qt_text.h"
 #include "factions/faction_lists.h"
 #include "factions/faction_texts.h"
 #include "starmap/map_filter.h"
@@ -13,10 +14,6 @@
 namespace velmora::starmap {
 
 namespace {
-
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 QAction* addSwitch(QMenu* menu, const QString& text, bool& field, const std::function<void()>& changed) {
     QAction* action = menu->addAction(text);

@@ -1,5 +1,6 @@
 #include "starmap/ui/starmap_renderer.h"
 
+#include "core/ui/qt_text.h"
 #include "starmap/ui/map_text_cache.h"
 
 #include "core/star_system.h"
@@ -68,10 +69,6 @@ QPolygonF hexPolygon(QPointF center, double radius) {
     for (const QPointF& corner : unitCorners())
         polygon << center + corner * radius;
     return polygon;
-}
-
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 // Nebulae of each kind in the colours they glow (or block) in.

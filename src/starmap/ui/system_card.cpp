@@ -1,6 +1,7 @@
 #include "starmap/ui/system_card.h"
 
 #include "core/star_system.h"
+#include "core/ui/qt_text.h"
 #include "core/world_tag.h"
 #include "factions/faction_texts.h"
 #include "starmap/system_summary.h"
@@ -18,10 +19,6 @@
 namespace velmora::starmap {
 
 namespace {
-
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QLabel* wrapping(QWidget* parent) {
     auto* label = new QLabel(parent);

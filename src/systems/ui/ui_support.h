@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ui/qt_text.h"
 #include "systems/system_list.h"
 
 #include <QString>
@@ -13,10 +14,6 @@ class QLabel;
 class QGroupBox;
 
 namespace velmora::systems {
-
-inline QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 inline std::string std8(const QString& text) {
     return text.toStdString();

@@ -1,5 +1,6 @@
 #include "universe/ui/universe_bar.h"
 
+#include "core/ui/qt_text.h"
 #include "universe/universe_manager.h"
 
 #include <QAction>
@@ -15,14 +16,6 @@
 #include <QToolButton>
 
 namespace velmora::universe {
-
-namespace {
-
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 UniverseBar::UniverseBar(UniverseManager& manager, QWidget* parent)
     : QWidget(parent), m_manager(manager), m_picker(new QComboBox(this)), m_menuButton(new QToolButton(this)) {
