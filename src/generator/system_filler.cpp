@@ -4,6 +4,7 @@
 #include "core/trade_classification.h"
 #include "generator/secure_random_pool.h"
 #include "generator/star_tables.h"
+#include "generator/system_naming.h"
 #include "generator/world_rolls.h"
 
 #include <algorithm>
@@ -466,4 +467,39 @@ std::vector<core::Star> fillSystem(std::vector<core::Star> stars, WorldData main
     return stars;
 }
 
+void fillAroundMainWorld(core::StarSystem& system, int otherWorlds, RandomSource& random) {
+    const WorldData* marked = core::mainWorld(system);
+    WorldData main = *marked;
+    const core::TechnologyLevel ceiling = main.uwp.techLevel;
+    std::vector<core::Star> stars = system.stars;
+    for (core::Star& star : stars)
+        star.worlds.clear();
+    const int populationLimit = std::max(0, main.uwp.population - 1);
+    const std::string mainName = main.name;
+    const core::Uuid mainID = main.id;
+    system.stars = fillSystem(std::move(stars), std::move(main), system.gasGiant, system.planetoidBelts,
+                              otherWorlds, populationLimit, /*rollTechLevel=*/true, ceiling, random);
+    // Names follow the system; star names, the system's name and the main
+    // world's name stay as they were.
+    const std::string systemName = system.name;
+    std::vector<std::string> starNames;
+    for (const core::Star& star : system.stars)
+        starNames.push_back(star.name);
+    nameSystem(system, systemName.empty() ? mainName : systemName);
+    system.name = systemName;
+    int total = 0;
+    for (std::size_t s = 0; s < system.stars.size(); ++s) {
+        core::Star& star = system.stars[s];
+        if (s < starNames.size() && !starNames[s].empty())
+            star.name = starNames[s];
+        for (WorldData& world : star.worlds) {
+            if (world.id == mainID)
+                world.name = mainName;
+        }
+        total += static_cast<int>(star.worlds.size());
+    }
+    system.totalNumberOfWorlds = total;
+}
+
 } // namespace velmora::generator
+

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/random_source.h"
+#include "core/star_system.h"
 #include "core/star.h"
 #include "core/technology_level.h"
 #include "core/world_data.h"
@@ -64,5 +65,14 @@ std::vector<core::WorldData> rollSatellites(const core::WorldData& parent, Zone 
 std::vector<core::Star> fillSystem(std::vector<core::Star> stars, core::WorldData mainWorld, int gasGiants,
                                    int belts, int otherWorlds, int populationLimit, bool rollTechLevel,
                                    core::TechnologyLevel techLevel, core::RandomSource& random);
+
+// Rolls every body of a system but its main world again around the system's own
+// stars, with its gas-giant and belt counts and `otherWorlds` further worlds. No
+// other world outgrows the main world's population − 1, and tech levels are
+// rolled with the main world's level as their ceiling, so the main world stays
+// the most advanced place in its system and keeps its profile and name; the new
+// bodies are named after the system (or its main world). The system must have a
+// star and a main world.
+void fillAroundMainWorld(core::StarSystem& system, int otherWorlds, core::RandomSource& random);
 
 } // namespace velmora::generator
