@@ -89,7 +89,8 @@ VelmoraApp::~VelmoraApp() {
 
 ViewContext& VelmoraApp::viewContext() {
     if (!m_viewContext)
-        m_viewContext = std::make_unique<ViewContext>(ViewContext{manager(), m_windows});
+        m_viewContext = std::make_unique<ViewContext>(
+            ViewContext{manager(), m_windows, {}, &m_network->http, m_preferences.get()});
     return *m_viewContext;
 }
 

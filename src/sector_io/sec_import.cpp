@@ -3,6 +3,7 @@
 #include "core/file_io.h"
 #include "generator/secure_random_pool.h"
 #include "sector_io/import_faction_resolver.h"
+#include "sector_io/import_merge.h"
 #include "sector_io/sec_regions.h"
 #include "sector_io/sec_rows.h"
 #include "sector_io/sec_text.h"
@@ -22,27 +23,6 @@ namespace velmora::sector_io {
 
 namespace {
 
-// Gives the main world its allegiance's faction, making the faction when needed.
-void assignFaction(ImportedWorld& world, ImportFactionResolver& resolver) {
-    const auto id = resolver.resolveFaction(world.allegiance, world.coordinates);
-    core::StarSystem& system = world.hexData.starSystem;
-    if (!id || system.stars.empty() || system.stars.front().worlds.empty())
-        return;
-    if (core::WorldData* main = core::mainWorld(system))
-        main->factionIDs = {*id};
-}
-
-void noteCustomRace(const core::HexData& hex, std::vector<std::string>& customRaces) {
-    for (const core::Star& star : hex.starSystem.stars) {
-        for (const core::WorldData& world : star.worlds) {
-            if (world.prevalentRace.isCustom() &&
-                std::find(customRaces.begin(), customRaces.end(),
-                          world.prevalentRace.customName()) == customRaces.end())
-                customRaces.push_back(world.prevalentRace.customName());
-        }
-    }
-}
-
 std::string chosenSectorName(const SecImportRequest& request, const std::string& fileStem) {
     const std::string name(trimmed(request.sectorName));
     return name.empty() ? fileStem : name;
@@ -59,11 +39,11 @@ SecImportOutcome importIntoNewUniverse(SecImportPlan plan, const std::string& se
     std::set<core::GalacticCoordinates> placed;
     std::size_t worlds = 0;
     for (ImportedWorld& world : plan.worlds) {
-        assignFaction(world, resolver);
+        assignImportFactions(world, resolver);
         // A file that lists a hex twice keeps its first line.
         if (!placed.insert(world.coordinates).second)
             continue;
-        noteCustomRace(world.hexData, record.customRaces);
+        noteCustomRaces(world.hexData, record.customRaces);
         record.data.push_back(std::move(world.hexData));
         ++worlds;
     }
@@ -98,30 +78,10 @@ SecImportOutcome importIntoCurrent(SecImportPlan plan, const std::string& sector
     std::vector<std::string> customRaces = universe.customRaces;
     ImportFactionResolver resolver(factions);
 
-    std::map<core::GalacticCoordinates, std::size_t> hexIndex;
-    for (std::size_t i = 0; i < hexes.size(); ++i)
-        hexIndex.try_emplace(hexes[i].coordinates, i);
-    std::size_t imported = 0;
-    std::size_t skipped = 0;
-    for (ImportedWorld& world : plan.worlds) {
-        assignFaction(world, resolver);
-        const auto existing = hexIndex.find(world.coordinates);
-        if (existing != hexIndex.end()) {
-            if (!request.overwrite) {
-                ++skipped;
-                continue;
-            }
-            noteCustomRace(world.hexData, customRaces);
-            hexes[existing->second] = std::move(world.hexData);
-            ++imported;
-            continue;
-        }
-        noteCustomRace(world.hexData, customRaces);
-        hexIndex.emplace(world.coordinates, hexes.size());
-        hexes.push_back(std::move(world.hexData));
-        ++imported;
-    }
-
+    for (ImportedWorld& world : plan.worlds)
+        assignImportFactions(world, resolver);
+    const WorldMergeCounts counts =
+        mergeImportedWorlds(hexes, std::move(plan.worlds), request.overwrite, customRaces);
     std::size_t regionCount = 0;
     for (universe::Region& region : plan.regions) {
         const auto existing =
@@ -145,9 +105,9 @@ SecImportOutcome importIntoCurrent(SecImportPlan plan, const std::string& sector
     universe.save();
 
     std::string message =
-        "Imported " + counted(imported, "world") + " into \"" + universe.name + "\"";
-    if (skipped > 0)
-        message += " (" + std::to_string(skipped) + " existing skipped)";
+        "Imported " + counted(counts.imported, "world") + " into \"" + universe.name + "\"";
+    if (counts.skipped > 0)
+        message += " (" + std::to_string(counts.skipped) + " existing skipped)";
     if (regionCount > 0)
         message += ", " + counted(regionCount, "region");
     return {true, message + "."};

@@ -2,6 +2,7 @@
 #include "sector_io/sector_files.h"
 #include "support/cli_runner.h"
 #include "support/temporary_folder.h"
+#include "support/travellermap_server.h"
 #include "universe/universe_codec.h"
 
 #include <array>
@@ -121,4 +122,38 @@ TEST(SecCli, RefusesWithAMessageOnStandardError) {
     // The failed import left the universe without hexes.
     for (const auto& universe : storedUniverses(data))
         EXPECT_TRUE(universe.data.empty());
+}
+
+TEST(TravellerMapCli, ImportsFromTheGivenAddressAndReportsErrorsOnStandardError) {
+    velmora::testing::TravellerMapServer server;
+    TemporaryFolder data;
+    const std::string address = " --base-url " + server.address();
+
+    CliRun run = cli(data, "travellermap-import 'Spinward Marches' --subsector c" + address);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "32 worlds, 127 routes, 6 regions, 16 labels; created 7 factions.\n");
+    const auto received = server.received();
+    ASSERT_FALSE(received.empty());
+    EXPECT_EQ(received[2].query.at("subsector"), "C");
+    EXPECT_EQ(received[2].query.at("milieu"), "M1105");
+
+    run = cli(data, "travellermap-import 'Spinward Marches' --no-routes --no-borders --no-labels --overwrite" +
+                        address);
+    EXPECT_EQ(run.out, "439 worlds; created 3 factions.\n");
+    EXPECT_EQ(storedUniverses(data).front().data.size(), 439u);
+
+    run = cli(data, "travellermap-import Nowhere" + address);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(
+        run.err.ends_with("velmora-cli: Couldn't find a sector named \u201cNowhere\u201d on Traveller Map.\n"))
+        << run.err;
+
+    run = cli(data, "travellermap-import 'Spinward Marches' --milieu M2000" + address);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("M1105"), std::string::npos) << run.err;
+    run = cli(data, "travellermap-import 'Spinward Marches' --subsector Q" + address);
+    EXPECT_EQ(run.exitCode, 2);
+    run = cli(data, "travellermap-import" + address);
+    EXPECT_EQ(run.exitCode, 2);
 }

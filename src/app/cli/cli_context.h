@@ -22,6 +22,7 @@ public:
     std::ostream& out() { return m_out; }
     std::ostream& err() { return m_err; }
     const app::DataLocations& locations() const { return m_locations; }
+    universe::Preferences& preferences() { return m_preferences; }
 
 private:
     app::DataLocations m_locations;

@@ -1,12 +1,18 @@
 #include "app/cli/sector_io_commands.h"
 
 #include "app/cli/cli_options.h"
+#include "app/platform/qt_http_client.h"
 #include "generator/secure_random_pool.h"
 #include "sector_io/sec_export.h"
 #include "sector_io/sec_import.h"
+#include "sector_io/travellermap_apply.h"
+#include "sector_io/travellermap_fetch.h"
 #include "universe/universe_manager.h"
 
+#include <QEventLoop>
+
 #include <algorithm>
+#include <cctype>
 #include <ostream>
 
 namespace velmora::cli {
@@ -83,6 +89,82 @@ int secExport(CliContext& context, const std::vector<std::string>& arguments) {
     return 0;
 }
 
+std::string subsectorOption(const Options& options) {
+    std::string letter = options.value("--subsector").value_or("");
+    if (letter.size() == 1)
+        letter[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(letter[0])));
+    if (!letter.empty() && (letter.size() != 1 || sector_io::subsectorLetters.find(letter[0]) ==
+                                                      std::string_view::npos))
+        throw CliError{"--subsector \"" + letter + "\" is not a letter from A to P", 2};
+    return letter;
+}
+
+std::string milieuOption(const Options& options) {
+    const std::string milieu =
+        options.value("--milieu").value_or(std::string(sector_io::defaultMilieu));
+    const auto& known = sector_io::travellerMapMilieux;
+    if (std::find(known.begin(), known.end(), milieu) == known.end()) {
+        std::string list;
+        for (const std::string_view name : known)
+            list += (list.empty() ? "" : ", ") + std::string(name);
+        throw CliError{"--milieu \"" + milieu + "\" is not one of " + list, 2};
+    }
+    return milieu;
+}
+
+int travellerMapImport(CliContext& context, const std::vector<std::string>& arguments) {
+    const Options options("travellermap-import", arguments, {"--subsector", "--milieu", "--base-url"},
+                          {"--no-worlds", "--no-routes", "--no-borders", "--no-labels", "--overwrite",
+                           "--generate-additional-worlds", "--race-factions"},
+                          /*takesPositionals=*/true);
+    if (options.positionals().size() != 1)
+        throw CliError{"travellermap-import needs one sector name, for example: "
+                       "travellermap-import \"Spinward Marches\"",
+                       2};
+    sector_io::TravellerMapImportOptions import;
+    import.sectorName = options.positionals().front();
+    import.subsector = subsectorOption(options);
+    import.milieu = milieuOption(options);
+    import.importWorlds = !options.flag("--no-worlds");
+    import.importRoutes = !options.flag("--no-routes");
+    import.importBorders = !options.flag("--no-borders");
+    import.importLabels = !options.flag("--no-labels");
+    import.overwriteExisting = options.flag("--overwrite");
+    import.generateAdditionalWorlds = options.flag("--generate-additional-worlds");
+    import.createRaceFactions = options.flag("--race-factions");
+    if (!import.wantsAnything())
+        throw CliError{"Nothing to import: leave out one of --no-worlds, --no-routes, "
+                       "--no-borders or --no-labels",
+                       2};
+
+    sector_io::TravellerMapEndpoints endpoints;
+    if (const auto address = options.value("--base-url"))
+        endpoints.address = *address;
+    else if (const auto preferred = context.preferences().text(sector_io::travellerMapAddressKey);
+             preferred && !preferred->empty())
+        endpoints.address = *preferred;
+
+    auto& universe = context.universes().current();
+    app::QtHttpClient http;
+    sector_io::TravellerMapFetch fetch(http, endpoints, import, generator::generatorRandomSource());
+    sector_io::TravellerMapFetchResult result;
+    QEventLoop loop;
+    bool finished = false;
+    fetch.start([&](sector_io::TravellerMapFetchResult answer) {
+        result = std::move(answer);
+        finished = true;
+        loop.quit();
+    });
+    if (!finished)
+        loop.exec();
+    if (result.error)
+        throw CliError{result.error->what()};
+    context.out() << sector_io::applyTravellerMapImport(std::move(*result.download), import, universe,
+                                                        generator::generatorRandomSource())
+                  << '\n';
+    return 0;
+}
+
 } // namespace
 
 std::vector<CliCommand> sectorIoCommands() {
@@ -94,6 +176,13 @@ std::vector<CliCommand> sectorIoCommands() {
          secImport},
         {"sec-export", "[--universe ID] --sector X,Y --out FILE",
          "Write a sector's worlds and the universe's regions to a SEC file.", secExport},
+        {"travellermap-import",
+         "NAME [--subsector L] [--milieu M1105] [--base-url URL] "
+         "[--no-worlds|--no-routes|--no-borders|--no-labels] [--overwrite] "
+         "[--generate-additional-worlds] [--race-factions]",
+         "Import a sector (or one subsector) from Traveller Map into the current universe: "
+         "worlds, trade routes, borders and labels.",
+         travellerMapImport},
     };
 }
 

@@ -4,7 +4,8 @@
 
 namespace velmora::cli {
 
-// "sec-import FILE --sector X,Y ..." and "sec-export --sector X,Y --out FILE".
+// "sec-import FILE --sector X,Y ...", "sec-export --sector X,Y --out FILE" and
+// "travellermap-import NAME ...".
 std::vector<CliCommand> sectorIoCommands();
 
 } // namespace velmora::cli

@@ -24,10 +24,19 @@ private:
     QPointer<QNetworkReply> m_reply;
 };
 
+// Qt reports an answer's own status as an error too (404, 500...); those are
+// answers. Anything else (refused, reset, hung up halfway, timed out) is a
+// failed transfer even when a status line had already arrived.
+bool isTransferFailure(QNetworkReply::NetworkError error) {
+    const int code = static_cast<int>(error);
+    const bool httpStatus = (code >= 201 && code <= 299) || (code >= 401 && code <= 499);
+    return error != QNetworkReply::NoError && !httpStatus;
+}
+
 core::HttpResult resultOf(QNetworkReply* reply) {
     core::HttpResult result;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (status.isValid()) {
+    if (status.isValid() && !isTransferFailure(reply->error())) {
         result.status = status.toInt();
         result.body = reply->readAll().toStdString();
         return result;

@@ -7,9 +7,13 @@
 #include <functional>
 #include <map>
 
-namespace velmora::universe {
-class UniverseManager;
+namespace velmora::core {
+class HttpClient;
 }
+namespace velmora::universe {
+class Preferences;
+class UniverseManager;
+} // namespace velmora::universe
 
 namespace velmora::app {
 
@@ -23,6 +27,10 @@ struct ViewContext {
     // Moves the sidebar to a selection, such as the row of a record a view just
     // created; empty where there is no sidebar.
     std::function<void(const SidebarSelection&)> select = {};
+    // The platform's network client and the user's preferences, for the views
+    // that import from the web; null where a test does not hand them in.
+    core::HttpClient* http = nullptr;
+    universe::Preferences* preferences = nullptr;
 };
 
 // Makes the working view of one sidebar destination.
