@@ -1,12 +1,16 @@
 // Sector files at the sizes referees meet: the real Spinward Marches listing
 // (439 worlds, tab-delimited) and the legacy fixed-column file read and converted
-// into hexes; a hundred synthetic sectors in one go; and a full sector written out.
+// into hexes; a hundred synthetic sectors in one go; a full sector written out;
+// and the map service's answers for that sector read, converted and applied.
 
 #include "core/file_io.h"
 #include "generator/secure_random_pool.h"
 #include "sector_io/imported_world.h"
 #include "sector_io/sec_export.h"
 #include "sector_io/sec_rows.h"
+#include "sector_io/travellermap_apply.h"
+#include "sector_io/travellermap_importer.h"
+#include "universe/ridivivev_izeviduv.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -102,4 +106,54 @@ void ExportFullSector(benchmark::State& state) {
 }
 BENCHMARK(ExportFullSector)->Unit(benchmark::kMillisecond);
 
+// The four answers of one import, from bytes to a download ready to apply.
+sector_io::TravellerMapDownload readServiceAnswers() {
+    sector_io::TravellerMapDownload download;
+    const auto origin =
+        sector_io::sectorOrigin(sector_io::decodeCoordinates(fixture("spinward-marches.coordinates.json")));
+    download.sectorName = "Spinward Marches";
+    download.sectorX = origin.sectorX;
+    download.sectorY = origin.sectorY;
+    download.allegiances =
+        sector_io::allegianceTable(sector_io::decodeAllegiances(fixture("allegiances.json")));
+    download.worlds =
+        sector_io::importedWorldsFromTab(fixture("spinward-marches.tab"), origin.sectorX, origin.sectorY,
+                                         download.allegiances, generator::generatorRandomSource());
+    const auto metadata = sector_io::decodeSectorMetadata(fixture("spinward-marches.metadata.json"));
+    download.metadataFetched = true;
+    download.abbreviation = metadata.abbreviation;
+    download.routes = sector_io::importedRoutes(metadata, origin.sectorX, origin.sectorY);
+    download.regions = sector_io::importedRegions(metadata, origin.sectorX, origin.sectorY);
+    download.labels = sector_io::subsectorLabels(metadata, origin.sectorX, origin.sectorY);
+    return download;
+}
+
+void ReadServiceAnswers(benchmark::State& state) {
+    for (auto _ : state) {
+        auto download = readServiceAnswers();
+        benchmark::DoNotOptimize(download);
+    }
+}
+BENCHMARK(ReadServiceAnswers)->Unit(benchmark::kMillisecond);
+
+// The apply step on the window's thread: factions, hexes, rutters, regions and
+// labels into an empty universe, and its save.
+void ApplySectorImport(benchmark::State& state) {
+    const auto folder = std::filesystem::temp_directory_path() / "velmora-bench-import";
+    std::filesystem::create_directories(folder);
+    const sector_io::TravellerMapDownload download = readServiceAnswers();
+    for (auto _ : state) {
+        state.PauseTiming();
+        universe::RidivivevIzeviduv universe({}, folder / "universe.json", nullptr, [](const std::string&) {});
+        auto copy = download;
+        state.ResumeTiming();
+        auto message = sector_io::applyTravellerMapImport(std::move(copy), {}, universe,
+                                                          generator::generatorRandomSource());
+        benchmark::DoNotOptimize(message);
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(ApplySectorImport)->Unit(benchmark::kMillisecond);
+
 } // namespace
+
