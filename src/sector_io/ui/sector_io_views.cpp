@@ -2,6 +2,7 @@
 
 #include "app/support/view_context.h"
 #include "sector_io/ui/import_export_sec_view.h"
+#include "sector_io/ui/import_travellermap_view.h"
 
 #include <memory>
 
@@ -15,6 +16,19 @@ void registerSectorIoViews(app::DetailViewRegistry& registry) {
                  [memory](app::ViewContext& context, const app::SidebarSelection&,
                           QWidget* parent) -> QWidget* {
                      return new ImportExportSECView(context.manager, memory, parent);
+                 });
+
+    // One memory for every "TravellerMap" view too: it holds the running download,
+    // so a view rebuilt meanwhile still shows how the import ended.
+    auto travellerMap = std::make_shared<TravellerMapViewMemory>();
+    registry.add(app::Destination::importTravellerMap,
+                 [travellerMap](app::ViewContext& context, const app::SidebarSelection&,
+                                QWidget* parent) -> QWidget* {
+                     if (!context.http)
+                         return new ImportTravellerMapView(context.manager, context.preferences,
+                                                           travellerMap, parent);
+                     return new ImportTravellerMapView(context.manager, *context.http,
+                                                       context.preferences, travellerMap, parent);
                  });
 }
 
