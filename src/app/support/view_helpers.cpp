@@ -64,6 +64,22 @@ QLabel* quietNote(const QString& text, QWidget* parent) {
     return label;
 }
 
+QLabel* messageLine(const QString& objectName, bool error) {
+    auto* label = new QLabel;
+    label->setObjectName(objectName);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (error)
+        label->setStyleSheet(QStringLiteral("color: #d04040;"));
+    label->hide();
+    return label;
+}
+
+void showMessage(QLabel* line, const QString& text) {
+    line->setText(text);
+    line->setVisible(!text.isEmpty());
+}
+
 void makeTitle(QLabel* label) {
     QFont font = label->font();
     font.setBold(true);

@@ -37,6 +37,11 @@ Confirmation askWithMessageBox();
 // Section headings, quiet notes and titles, styled once for every view.
 QLabel* sectionHeading(const QString& text, QWidget* parent);
 QLabel* quietNote(const QString& text, QWidget* parent);
+// The line that tells how an action went, hidden until there is something to
+// say; an error line reads in red. Text in it can be selected and copied.
+QLabel* messageLine(const QString& objectName, bool error);
+// Shows the text, or hides the line when there is none.
+void showMessage(QLabel* line, const QString& text);
 void makeTitle(QLabel* label);
 
 } // namespace velmora::app

@@ -26,21 +26,10 @@ namespace {
 using app::qt;
 
 QLabel* messageLabel(const QString& objectName, bool error) {
-    auto* label = new QLabel;
-    label->setObjectName(objectName);
-    label->setWordWrap(true);
+    QLabel* label = app::messageLine(objectName, error);
     // The form keeps fields at their natural width; a message needs room to read as a sentence.
     label->setMinimumWidth(480);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    if (error)
-        label->setStyleSheet(QStringLiteral("color: #d04040;"));
-    label->hide();
     return label;
-}
-
-void showMessage(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->setVisible(!text.isEmpty());
 }
 
 QString documentsFolder() {
@@ -184,10 +173,10 @@ void ImportExportSECView::updateOverwrite() {
 }
 
 void ImportExportSECView::showMemory() {
-    showMessage(m_importResult, m_memory->importResult);
-    showMessage(m_importError, m_memory->importError);
-    showMessage(m_exportResult, m_memory->exportResult);
-    showMessage(m_exportError, m_memory->exportError);
+    app::showMessage(m_importResult, m_memory->importResult);
+    app::showMessage(m_importError, m_memory->importError);
+    app::showMessage(m_exportResult, m_memory->exportResult);
+    app::showMessage(m_exportError, m_memory->exportError);
 }
 
 void ImportExportSECView::fillSectorPicker() {

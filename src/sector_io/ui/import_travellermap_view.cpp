@@ -79,22 +79,6 @@ void TravellerMapViewMemory::finishImport(universe::UniverseManager& manager,
 
 namespace {
 
-QLabel* messageLabel(const QString& objectName, bool error) {
-    auto* label = new QLabel;
-    label->setObjectName(objectName);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    if (error)
-        label->setStyleSheet(QStringLiteral("color: #d04040;"));
-    label->hide();
-    return label;
-}
-
-void showMessage(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->setVisible(!text.isEmpty());
-}
-
 // A check box's explanation, set in under its text.
 QLabel* helpText(const QString& text, const QString& objectName) {
     QLabel* label = app::quietNote(text, nullptr);
@@ -221,8 +205,8 @@ ImportTravellerMapView::ImportTravellerMapView(universe::UniverseManager& manage
     buttons->addWidget(m_progress);
     buttons->addWidget(m_cancel);
     buttons->addStretch();
-    m_importResult = messageLabel(QStringLiteral("importResult"), false);
-    m_importError = messageLabel(QStringLiteral("importError"), true);
+    m_importResult = app::messageLine(QStringLiteral("importResult"), false);
+    m_importError = app::messageLine(QStringLiteral("importError"), true);
 
     // Where the service is; a mirror's address replaces the public one.
     m_address = new QLineEdit;
@@ -339,8 +323,8 @@ void ImportTravellerMapView::showMemory() {
     m_cancel->setVisible(importing);
     if (buttonHadFocus)
         (importing ? m_cancel : m_import)->setFocus();
-    showMessage(m_importResult, m_memory->importResult);
-    showMessage(m_importError, m_memory->importError);
+    app::showMessage(m_importResult, m_memory->importResult);
+    app::showMessage(m_importError, m_memory->importError);
 }
 
 void ImportTravellerMapView::startImport() {
