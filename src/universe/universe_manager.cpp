@@ -31,7 +31,11 @@ UniverseManager::UniverseManager(Environment environment) : m_env(std::move(envi
     openAtStart();
 }
 
-UniverseManager::~UniverseManager() = default;
+UniverseManager::~UniverseManager() {
+    // Quitting right after a pan must not lose the map's last position.
+    if (m_current && m_current->hasPendingSave())
+        m_current->save();
+}
 
 fs::path UniverseManager::universesFolder() const {
     return m_env.documentsFolder / universesFolderName;

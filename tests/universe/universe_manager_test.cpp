@@ -1,3 +1,4 @@
+#include "core/file_io.h"
 #include "support/manual_delayed_call.h"
 #include "support/memory_preferences.h"
 #include "support/sample_hex.h"
@@ -204,6 +205,16 @@ TEST(UniverseManagerCommands, DeletingTheCurrentOpensTheFirstRemaining) {
     EXPECT_EQ(manager->current().name, "Aardvark");
     EXPECT_FALSE(std::filesystem::exists(manager->fileFor(zed)));
     EXPECT_EQ(installation.preferences.texts["lastUniverseID"], manager->current().id.toString());
+}
+
+TEST(UniverseManagerCommands, ClosingWritesAPendingMapSave) {
+    Installation installation;
+    auto manager = installation.start();
+    const std::filesystem::path file = manager->current().file();
+    manager->current().mapShowLabels = false;
+    manager->current().scheduleSave();
+    manager.reset(); // the application quits before the delay is over
+    EXPECT_FALSE(universe::decodeUniverse(core::readWholeFile(file).value()).mapShowLabels);
 }
 
 TEST(UniverseManagerCommands, DeleteFailureIsReported) {
