@@ -422,3 +422,55 @@ TEST(SystemEditor, ANewRaceJoinsTheUniverseListWhenSaved) {
     EXPECT_EQ(stored.customRaces, (std::vector<std::string>{"Vless", "Grel"}));
     EXPECT_EQ(worldNamed(f.storedHex(), "Tessaly VI").prevalentRace, core::Race::custom("Vless"));
 }
+
+TEST(SystemEditor, AMovedSystemTakesItsRoutesAndHomeworldsAlong) {
+    const core::HexData hex = velmora::testing::sampleHex();
+    const core::GalacticCoordinates from = hex.coordinates;
+    const core::GalacticCoordinates to{-1, 2, 20, 12};
+    const core::GalacticCoordinates neighbour{-1, 2, 1, 1};
+    const core::GalacticCoordinates faraway{-1, 2, 5, 5};
+    universe::UniverseRecord record;
+    record.data = {hex, systemAt(neighbour, "Neighbour", "Neighbour")};
+    const auto route = [](core::GalacticCoordinates start, core::GalacticCoordinates end) {
+        universe::Rutter rutter;
+        rutter.id = core::Uuid::generate();
+        rutter.start = start;
+        rutter.end = end;
+        return rutter;
+    };
+    record.rutters = {route(from, neighbour), route(to, from), route(neighbour, faraway)};
+    universe::Faction guild;
+    guild.id = core::Uuid::generate();
+    guild.name = "Merchant Guild";
+    guild.homeworld = from;
+    record.factions = {guild};
+    universe::Region region;
+    region.id = core::Uuid::generate();
+    region.anchors = {{from, 0}, {neighbour, 3}};
+    record.regions = {region};
+
+    ViewsInstallation installation(record);
+    SystemEditor editor(*installation.context, hex.id);
+    editor.setQuestions(installation.scriptedAnswers());
+    editor.findChild<QSpinBox*>("hexColumn")->setValue(to.column);
+    editor.findChild<QSpinBox*>("hexRow")->setValue(to.row);
+    // Nothing moves before the system is saved.
+    EXPECT_EQ(installation.stored().rutters, record.rutters);
+    editor.findChild<QPushButton*>("saveChanges")->click();
+    EXPECT_TRUE(installation.questions.empty());
+
+    const universe::UniverseRecord stored = installation.stored();
+    ASSERT_EQ(stored.data.size(), 2u);
+    EXPECT_EQ(stored.data[0].coordinates, to);
+    // The route out now leaves from the new hex; the one between the two hexes went;
+    // the one elsewhere stayed as it was.
+    ASSERT_EQ(stored.rutters.size(), 2u);
+    EXPECT_EQ(stored.rutters[0].id, record.rutters[0].id);
+    EXPECT_EQ(stored.rutters[0].start, to);
+    EXPECT_EQ(stored.rutters[0].end, neighbour);
+    EXPECT_EQ(stored.rutters[1], record.rutters[2]);
+    EXPECT_EQ(stored.factions[0].homeworld, to);
+    EXPECT_EQ(stored.regions, record.regions) << "regions describe the map, not the system";
+    // The open universe agrees with its file.
+    EXPECT_EQ(installation.manager->current().rutters, stored.rutters);
+}

@@ -5,6 +5,7 @@
 #include "core/uwp.h"
 #include "factions/faction_texts.h"
 #include "systems/system_editing.h"
+#include "systems/system_move.h"
 #include "systems/system_refill.h"
 #include "systems/system_texts.h"
 #include "systems/system_validation.h"
@@ -732,18 +733,21 @@ bool SystemEditor::save() {
             return false;
         replaced = occupant->id;
     }
-    const bool stored = std::any_of(universe.data.begin(), universe.data.end(),
-                                    [&](const core::HexData& hex) { return hex.id == m_hexID; });
-    if (!stored) {
+    const auto stored = std::find_if(universe.data.begin(), universe.data.end(),
+                                     [&](const core::HexData& hex) { return hex.id == m_hexID; });
+    if (stored == universe.data.end()) {
         m_questions.inform(this, tr("System Not Found"),
                            tr("This system was removed from the universe while you edited it."));
         return false;
     }
+    const core::GalacticCoordinates storedAt = stored->coordinates;
     if (replaced)
         std::erase_if(universe.data, [&](const core::HexData& hex) { return hex.id == *replaced; });
     for (std::string& race : newCustomRaces(universe.customRaces, m_draft))
         universe.customRaces.push_back(std::move(race));
-    // replaceHex writes the file and tells every view.
+    // Its routes, and the factions based there, go with a system that moves.
+    followMovedSystem(universe, storedAt, m_draft.coordinates);
+    // replaceHex writes the file (all of the above in the one save) and tells every view.
     universe.replaceHex(m_draft);
     m_original = m_draft;
     showDraft();
