@@ -184,6 +184,15 @@ void ControlView::clearSelection() {
     m_tree->clearSelection();
 }
 
+void ControlView::restoreSelection(const std::optional<SidebarSelection>& wanted) {
+    const QSignalBlocker blocker(m_tree);
+    QTreeWidgetItem* item = wanted ? itemFor(*wanted) : nullptr;
+    if (item)
+        m_tree->setCurrentItem(item);
+    else
+        m_tree->clearSelection();
+}
+
 void ControlView::emitSelection() {
     emit selectionChanged(selection());
 }

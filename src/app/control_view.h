@@ -29,6 +29,9 @@ public:
     std::optional<SidebarSelection> selection() const;
     void select(const SidebarSelection& selection);
     void clearSelection();
+    // Puts the highlight back on a row without announcing a change, when the
+    // main window stays on the view it shows.
+    void restoreSelection(const std::optional<SidebarSelection>& selection);
 
     QTreeWidget* tree() const { return m_tree; }
     universe::UniverseBar* universeBar() const { return m_universeBar; }

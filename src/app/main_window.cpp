@@ -3,11 +3,14 @@
 #include "app/app_links.h"
 #include "app/control_view.h"
 #include "app/detail_views.h"
+#include "app/support/leave_guard.h"
 #include "app/velmora_app.h"
+#include "universe/ui/universe_bar.h"
 #include "universe/universe_manager.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QMenuBar>
 #include <QSplitter>
@@ -32,8 +35,9 @@ MainWindow::MainWindow(VelmoraApp& app, QWidget* parent)
     splitter->setSizes({240, 860});
     setCentralWidget(splitter);
 
-    connect(m_sidebar, &ControlView::selectionChanged, this, &MainWindow::showSelection);
+    connect(m_sidebar, &ControlView::selectionChanged, this, &MainWindow::followSidebar);
     app.viewContext().select = [this](const SidebarSelection& selection) { m_sidebar->select(selection); };
+    m_sidebar->universeBar()->setLeaveCheck([this] { return mayLeaveDetailView(); });
     // Views hold the universe they show: another universe gets fresh views.
     m_universeSwitch = app.manager().currentReplaced().subscribe([this] { showSelection(m_sidebar->selection()); });
     showSelection(std::nullopt);
@@ -47,7 +51,33 @@ QWidget* MainWindow::detailView() const {
     return m_detail->currentWidget();
 }
 
+bool MainWindow::mayLeaveDetailView() {
+    if (m_shownUniverse != &m_app.manager().current())
+        return true;
+    auto* guard = dynamic_cast<LeaveGuard*>(detailView());
+    return !guard || guard->confirmLeave();
+}
+
+void MainWindow::followSidebar(const std::optional<SidebarSelection>& selection) {
+    if (!mayLeaveDetailView()) {
+        // The referee stays: so does the sidebar's highlight.
+        m_sidebar->restoreSelection(m_shown);
+        return;
+    }
+    showSelection(selection);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!mayLeaveDetailView()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
 void MainWindow::showSelection(const std::optional<SidebarSelection>& selection) {
+    m_shown = selection;
+    m_shownUniverse = &m_app.manager().current();
     QWidget* view = makeDetailView(m_app.viewContext(), m_app.detailViews(), selection, m_detail);
     // One working view at a time: the previous one goes.
     while (m_detail->count() > 0) {

@@ -2,15 +2,19 @@
 #include "app/main_window.h"
 #include "app/support/empty_state_view.h"
 #include "app/velmora_app.h"
+#include "core/file_io.h"
 #include "core/ui/uwp_reference_window.h"
+#include "factions/ui/faction_editing_view.h"
 #include "generator/ui/star_reference_window.h"
 #include "support/temporary_folder.h"
 #include "universe/ui/universe_bar.h"
+#include "universe/universe_codec.h"
 #include "universe/universe_manager.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -62,6 +66,62 @@ void pressInNextMessageBox(const QString& buttonText) {
                 button->click();
         }
     });
+}
+
+// The view a new selection replaces is deleted from the event loop.
+void settle() {
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+universe::Faction addFaction(universe::RidivivevIzeviduv& universe, const std::string& name) {
+    universe::Faction faction;
+    faction.id = core::Uuid::generate();
+    faction.name = name;
+    faction.category = universe::FactionCategory::political;
+    universe.factions.push_back(faction);
+    universe.save();
+    return faction;
+}
+
+// The faction editor the main window shows, answering its save question with
+// `answer` and recording what it asked.
+struct FactionEditorInWindow {
+    factions::FactionEditingView* view = nullptr;
+    QStringList asked;
+    app::SaveAnswer answer = app::SaveAnswer::cancel;
+
+    FactionEditorInWindow(const FactionEditorInWindow&) = delete;
+    FactionEditorInWindow& operator=(const FactionEditorInWindow&) = delete;
+
+    explicit FactionEditorInWindow(RunningApp& running) {
+        view = qobject_cast<factions::FactionEditingView*>(running.window().detailView());
+        if (!view)
+            return;
+        view->setSaveQuestion([this](QWidget*, const QString& question, const QString&) {
+            asked << question;
+            return answer;
+        });
+    }
+};
+
+void clickRow(app::ControlView& sidebar, const app::SidebarSelection& selection) {
+    QTreeWidgetItem* item = sidebar.itemFor(selection);
+    ASSERT_NE(item, nullptr);
+    QTreeWidget* tree = sidebar.tree();
+    tree->scrollToItem(item);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+}
+
+std::string storedFactionName(RunningApp& running, const core::Uuid& id) {
+    auto& manager = running.app.manager();
+    const auto record = universe::decodeUniverse(
+        core::readWholeFile(manager.fileFor(manager.current().id)).value_or(std::string("{}")));
+    for (const universe::Faction& faction : record.factions) {
+        if (faction.id == id)
+            return faction.name;
+    }
+    return "(missing)";
 }
 
 } // namespace
@@ -242,4 +302,119 @@ TEST(Commands, AboutShowsTheProductAndVersion) {
     EXPECT_TRUE(texts.contains("Velmora"));
     EXPECT_TRUE(texts.contains("Version " + QApplication::applicationVersion()));
     EXPECT_TRUE(texts.join(" ").contains("Traveller"));
+}
+
+TEST(MainWindow, LeavingAFactionWithUnsavedEditsAsksFirst) {
+    RunningApp running;
+    running.window().show();
+    auto& universe = running.app.manager().current();
+    const universe::Faction imperium = addFaction(universe, "Imperium");
+    const universe::Faction zhodani = addFaction(universe, "Zhodani Consulate");
+    const app::SidebarSelection imperiumRow{app::Destination::faction, imperium.id};
+    const app::SidebarSelection zhodaniRow{app::Destination::faction, zhodani.id};
+
+    // Nothing changed: the next row shows without a question.
+    running.sidebar().select(imperiumRow);
+    FactionEditorInWindow untouched(running);
+    ASSERT_NE(untouched.view, nullptr);
+    clickRow(running.sidebar(), zhodaniRow);
+    EXPECT_TRUE(untouched.asked.isEmpty());
+    EXPECT_EQ(running.sidebar().selection(), zhodaniRow);
+    settle();
+
+    // Cancel: the editor stays with what was typed, and so does the sidebar's row.
+    running.sidebar().select(imperiumRow);
+    FactionEditorInWindow editor(running);
+    ASSERT_NE(editor.view, nullptr);
+    QTest::keyClicks(editor.view->nameField(), " Renamed");
+    clickRow(running.sidebar(), zhodaniRow);
+    EXPECT_EQ(editor.asked, QStringList{"Save changes to “Imperium Renamed”?"});
+    settle();
+    EXPECT_EQ(running.window().detailView(), editor.view);
+    EXPECT_EQ(editor.view->nameField()->text(), "Imperium Renamed");
+    EXPECT_EQ(running.sidebar().selection(), imperiumRow);
+    EXPECT_EQ(running.sidebar().tree()->currentItem(), running.sidebar().itemFor(imperiumRow));
+
+    // Save: written before the other row shows. The rename rebuilds the faction
+    // rows under the click, and the clicked row stays the selected one.
+    editor.answer = app::SaveAnswer::save;
+    clickRow(running.sidebar(), zhodaniRow);
+    EXPECT_EQ(editor.asked.size(), 2);
+    EXPECT_EQ(storedFactionName(running, imperium.id), "Imperium Renamed");
+    EXPECT_EQ(running.sidebar().itemFor(imperiumRow)->text(0), "Imperium Renamed");
+    EXPECT_EQ(running.sidebar().selection(), zhodaniRow);
+    settle();
+    auto* shown = qobject_cast<factions::FactionEditingView*>(running.window().detailView());
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->draft().id, zhodani.id);
+
+    // Discard: dropped, and the other row shows.
+    running.sidebar().select(imperiumRow);
+    FactionEditorInWindow discarding(running);
+    ASSERT_NE(discarding.view, nullptr);
+    discarding.answer = app::SaveAnswer::discard;
+    QTest::keyClicks(discarding.view->nameField(), " Again");
+    const app::SidebarSelection systemsRow{app::Destination::systems, std::nullopt};
+    clickRow(running.sidebar(), systemsRow);
+    EXPECT_EQ(discarding.asked.size(), 1);
+    EXPECT_EQ(storedFactionName(running, imperium.id), "Imperium Renamed");
+    EXPECT_EQ(running.sidebar().selection(), systemsRow);
+    settle();
+    EXPECT_EQ(qobject_cast<factions::FactionEditingView*>(running.window().detailView()), nullptr);
+}
+
+TEST(MainWindow, ClosingWithUnsavedFactionEditsAsksFirst) {
+    RunningApp running;
+    running.window().show();
+    const universe::Faction imperium = addFaction(running.app.manager().current(), "Imperium");
+    running.sidebar().select({app::Destination::faction, imperium.id});
+    FactionEditorInWindow editor(running);
+    ASSERT_NE(editor.view, nullptr);
+    QTest::keyClicks(editor.view->nameField(), " Renamed");
+
+    EXPECT_FALSE(running.window().close());
+    EXPECT_TRUE(running.window().isVisible());
+    EXPECT_EQ(editor.asked.size(), 1);
+
+    editor.answer = app::SaveAnswer::save;
+    EXPECT_TRUE(running.window().close());
+    EXPECT_FALSE(running.window().isVisible());
+    EXPECT_EQ(storedFactionName(running, imperium.id), "Imperium Renamed");
+}
+
+TEST(UniverseBar, SwitchingUniversesWithUnsavedFactionEditsAsksFirst) {
+    RunningApp running;
+    auto& manager = running.app.manager();
+    manager.createUniverse("Frontier");
+    const core::Uuid frontier = manager.current().id;
+    const universe::Faction corsairs = addFaction(manager.current(), "Vargr Corsairs");
+    running.sidebar().select({app::Destination::faction, corsairs.id});
+    FactionEditorInWindow editor(running);
+    ASSERT_NE(editor.view, nullptr);
+    QTest::keyClicks(editor.view->nameField(), " Fleet");
+
+    auto* picker = running.sidebar().universeBar()->picker();
+    const auto choose = [&](const QString& name) {
+        const int index = picker->findText(name);
+        ASSERT_GE(index, 0);
+        picker->setCurrentIndex(index);
+        emit picker->activated(index);
+    };
+    // Cancel stays in this universe, on the editor, with the picker showing it.
+    choose("My Universe");
+    EXPECT_EQ(editor.asked, QStringList{"Save changes to “Vargr Corsairs Fleet”?"});
+    EXPECT_EQ(manager.current().id, frontier);
+    EXPECT_EQ(picker->currentText(), "Frontier");
+    EXPECT_EQ(running.window().detailView(), editor.view);
+
+    // Save writes the faction into the universe it belongs to, then switches.
+    editor.answer = app::SaveAnswer::save;
+    choose("My Universe");
+    EXPECT_EQ(editor.asked.size(), 2);
+    EXPECT_EQ(manager.current().name, "My Universe");
+    settle();
+    EXPECT_NE(running.window().detailView(), editor.view);
+    manager.switchTo(frontier);
+    ASSERT_NE(manager.current().faction(corsairs.id), nullptr);
+    EXPECT_EQ(manager.current().faction(corsairs.id)->name, "Vargr Corsairs Fleet");
 }

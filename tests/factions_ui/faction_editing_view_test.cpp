@@ -9,6 +9,7 @@
 #include "factions/ui/faction_views.h"
 #include "factions_ui/faction_views_fixture.h"
 #include "app/support/empty_state_view.h"
+#include "factions/faction_editing.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -397,6 +398,95 @@ TEST(FactionEditor, DeletingAsksFirstAndLeavesReferencesUnknown) {
     QTest::mouseClick(otherWindow.saveButton(), Qt::LeftButton);
     QTest::mouseClick(view.saveButton(), Qt::LeftButton);
     EXPECT_EQ(app.fileRecord().factions.size(), 1u) << "a deleted faction is not saved back";
+}
+
+TEST(FactionEditor, LeavingWithUnsavedEditsAsksToSaveThem) {
+    FactionViewsFixture app;
+    const universe::Faction faction = app.addFaction("Imperial Navy");
+    FactionEditingView view(*app.context, faction.id);
+    view.show();
+    QStringList asked;
+    app::SaveAnswer answer = app::SaveAnswer::cancel;
+    view.setSaveQuestion([&](QWidget*, const QString& question, const QString& detail) {
+        asked << question << detail;
+        return answer;
+    });
+
+    // Nothing changed: nothing to ask.
+    EXPECT_TRUE(view.confirmLeave());
+    EXPECT_TRUE(asked.isEmpty());
+
+    // Cancel stays, with the typed text still there and nothing written.
+    QTest::keyClicks(view.nameField(), " Reserve");
+    typeInto(view.creditsField(), "12");
+    EXPECT_FALSE(view.confirmLeave());
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked[0], "Save changes to “Imperial Navy Reserve”?");
+    EXPECT_EQ(asked[1], "Your changes to this faction are lost unless you save them.");
+    EXPECT_EQ(view.nameField()->text(), "Imperial Navy Reserve");
+    EXPECT_EQ(view.draft().credits, 12);
+    EXPECT_EQ(app.fileRecord().factions[0].name, "Imperial Navy");
+
+    // Discard drops the edits, from the file and from the fields.
+    answer = app::SaveAnswer::discard;
+    EXPECT_TRUE(view.confirmLeave());
+    EXPECT_EQ(asked.size(), 4);
+    EXPECT_EQ(app.fileRecord().factions[0], faction);
+    EXPECT_EQ(view.nameField()->text(), "Imperial Navy");
+    EXPECT_EQ(view.creditsField()->value(), 0);
+    EXPECT_FALSE(view.hasUnsavedChanges());
+    EXPECT_TRUE(view.confirmLeave()) << "nothing left to ask about";
+    EXPECT_EQ(asked.size(), 4);
+
+    // Save writes them to disk.
+    QTest::keyClicks(view.nameField(), " Reserve");
+    answer = app::SaveAnswer::save;
+    EXPECT_TRUE(view.confirmLeave());
+    EXPECT_EQ(asked.size(), 6);
+    EXPECT_EQ(app.fileRecord().factions[0].name, "Imperial Navy Reserve");
+    EXPECT_FALSE(view.hasUnsavedChanges());
+    EXPECT_TRUE(app.selected.empty()) << "the referee is on the way elsewhere";
+}
+
+TEST(FactionEditor, ANewFactionAsksOnceSomethingWasEntered) {
+    FactionViewsFixture app;
+    FactionEditingView view(*app.context, std::nullopt);
+    QStringList asked;
+    view.setSaveQuestion([&](QWidget*, const QString& question, const QString& detail) {
+        asked << question << detail;
+        return app::SaveAnswer::save;
+    });
+    EXPECT_TRUE(view.confirmLeave());
+    EXPECT_TRUE(asked.isEmpty()) << "an untouched new faction is not worth a question";
+
+    QTest::keyClicks(view.nameField(), "Vargr Corsairs");
+    EXPECT_TRUE(view.confirmLeave());
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked[0], "Save changes to “Vargr Corsairs”?");
+    EXPECT_EQ(asked[1], "The new faction is not created unless you save it.");
+    const auto record = app.fileRecord();
+    ASSERT_EQ(record.factions.size(), 1u);
+    EXPECT_EQ(record.factions[0].name, "Vargr Corsairs");
+    EXPECT_EQ(record.factions[0].id, view.draft().id);
+    EXPECT_FALSE(view.isCreating());
+    EXPECT_TRUE(app.selected.empty());
+}
+
+TEST(FactionEditor, AFactionDeletedElsewhereLeavesWithoutAsking) {
+    FactionViewsFixture app;
+    const universe::Faction faction = app.addFaction("Imperial Navy");
+    FactionEditingView view(*app.context, faction.id);
+    bool asked = false;
+    view.setSaveQuestion([&](QWidget*, const QString&, const QString&) {
+        asked = true;
+        return app::SaveAnswer::cancel;
+    });
+    QTest::keyClicks(view.nameField(), " Reserve");
+    removeFaction(app.universe(), faction.id);
+    app.universe().save();
+    EXPECT_TRUE(view.confirmLeave());
+    EXPECT_FALSE(asked);
+    EXPECT_TRUE(app.fileRecord().factions.empty());
 }
 
 TEST(FactionViews, RegisteredForTheirSidebarDestinations) {

@@ -45,6 +45,21 @@ Confirmation askWithMessageBox() {
     };
 }
 
+SaveQuestion askToSaveWithMessageBox() {
+    return [](QWidget* parent, const QString& question, const QString& detail) {
+        QMessageBox box(QMessageBox::Warning, question, question,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box.setInformativeText(detail);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Save: return SaveAnswer::save;
+        case QMessageBox::Discard: return SaveAnswer::discard;
+        default: return SaveAnswer::cancel;
+        }
+    };
+}
+
 QLabel* sectionHeading(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     QFont font = label->font();

@@ -34,6 +34,14 @@ QString colorDisplayName(universe::FactionColor color);
 using Confirmation = std::function<bool(QWidget* parent, const QString& title, const QString& message)>;
 Confirmation askWithMessageBox();
 
+// What becomes of edits not saved yet when the referee leaves them: saved first,
+// dropped, or kept by staying where they are.
+enum class SaveAnswer { save, discard, cancel };
+// Asks whether to save edits before leaving them, with Save, Discard and Cancel.
+// Views take one so that tests can answer without a modal box.
+using SaveQuestion = std::function<SaveAnswer(QWidget* parent, const QString& question, const QString& detail)>;
+SaveQuestion askToSaveWithMessageBox();
+
 // Section headings, quiet notes and titles, styled once for every view.
 QLabel* sectionHeading(const QString& text, QWidget* parent);
 QLabel* quietNote(const QString& text, QWidget* parent);

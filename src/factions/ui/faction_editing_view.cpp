@@ -103,6 +103,7 @@ FactionEditingView::FactionEditingView(app::ViewContext& context, std::optional<
             m_deleted = true;
     } else {
         m_draft = newFaction(core::Uuid::generate());
+        m_blank = m_draft;
     }
 
     m_pages = new QStackedLayout(this);
@@ -685,6 +686,49 @@ bool FactionEditingView::hasUnsavedChanges() const {
     return !stored || *stored != m_draft;
 }
 
+bool FactionEditingView::hasEditsToKeep() const {
+    if (m_deleted)
+        return false;
+    if (m_creating)
+        return m_draft != m_blank;
+    // A faction gone from the universe has nowhere to be saved to.
+    const Faction* stored = m_context.manager.current().faction(m_draft.id);
+    return stored && *stored != m_draft;
+}
+
+bool FactionEditingView::confirmLeave() {
+    if (!hasEditsToKeep())
+        return true;
+    const QString question = tr("Save changes to “%1”?").arg(qt(factionDisplayName(m_draft)));
+    const QString detail = m_creating ? tr("The new faction is not created unless you save it.")
+                                      : tr("Your changes to this faction are lost unless you save them.");
+    switch (m_askToSave(this, question, detail)) {
+    case SaveAnswer::save:
+        writeDraft();
+        return true;
+    case SaveAnswer::discard:
+        revertDraft();
+        return true;
+    case SaveAnswer::cancel:
+        return false;
+    }
+    return false;
+}
+
+void FactionEditingView::revertDraft() {
+    if (m_creating) {
+        m_draft = m_blank;
+    } else if (const Faction* stored = m_context.manager.current().faction(m_draft.id)) {
+        m_draft = *stored;
+    }
+    for (const auto& [category, field] : m_ratings)
+        field.note->hide();
+    m_hpNote->hide();
+    m_creditsNote->hide();
+    loadDraftIntoFields();
+    refreshMode();
+}
+
 void FactionEditingView::refreshMode() {
     m_pages->setCurrentIndex(m_deleted ? 1 : 0);
     m_title->setText(m_creating ? tr("Faction Creation") : tr("Edit Faction"));
@@ -775,11 +819,19 @@ void FactionEditingView::openInfoWindow() {
 }
 
 void FactionEditingView::saveFaction() {
-    if (m_deleted)
-        return;
-    auto& universe = m_context.manager.current();
     const bool created = m_creating;
-    if (created) {
+    if (!writeDraft() || !created)
+        return;
+    emit factionCreated(qt(m_draft.id.toString()));
+    if (m_context.select)
+        m_context.select({app::Destination::faction, m_draft.id});
+}
+
+bool FactionEditingView::writeDraft() {
+    if (m_deleted)
+        return false;
+    auto& universe = m_context.manager.current();
+    if (m_creating) {
         universe.factions.push_back(m_draft);
     } else {
         auto it = std::find_if(universe.factions.begin(), universe.factions.end(),
@@ -787,7 +839,7 @@ void FactionEditingView::saveFaction() {
         if (it == universe.factions.end()) {
             m_deleted = true;
             refreshMode();
-            return;
+            return false;
         }
         *it = m_draft;
     }
@@ -795,12 +847,7 @@ void FactionEditingView::saveFaction() {
     refreshMode();
     // Saving tells the sidebar, which rebuilds its faction rows.
     universe.save();
-    const QString id = qt(m_draft.id.toString());
-    if (created) {
-        emit factionCreated(id);
-        if (m_context.select)
-            m_context.select({app::Destination::faction, m_draft.id});
-    }
+    return true;
 }
 
 void FactionEditingView::deleteFaction() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/support/leave_guard.h"
 #include "core/signal.h"
 #include "core/uuid.h"
 #include "factions/ui/faction_ui_support.h"
@@ -30,7 +31,8 @@ class ColorSwatchPicker;
 
 // "Faction Creation" / "Edit Faction". The view edits a copy of the faction and
 // writes it into the universe, which saves, on "Create Faction" or "Save Changes".
-class FactionEditingView : public QWidget {
+// Leaving it with edits not saved asks whether to save them first.
+class FactionEditingView : public QWidget, public app::LeaveGuard {
     Q_OBJECT
 public:
     // Without an id the view creates a new faction.
@@ -38,10 +40,14 @@ public:
     ~FactionEditingView() override;
 
     void setConfirmation(Confirmation confirm) { m_confirm = std::move(confirm); }
+    void setSaveQuestion(SaveQuestion ask) { m_askToSave = std::move(ask); }
 
     const universe::Faction& draft() const { return m_draft; }
     bool isCreating() const { return m_creating; }
     bool hasUnsavedChanges() const;
+    // Save writes the draft, Discard drops it, Cancel stays. A new faction nobody
+    // has touched yet, or one deleted meanwhile, leaves without a question.
+    bool confirmLeave() override;
 
     // What the buttons do, callable directly.
     void addAsset(const universe::FactionAsset& asset);
@@ -104,13 +110,18 @@ private:
     void rebuildAssets();
     void rebuildNotes();
     void refreshMode();
+    bool hasEditsToKeep() const;
+    bool writeDraft();
+    void revertDraft();
     void openNoteDialog(std::optional<std::size_t> index);
 
     app::ViewContext& m_context;
     universe::Faction m_draft;
+    universe::Faction m_blank; // what a new faction starts as, to tell whether it was touched
     bool m_creating;
     bool m_deleted = false;
     Confirmation m_confirm = askWithMessageBox();
+    SaveQuestion m_askToSave = askToSaveWithMessageBox();
 
     QStackedLayout* m_pages = nullptr;
     QLabel* m_title = nullptr;

@@ -21,6 +21,7 @@ class RidivivevIzeviduv;
 namespace velmora::factions {
 
 // The faction views use the helpers every view shares.
+using app::askToSaveWithMessageBox;
 using app::askWithMessageBox;
 using app::colorDisplayName;
 using app::Confirmation;
@@ -28,6 +29,8 @@ using app::makeTitle;
 using app::qt;
 using app::qtColor;
 using app::quietNote;
+using app::SaveAnswer;
+using app::SaveQuestion;
 using app::sectionHeading;
 using app::swatchIcon;
 

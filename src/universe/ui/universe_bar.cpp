@@ -47,6 +47,10 @@ UniverseBar::UniverseBar(UniverseManager& manager, QWidget* parent)
         if (m_refreshing || index < 0)
             return;
         const auto id = core::Uuid::fromString(m_picker->itemData(index).toString().toStdString());
+        if (id && *id != m_manager.current().id && !mayLeave()) {
+            refresh(); // back to the universe that stays open
+            return;
+        }
         if (id)
             m_manager.switchTo(*id);
         showErrors();
@@ -92,7 +96,7 @@ void UniverseBar::createUniverse() {
     bool accepted = false;
     const QString name = QInputDialog::getText(window(), tr("New Universe"), tr("Name of the new universe:"),
                                                QLineEdit::Normal, QString(), &accepted);
-    if (accepted)
+    if (accepted && mayLeave())
         m_manager.createUniverse(name.toStdString());
 }
 
@@ -134,7 +138,7 @@ void UniverseBar::restoreUniverse() {
     const QString path = QFileDialog::getOpenFileName(
         window(), tr("Restore Universe"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
         tr("Universe files (*.json);;All files (*)"));
-    if (path.isEmpty())
+    if (path.isEmpty() || !mayLeave())
         return;
     const auto confirm = [this](const UniverseManager::OverwriteQuestion& question) {
         QMessageBox box(QMessageBox::Question, qt(question.title), qt(question.message), QMessageBox::Cancel,

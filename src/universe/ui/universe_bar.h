@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
 class QToolButton;
 class QAction;
@@ -33,7 +35,14 @@ public:
     void backUpUniverse();
     void restoreUniverse();
 
+    // Asked before another universe replaces the open one (switching, creating,
+    // restoring); false keeps the open one. Deleting the open universe does not
+    // ask: its unsaved edits go with it.
+    void setLeaveCheck(std::function<bool()> mayLeave) { m_mayLeave = std::move(mayLeave); }
+
 private:
+    bool mayLeave() const { return !m_mayLeave || m_mayLeave(); }
+
     void refresh();
     void showErrors();
 
@@ -46,6 +55,7 @@ private:
     QAction* m_backup;
     QAction* m_restore;
     core::Signal<>::Subscription m_subscription;
+    std::function<bool()> m_mayLeave;
     bool m_refreshing = false;
 };
 
