@@ -135,15 +135,27 @@ void drawGrid(const Canvas& canvas, const StarMapModel& model, const universe::U
     // Sector outlines and, when there is room, their names.
     const core::GalacticCoordinates low = core::GalacticCoordinates::fromGlobal(range.firstColumn, range.firstRow);
     const core::GalacticCoordinates high = core::GalacticCoordinates::fromGlobal(range.lastColumn, range.lastRow);
-    QPen sectorPen(QColor(120, 150, 200, 170));
-    sectorPen.setWidthF(r < StarMapRenderer::dotThreshold ? 0.8 : 1.4);
+    const QColor sectorColor(120, 150, 200, 170);
+    const double sectorLine = r < StarMapRenderer::dotThreshold ? 0.8 : 1.4;
     p.setBrush(Qt::NoBrush);
     for (int sx = low.sectorX; sx <= high.sectorX; ++sx) {
         for (int sy = high.sectorY; sy <= low.sectorY; ++sy) {
             const MapRect bounds = StarMapModel::boundsOfSector(sx, sy);
             const QRectF rect(canvas.toScreen({bounds.left, bounds.top}), canvas.toScreen({bounds.right, bounds.bottom}));
-            p.setPen(sectorPen);
-            p.drawRect(rect);
+            if (canvas.sprites) {
+                // Outlines run along the axes: four thin fills cost far less than
+                // stroking a frame as large as the window.
+                const double half = sectorLine / 2;
+                p.fillRect(QRectF(rect.left() - half, rect.top() - half, rect.width() + sectorLine, sectorLine), sectorColor);
+                p.fillRect(QRectF(rect.left() - half, rect.bottom() - half, rect.width() + sectorLine, sectorLine), sectorColor);
+                p.fillRect(QRectF(rect.left() - half, rect.top() + half, sectorLine, rect.height() - sectorLine), sectorColor);
+                p.fillRect(QRectF(rect.right() - half, rect.top() + half, sectorLine, rect.height() - sectorLine), sectorColor);
+            } else {
+                QPen sectorPen(sectorColor);
+                sectorPen.setWidthF(sectorLine);
+                p.setPen(sectorPen);
+                p.drawRect(rect);
+            }
             if (r >= 3 && r < 2 * StarMapRenderer::nameThreshold) {
                 const auto* info = [&]() -> const universe::SectorInfo* {
                     for (const auto& s : universe.sectors) {
