@@ -102,7 +102,8 @@ SecImportOutcome importIntoCurrent(SecImportPlan plan, const std::string& sector
     universe.regions = std::move(regions);
     universe.customRaces = std::move(customRaces);
     storeSectorInfo(universe.sectors, {request.sectorX, request.sectorY, sectorName, ""});
-    universe.save();
+    // Imports change much at once: the file is written off the window's thread.
+    universe.saveInBackground();
 
     std::string message =
         "Imported " + counted(counts.imported, "world") + " into \"" + universe.name + "\"";

@@ -167,7 +167,8 @@ std::string applyTravellerMapImport(TravellerMapDownload download,
         storeSectorInfo(universe.sectors,
                         {download.sectorX, download.sectorY, name, download.abbreviation});
     }
-    universe.save();
+    // Imports change much at once: the file is written off the window's thread.
+    universe.saveInBackground();
 
     std::string message;
     for (const std::string& part : parts)

@@ -131,6 +131,9 @@ void RidivivevIzeviduv::saveInBackground() {
         save();
         return;
     }
+    // Also what a pending delayed save would have written.
+    if (m_delayedSave)
+        m_delayedSave->cancel();
     try {
         // Encoding stays here, where the records live; the writer gets its own bytes.
         std::string text = m_encoder.encode(record());

@@ -52,6 +52,11 @@ public:
     // changes ends in one write. With a background writer, that write happens off
     // the window's thread.
     void scheduleSave(std::chrono::milliseconds delay = std::chrono::milliseconds(400));
+    // The whole file, like save(), but written on the background thread when
+    // delayed saves use one (the bytes are taken now), so a large universe does
+    // not hold the window up; without that thread it is save(). For edits
+    // that change much at once, such as imports.
+    void saveInBackground();
     // A delayed save that has not run yet, or a write still under way.
     bool hasPendingSave() const;
     // Writes delayed saves on their own thread from now on.
@@ -67,7 +72,6 @@ public:
     static constexpr std::chrono::milliseconds mapSaveDelay{400};
 
 private:
-    void saveInBackground();
     std::string failureLine(const std::string& error) const;
 
     std::filesystem::path m_file;

@@ -427,6 +427,22 @@ TEST(UniverseDocument, ImmediateSaveCancelsTheDelayedOne) {
     EXPECT_FALSE(std::filesystem::exists(universe.file())) << "the cancelled save wrote nothing";
 }
 
+TEST(UniverseDocument, ABackgroundSaveTakesThePendingMapSaveAlong) {
+    OpenUniverse open;
+    RidivivevIzeviduv& universe = *open.universe;
+    universe.writeDelayedSavesInBackground();
+    universe.mapTransform = MapTransform{2.0, 0, 0};
+    universe.scheduleSave();
+    universe.name = "Imported";
+    universe.saveInBackground();
+    universe.abandonPendingSave(); // waits for the write under way
+    EXPECT_EQ(open.fileJson()["name"], "Imported");
+    EXPECT_EQ(open.fileJson()["mapTransform"]["scale"], 2.0);
+    std::filesystem::remove(universe.file());
+    open.clock.advance(1s);
+    EXPECT_FALSE(std::filesystem::exists(universe.file())) << "the delayed save was folded in";
+}
+
 TEST(UniverseDocument, FailedSaveIsLoggedAndKeepsTheUniverse) {
     OpenUniverse open(universeWithHexes(1));
     RidivivevIzeviduv& universe = *open.universe;
