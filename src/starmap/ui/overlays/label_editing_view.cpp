@@ -47,7 +47,7 @@ QString integerText(double value) {
 } // namespace
 
 LabelEditingView::LabelEditingView(universe::UniverseManager& manager, QWidget* parent)
-    : OverlayEditor(manager, parent), m_text(new QLineEdit(this)), m_category(new QLineEdit(this)),
+    : LabelEditingBase(manager, parent), m_text(new QLineEdit(this)), m_category(new QLineEdit(this)),
       m_existing(new QToolButton(this)), m_position(new HexPicker(this)), m_color(new FactionColorPicker(this)),
       m_size(new QSlider(Qt::Horizontal, this)), m_sizeValue(valueLabel(this)),
       m_angle(new QSlider(Qt::Horizontal, this)), m_angleValue(valueLabel(this)),
@@ -157,20 +157,12 @@ LabelEditingView::LabelEditingView(universe::UniverseManager& manager, QWidget* 
     startNew();
 }
 
-void LabelEditingView::startNew() {
+universe::StarmapLabel LabelEditingView::blank() const {
     const auto& universe = this->universe();
-    m_draft = universe::StarmapLabel{};
-    m_draft.id = core::Uuid::generate();
-    m_draft.position =
+    universe::StarmapLabel label;
+    label.position =
         universe.data.empty() ? core::GalacticCoordinates{0, 0, 1, 1} : universe.data.front().coordinates;
-    setCreating(true);
-    load();
-}
-
-void LabelEditingView::edit(const universe::StarmapLabel& label) {
-    m_draft = label;
-    setCreating(false);
-    load();
+    return label;
 }
 
 void LabelEditingView::load() {
@@ -212,26 +204,6 @@ QString LabelEditingView::titleText() const {
 
 QString LabelEditingView::buttonText() const {
     return isCreating() ? tr("Create Label") : tr("Save Changes");
-}
-
-bool LabelEditingView::hasChanges() const {
-    if (isCreating())
-        return true;
-    const auto& labels = universe().starmapLabels;
-    const auto it = std::find_if(labels.begin(), labels.end(),
-                                 [this](const universe::StarmapLabel& l) { return l.id == m_draft.id; });
-    return it == labels.end() || *it != m_draft;
-}
-
-core::Uuid LabelEditingView::store() {
-    auto& labels = universe().starmapLabels;
-    const auto it = std::find_if(labels.begin(), labels.end(),
-                                 [this](const universe::StarmapLabel& l) { return l.id == m_draft.id; });
-    if (it == labels.end())
-        labels.push_back(m_draft);
-    else
-        *it = m_draft;
-    return m_draft.id;
 }
 
 } // namespace velmora::starmap

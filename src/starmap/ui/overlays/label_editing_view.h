@@ -17,17 +17,15 @@ class LabelPreview;
 
 // Creates or edits one map label: its text and optional category, the hex it
 // is centred on, its colour, size and angle, with a preview of the result.
-class LabelEditingView : public OverlayEditor {
+using LabelEditingBase = OverlayRecordEditor<universe::StarmapLabel, &universe::UniverseRecord::starmapLabels>;
+
+class LabelEditingView : public LabelEditingBase {
     Q_OBJECT
 public:
     LabelEditingView(universe::UniverseManager& manager, QWidget* parent = nullptr);
 
-    void startNew();
-    void edit(const universe::StarmapLabel& label);
     // The categories offered under "Existing" follow the universe's labels.
     void refreshCategories();
-
-    const universe::StarmapLabel& draft() const { return m_draft; }
 
     static constexpr int smallestSize = 6;
     static constexpr int largestSize = 96;
@@ -47,14 +45,12 @@ public:
 protected:
     QString titleText() const override;
     QString buttonText() const override;
-    bool hasChanges() const override;
-    core::Uuid store() override;
+    universe::StarmapLabel blank() const override;
 
 private:
-    void load();
+    void load() override;
     void refreshValues();
 
-    universe::StarmapLabel m_draft;
     QLineEdit* m_text;
     QLineEdit* m_category;
     QToolButton* m_existing;

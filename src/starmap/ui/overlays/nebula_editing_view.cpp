@@ -25,7 +25,7 @@ constexpr universe::NebulaType types[] = {universe::NebulaType::emission, univer
 } // namespace
 
 NebulaEditingView::NebulaEditingView(universe::UniverseManager& manager, QWidget* parent)
-    : OverlayEditor(manager, parent), m_name(new QLineEdit(this)), m_type(new QComboBox(this)),
+    : NebulaEditingBase(manager, parent), m_name(new QLineEdit(this)), m_type(new QComboBox(this)),
       m_hexes(new RemovableRowList(this)), m_noHexes(nullptr), m_count(new QLabel(this)),
       m_picker(new HexPicker(this)), m_addHex(new QPushButton(tr("Add Hex"), this)) {
     setObjectName(QStringLiteral("nebulaEditor"));
@@ -77,19 +77,6 @@ NebulaEditingView::NebulaEditingView(universe::UniverseManager& manager, QWidget
     connect(m_addHex, &QPushButton::clicked, this, &NebulaEditingView::addHex);
     connect(m_hexes, &RemovableRowList::deleteRequested, this, &NebulaEditingView::removeHex);
     startNew();
-}
-
-void NebulaEditingView::startNew() {
-    m_draft = universe::Nebula{};
-    m_draft.id = core::Uuid::generate();
-    setCreating(true);
-    load();
-}
-
-void NebulaEditingView::edit(const universe::Nebula& nebula) {
-    m_draft = nebula;
-    setCreating(false);
-    load();
 }
 
 void NebulaEditingView::load() {
@@ -154,26 +141,6 @@ QString NebulaEditingView::titleText() const {
 
 QString NebulaEditingView::buttonText() const {
     return isCreating() ? tr("Create Nebula") : tr("Save Changes");
-}
-
-bool NebulaEditingView::hasChanges() const {
-    if (isCreating())
-        return true;
-    const auto& nebulae = universe().nebulae;
-    const auto it = std::find_if(nebulae.begin(), nebulae.end(),
-                                 [this](const universe::Nebula& n) { return n.id == m_draft.id; });
-    return it == nebulae.end() || *it != m_draft;
-}
-
-core::Uuid NebulaEditingView::store() {
-    auto& nebulae = universe().nebulae;
-    const auto it = std::find_if(nebulae.begin(), nebulae.end(),
-                                 [this](const universe::Nebula& n) { return n.id == m_draft.id; });
-    if (it == nebulae.end())
-        nebulae.push_back(m_draft);
-    else
-        *it = m_draft;
-    return m_draft.id;
 }
 
 } // namespace velmora::starmap

@@ -14,19 +14,16 @@ class HexPicker;
 class RemovableRowList;
 
 // Creates or edits one nebula: its name, its type and the hexes it covers.
-class NebulaEditingView : public OverlayEditor {
+using NebulaEditingBase = OverlayRecordEditor<universe::Nebula, &universe::UniverseRecord::nebulae>;
+
+class NebulaEditingView : public NebulaEditingBase {
     Q_OBJECT
 public:
     NebulaEditingView(universe::UniverseManager& manager, QWidget* parent = nullptr);
 
-    void startNew();
-    void edit(const universe::Nebula& nebula);
-
     // Adds the hex in the picker, once: a hex already covered is not listed twice.
     void addHex();
     void removeHex(int index);
-
-    const universe::Nebula& draft() const { return m_draft; }
 
     QLineEdit* nameField() const { return m_name; }
     QComboBox* typePicker() const { return m_type; }
@@ -39,15 +36,12 @@ public:
 protected:
     QString titleText() const override;
     QString buttonText() const override;
-    bool hasChanges() const override;
-    core::Uuid store() override;
 
 private:
-    void load();
+    void load() override;
     void refreshHexes();
     void refreshAddButton();
 
-    universe::Nebula m_draft;
     QLineEdit* m_name;
     QComboBox* m_type;
     RemovableRowList* m_hexes;

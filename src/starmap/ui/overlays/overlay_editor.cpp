@@ -37,6 +37,10 @@ universe::RidivivevIzeviduv& OverlayEditor::universe() const {
     return m_manager.current();
 }
 
+universe::UniverseRecord& OverlayEditor::records() const {
+    return m_manager.current();
+}
+
 void OverlayEditor::addSection(const QString& heading) {
     m_form->addWidget(sectionHeading(heading, this));
 }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "core/uuid.h"
+#include "universe/universe_record.h"
 
 #include <QWidget>
+
+#include <algorithm>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -40,6 +44,8 @@ protected:
     void addToForm(QWidget* widget, int stretch = 0);
     void setCreating(bool creating) { m_creating = creating; }
     universe::RidivivevIzeviduv& universe() const;
+    // The open universe's stored lists.
+    universe::UniverseRecord& records() const;
 
     // The title and button texts for creating or editing.
     virtual QString titleText() const = 0;
@@ -61,4 +67,56 @@ private:
     QPushButton* m_save;
 };
 
+// An editor of one kind of record that the universe keeps in the list `List`,
+// found there by its id. Starting, editing, comparing and storing the draft are
+// the same for every kind; a kind gives its blank record and its form.
+template <typename Record, std::vector<Record> universe::UniverseRecord::*List>
+class OverlayRecordEditor : public OverlayEditor {
+public:
+    void startNew() {
+        m_draft = blank();
+        m_draft.id = core::Uuid::generate();
+        setCreating(true);
+        load();
+    }
+    void edit(const Record& record) {
+        m_draft = record;
+        setCreating(false);
+        load();
+    }
+    const Record& draft() const { return m_draft; }
+
+protected:
+    using OverlayEditor::OverlayEditor;
+
+    // A new record, before the referee fills it in.
+    virtual Record blank() const { return Record{}; }
+    // Shows the draft in the form.
+    virtual void load() = 0;
+
+    bool hasChanges() const override {
+        if (isCreating())
+            return true;
+        const Record* stored = find(records().*List);
+        return !stored || *stored != m_draft;
+    }
+    core::Uuid store() override {
+        std::vector<Record>& list = records().*List;
+        if (Record* stored = find(list))
+            *stored = m_draft;
+        else
+            list.push_back(m_draft);
+        return m_draft.id;
+    }
+
+    Record m_draft;
+
+private:
+    Record* find(std::vector<Record>& list) const {
+        const auto it = std::find_if(list.begin(), list.end(), [this](const Record& r) { return r.id == m_draft.id; });
+        return it == list.end() ? nullptr : &*it;
+    }
+};
+
 } // namespace velmora::starmap
+

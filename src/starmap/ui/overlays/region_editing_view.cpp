@@ -33,7 +33,7 @@ core::GalacticCoordinates startingHex(const universe::RidivivevIzeviduv& univers
 } // namespace
 
 RegionEditingView::RegionEditingView(universe::UniverseManager& manager, QWidget* parent)
-    : OverlayEditor(manager, parent), m_name(new QLineEdit(this)), m_color(new FactionColorPicker(this)),
+    : RegionEditingBase(manager, parent), m_name(new QLineEdit(this)), m_color(new FactionColorPicker(this)),
       m_anchors(new RemovableRowList(this)), m_noAnchors(nullptr), m_anchorHex(new HexPicker(this)),
       m_corner(new CornerDiagram(this)), m_addAnchor(new QPushButton(tr("Add Anchor"), this)),
       m_customLabel(new QCheckBox(tr("Custom label position"), this)), m_centerNote(nullptr),
@@ -103,19 +103,11 @@ RegionEditingView::RegionEditingView(universe::UniverseManager& manager, QWidget
     startNew();
 }
 
-void RegionEditingView::startNew() {
-    m_draft = universe::Region{};
-    m_draft.id = core::Uuid::generate();
+universe::Region RegionEditingView::blank() const {
+    universe::Region region;
     // A region drawn by hand is an area: its border comes back to the start.
-    m_draft.closed = true;
-    setCreating(true);
-    load();
-}
-
-void RegionEditingView::edit(const universe::Region& region) {
-    m_draft = region;
-    setCreating(false);
-    load();
+    region.closed = true;
+    return region;
 }
 
 void RegionEditingView::load() {
@@ -175,26 +167,6 @@ QString RegionEditingView::titleText() const {
 
 QString RegionEditingView::buttonText() const {
     return isCreating() ? tr("Create Region") : tr("Save Changes");
-}
-
-bool RegionEditingView::hasChanges() const {
-    if (isCreating())
-        return true;
-    const auto& regions = universe().regions;
-    const auto it = std::find_if(regions.begin(), regions.end(),
-                                 [this](const universe::Region& r) { return r.id == m_draft.id; });
-    return it == regions.end() || *it != m_draft;
-}
-
-core::Uuid RegionEditingView::store() {
-    auto& regions = universe().regions;
-    const auto it = std::find_if(regions.begin(), regions.end(),
-                                 [this](const universe::Region& r) { return r.id == m_draft.id; });
-    if (it == regions.end())
-        regions.push_back(m_draft);
-    else
-        *it = m_draft;
-    return m_draft.id;
 }
 
 } // namespace velmora::starmap

@@ -17,19 +17,16 @@ class RemovableRowList;
 
 // Creates or edits one region: its name and colour, its anchors in border
 // order (a hex and a corner each), and where its name is drawn.
-class RegionEditingView : public OverlayEditor {
+using RegionEditingBase = OverlayRecordEditor<universe::Region, &universe::UniverseRecord::regions>;
+
+class RegionEditingView : public RegionEditingBase {
     Q_OBJECT
 public:
     RegionEditingView(universe::UniverseManager& manager, QWidget* parent = nullptr);
 
-    void startNew();
-    void edit(const universe::Region& region);
-
     // Appends the hex in the anchor picker with the corner chosen on the diagram.
     void addAnchor();
     void removeAnchor(int index);
-
-    const universe::Region& draft() const { return m_draft; }
 
     QLineEdit* nameField() const { return m_name; }
     FactionColorPicker* colorPicker() const { return m_color; }
@@ -45,15 +42,13 @@ public:
 protected:
     QString titleText() const override;
     QString buttonText() const override;
-    bool hasChanges() const override;
-    core::Uuid store() override;
+    universe::Region blank() const override;
 
 private:
-    void load();
+    void load() override;
     void refreshAnchors();
     void refreshLabelPosition();
 
-    universe::Region m_draft;
     QLineEdit* m_name;
     FactionColorPicker* m_color;
     RemovableRowList* m_anchors;

@@ -27,7 +27,7 @@ constexpr universe::RutterAge ages[] = {universe::RutterAge::uncharted, universe
 } // namespace
 
 RutterEditingView::RutterEditingView(universe::UniverseManager& manager, QWidget* parent)
-    : OverlayEditor(manager, parent), m_pages(new QStackedWidget(this)),
+    : RutterEditingBase(manager, parent), m_pages(new QStackedWidget(this)),
       m_noFactions(new app::EmptyStateView(
           tr("No Factions"), tr("Create a faction before adding a rutter — a rutter belongs to a faction."), this)),
       m_form(new QWidget(this)), m_faction(new QComboBox(this)), m_from(new HexPicker(this)),
@@ -105,23 +105,15 @@ QString RutterEditingView::noun() const {
     return qt(rutterNoun(universe().usesTravellerTechLevels()));
 }
 
-void RutterEditingView::startNew() {
+universe::Rutter RutterEditingView::blank() const {
     const auto& universe = this->universe();
-    m_draft = universe::Rutter{};
-    m_draft.id = core::Uuid::generate();
+    universe::Rutter rutter;
     // Both ends start on the first system, so a route is one change away.
     const core::GalacticCoordinates first =
         universe.data.empty() ? core::GalacticCoordinates{0, 0, 1, 1} : universe.data.front().coordinates;
-    m_draft.start = first;
-    m_draft.end = first;
-    setCreating(true);
-    load();
-}
-
-void RutterEditingView::edit(const universe::Rutter& rutter) {
-    m_draft = rutter;
-    setCreating(false);
-    load();
+    rutter.start = first;
+    rutter.end = first;
+    return rutter;
 }
 
 void RutterEditingView::load() {
@@ -184,26 +176,6 @@ QString RutterEditingView::buttonText() const {
 
 bool RutterEditingView::canSave() const {
     return universe().faction(m_draft.factionID) != nullptr;
-}
-
-bool RutterEditingView::hasChanges() const {
-    if (isCreating())
-        return true;
-    const auto& rutters = universe().rutters;
-    const auto it = std::find_if(rutters.begin(), rutters.end(),
-                                 [this](const universe::Rutter& r) { return r.id == m_draft.id; });
-    return it == rutters.end() || *it != m_draft;
-}
-
-core::Uuid RutterEditingView::store() {
-    auto& rutters = universe().rutters;
-    const auto it = std::find_if(rutters.begin(), rutters.end(),
-                                 [this](const universe::Rutter& r) { return r.id == m_draft.id; });
-    if (it == rutters.end())
-        rutters.push_back(m_draft);
-    else
-        *it = m_draft;
-    return m_draft.id;
 }
 
 } // namespace velmora::starmap

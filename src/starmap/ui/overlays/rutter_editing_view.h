@@ -19,18 +19,17 @@ class HexPicker;
 // Creates or edits one rutter: the owning faction, its two ends, whether it is
 // a main trade route and how old its charts are. A universe without factions
 // gets a notice instead, since every rutter belongs to a faction.
-class RutterEditingView : public OverlayEditor {
+using RutterEditingBase = OverlayRecordEditor<universe::Rutter, &universe::UniverseRecord::rutters>;
+
+class RutterEditingView : public RutterEditingBase {
     Q_OBJECT
 public:
     RutterEditingView(universe::UniverseManager& manager, QWidget* parent = nullptr);
 
-    void startNew();
-    void edit(const universe::Rutter& rutter);
     // Re-reads the factions and the rule set's nouns after the universe changed.
     void refreshFactions();
     void setFaction(const core::Uuid& id);
 
-    const universe::Rutter& draft() const { return m_draft; }
     bool showsNoFactionsNotice() const;
 
     app::EmptyStateView* noFactionsNotice() const { return m_noFactions; }
@@ -44,16 +43,14 @@ public:
 protected:
     QString titleText() const override;
     QString buttonText() const override;
-    bool hasChanges() const override;
+    universe::Rutter blank() const override;
     bool canSave() const override;
-    core::Uuid store() override;
 
 private:
-    void load();
+    void load() override;
     void refreshLength();
     QString noun() const;
 
-    universe::Rutter m_draft;
     QStackedWidget* m_pages;
     app::EmptyStateView* m_noFactions;
     QWidget* m_form;
