@@ -9,25 +9,12 @@
 
 namespace velmora::starmap {
 
-namespace {
-
-const universe::StarmapLabel* findLabel(const universe::RidivivevIzeviduv& universe, const core::Uuid& id) {
-    const auto it = std::find_if(universe.starmapLabels.begin(), universe.starmapLabels.end(),
-                                 [&id](const universe::StarmapLabel& l) { return l.id == id; });
-    return it == universe.starmapLabels.end() ? nullptr : &*it;
-}
-
-} // namespace
-
 LabelsView::LabelsView(app::ViewContext& context, QWidget* parent)
-    : OverlayBrowser(context,
+    : OverlayRecordBrowser(context,
                      {tr("Labels"), tr("New Label"), tr("Search text or category"), tr("No Label Selected"),
                       tr("Choose a label or create a new one."), 1},
-                     parent),
-      m_editor(new LabelEditingView(context.manager, this)) {
+                     parent) {
     setObjectName(QStringLiteral("labelsView"));
-    setEditor(m_editor);
-    connect(m_editor, &OverlayEditor::saved, this, &LabelsView::recordSaved);
     rebuildRows();
 }
 
@@ -44,30 +31,13 @@ std::vector<OverlayBrowser::Row> LabelsView::rows(const QString& search) const {
     return result;
 }
 
-bool LabelsView::hasRecord(const core::Uuid& id) const {
-    return findLabel(universe(), id) != nullptr;
-}
-
-void LabelsView::openRecord(const core::Uuid& id) {
-    if (const universe::StarmapLabel* label = findLabel(universe(), id))
-        m_editor->edit(*label);
-}
-
-void LabelsView::openNewRecord() {
-    m_editor->startNew();
-}
-
 QString LabelsView::deleteTitle() const {
     return tr("Delete Label?");
 }
 
 QString LabelsView::deleteMessage(const core::Uuid& id) const {
-    const universe::StarmapLabel* label = findLabel(universe(), id);
+    const universe::StarmapLabel* label = find(id);
     return tr("“%1” will be removed from the map.").arg(label ? qt(labelDisplayName(*label)) : QString());
-}
-
-void LabelsView::eraseRecord(const core::Uuid& id) {
-    std::erase_if(universe().starmapLabels, [&id](const universe::StarmapLabel& l) { return l.id == id; });
 }
 
 void LabelsView::universeChanged() {

@@ -1,31 +1,22 @@
 #pragma once
 
-#include "starmap/ui/overlays/overlay_browser.h"
+#include "starmap/ui/overlays/label_editing_view.h"
+#include "starmap/ui/overlays/overlay_record_browser.h"
 
 namespace velmora::starmap {
 
-class LabelEditingView;
-
 // "Labels": the universe's map labels and the editor of the chosen one.
-class LabelsView : public OverlayBrowser {
+class LabelsView : public OverlayRecordBrowser<LabelEditingView> {
     Q_OBJECT
 public:
     explicit LabelsView(app::ViewContext& context, QWidget* parent = nullptr);
 
-    LabelEditingView* editor() const { return m_editor; }
-
 protected:
     std::vector<Row> rows(const QString& search) const override;
-    bool hasRecord(const core::Uuid& id) const override;
-    void openRecord(const core::Uuid& id) override;
-    void openNewRecord() override;
     QString deleteTitle() const override;
     QString deleteMessage(const core::Uuid& id) const override;
-    void eraseRecord(const core::Uuid& id) override;
     void universeChanged() override;
 
-private:
-    LabelEditingView* m_editor;
 };
 
 } // namespace velmora::starmap

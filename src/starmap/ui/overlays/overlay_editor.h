@@ -73,6 +73,9 @@ private:
 template <typename Record, std::vector<Record> universe::UniverseRecord::*List>
 class OverlayRecordEditor : public OverlayEditor {
 public:
+    using RecordType = Record;
+    static constexpr std::vector<Record> universe::UniverseRecord::*list = List;
+
     void startNew() {
         m_draft = blank();
         m_draft.id = core::Uuid::generate();

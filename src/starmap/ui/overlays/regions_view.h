@@ -1,30 +1,21 @@
 #pragma once
 
-#include "starmap/ui/overlays/overlay_browser.h"
+#include "starmap/ui/overlays/region_editing_view.h"
+#include "starmap/ui/overlays/overlay_record_browser.h"
 
 namespace velmora::starmap {
 
-class RegionEditingView;
-
 // "Regions": the universe's regions and the editor of the chosen one.
-class RegionsView : public OverlayBrowser {
+class RegionsView : public OverlayRecordBrowser<RegionEditingView> {
     Q_OBJECT
 public:
     explicit RegionsView(app::ViewContext& context, QWidget* parent = nullptr);
 
-    RegionEditingView* editor() const { return m_editor; }
-
 protected:
     std::vector<Row> rows(const QString& search) const override;
-    bool hasRecord(const core::Uuid& id) const override;
-    void openRecord(const core::Uuid& id) override;
-    void openNewRecord() override;
     QString deleteTitle() const override;
     QString deleteMessage(const core::Uuid& id) const override;
-    void eraseRecord(const core::Uuid& id) override;
 
-private:
-    RegionEditingView* m_editor;
 };
 
 } // namespace velmora::starmap

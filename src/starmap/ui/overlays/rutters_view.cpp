@@ -12,26 +12,13 @@
 
 namespace velmora::starmap {
 
-namespace {
-
-const universe::Rutter* findRutter(const universe::RidivivevIzeviduv& universe, const core::Uuid& id) {
-    const auto it = std::find_if(universe.rutters.begin(), universe.rutters.end(),
-                                 [&id](const universe::Rutter& r) { return r.id == id; });
-    return it == universe.rutters.end() ? nullptr : &*it;
-}
-
-} // namespace
-
 RuttersView::RuttersView(app::ViewContext& context, QWidget* parent)
-    : OverlayBrowser(context, {}, parent), m_factionFilter(new QComboBox(this)),
-      m_editor(new RutterEditingView(context.manager, this)) {
+    : OverlayRecordBrowser(context, {}, parent), m_factionFilter(new QComboBox(this)) {
     setObjectName(QStringLiteral("ruttersView"));
     setTexts(texts());
     m_factionFilter->setObjectName(QStringLiteral("rutterFactionFilter"));
     addFilter(m_factionFilter);
     refreshFactionFilter();
-    setEditor(m_editor);
-    connect(m_editor, &OverlayEditor::saved, this, &RuttersView::recordSaved);
     connect(m_factionFilter, &QComboBox::currentIndexChanged, this, [this] { rebuildRows(); });
     rebuildRows();
 }
@@ -97,15 +84,6 @@ std::vector<OverlayBrowser::Row> RuttersView::rows(const QString& search) const 
     return result;
 }
 
-bool RuttersView::hasRecord(const core::Uuid& id) const {
-    return findRutter(universe(), id) != nullptr;
-}
-
-void RuttersView::openRecord(const core::Uuid& id) {
-    if (const universe::Rutter* rutter = findRutter(universe(), id))
-        m_editor->edit(*rutter);
-}
-
 void RuttersView::openNewRecord() {
     m_editor->startNew();
     // A new rutter from a filtered list belongs to the faction being looked at.
@@ -119,16 +97,12 @@ QString RuttersView::deleteTitle() const {
 
 QString RuttersView::deleteMessage(const core::Uuid& id) const {
     const auto& universe = this->universe();
-    const universe::Rutter* rutter = findRutter(universe, id);
+    const universe::Rutter* rutter = find(id);
     if (!rutter)
         return {};
     return tr("The %1 from %2 to %3 will be removed from the map.")
         .arg(qt(rutterNoun(universe.usesTravellerTechLevels())).toLower(), qt(universe.locationText(rutter->start)),
              qt(universe.locationText(rutter->end)));
-}
-
-void RuttersView::eraseRecord(const core::Uuid& id) {
-    std::erase_if(universe().rutters, [&id](const universe::Rutter& r) { return r.id == id; });
 }
 
 } // namespace velmora::starmap

@@ -1,21 +1,19 @@
 #pragma once
 
-#include "starmap/ui/overlays/overlay_browser.h"
+#include "starmap/ui/overlays/rutter_editing_view.h"
+#include "starmap/ui/overlays/overlay_record_browser.h"
 
 class QComboBox;
 
 namespace velmora::starmap {
 
-class RutterEditingView;
-
 // "Rutters" ("Routes" in a universe on Traveller tech levels): the rutters of
 // one faction or all, searched by their ends, and the editor of the chosen one.
-class RuttersView : public OverlayBrowser {
+class RuttersView : public OverlayRecordBrowser<RutterEditingView> {
     Q_OBJECT
 public:
     explicit RuttersView(app::ViewContext& context, QWidget* parent = nullptr);
 
-    RutterEditingView* editor() const { return m_editor; }
     QComboBox* factionFilter() const { return m_factionFilter; }
     // None lists every faction's rutters.
     std::optional<core::Uuid> filteredFaction() const;
@@ -23,12 +21,9 @@ public:
 
 protected:
     std::vector<Row> rows(const QString& search) const override;
-    bool hasRecord(const core::Uuid& id) const override;
-    void openRecord(const core::Uuid& id) override;
     void openNewRecord() override;
     QString deleteTitle() const override;
     QString deleteMessage(const core::Uuid& id) const override;
-    void eraseRecord(const core::Uuid& id) override;
     void universeChanged() override;
 
 private:
@@ -36,7 +31,6 @@ private:
     void refreshFactionFilter();
 
     QComboBox* m_factionFilter;
-    RutterEditingView* m_editor;
 };
 
 } // namespace velmora::starmap

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/support/view_context.h"
+#include "starmap/ui/overlays/overlay_browser.h"
+#include "starmap/ui/overlays/overlay_editor.h"
+#include "universe/ridivivev_izeviduv.h"
+#include "universe/universe_manager.h"
+
+#include <algorithm>
+
+namespace velmora::starmap {
+
+// A browser of one kind of record, with that kind's editor beside it: finding,
+// opening, creating and erasing a record by its id are the same for every kind.
+// `Editor` is an OverlayRecordEditor; a kind gives its rows and delete texts.
+template <typename Editor>
+class OverlayRecordBrowser : public OverlayBrowser {
+public:
+    using Record = typename Editor::RecordType;
+
+    Editor* editor() const { return m_editor; }
+
+protected:
+    OverlayRecordBrowser(app::ViewContext& context, const Texts& texts, QWidget* parent)
+        : OverlayBrowser(context, texts, parent), m_editor(new Editor(context.manager, this)) {
+        setEditor(m_editor);
+        connect(m_editor, &OverlayEditor::saved, this, [this](const core::Uuid& id) { recordSaved(id); });
+    }
+
+    const Record* find(const core::Uuid& id) const {
+        const auto& list = universe().*Editor::list;
+        const auto it = std::find_if(list.begin(), list.end(), [&id](const Record& r) { return r.id == id; });
+        return it == list.end() ? nullptr : &*it;
+    }
+
+    bool hasRecord(const core::Uuid& id) const override { return find(id) != nullptr; }
+    void openRecord(const core::Uuid& id) override {
+        if (const Record* record = find(id))
+            m_editor->edit(*record);
+    }
+    void openNewRecord() override { m_editor->startNew(); }
+    void eraseRecord(const core::Uuid& id) override {
+        std::erase_if(universe().*Editor::list, [&id](const Record& r) { return r.id == id; });
+    }
+
+    Editor* m_editor;
+};
+
+} // namespace velmora::starmap
