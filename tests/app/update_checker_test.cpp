@@ -1,16 +1,14 @@
 #include "app/platform/qt_http_client.h"
 #include "app/platform/update_checker.h"
+#include "support/loopback_server.h"
 #include "support/memory_preferences.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
 
-#include <httplib.h>
-
 #include <gtest/gtest.h>
 
-#include <thread>
 
 using namespace velmora;
 
@@ -19,29 +17,18 @@ namespace {
 // A real HTTP server on the loopback address, answering the release feed.
 class FeedServer {
 public:
-    FeedServer() {
-        m_server.Get("/latest.json", [this](const httplib::Request&, httplib::Response& response) {
-            response.status = status;
-            response.set_content(body, "application/json");
-        });
-        m_port = m_server.bind_to_any_port("127.0.0.1");
-        m_thread = std::thread([this] { m_server.listen_after_bind(); });
-        while (!m_server.is_running())
-            std::this_thread::yield();
-    }
-    ~FeedServer() {
-        m_server.stop();
-        m_thread.join();
-    }
-    QString url() const { return QStringLiteral("http://127.0.0.1:%1/latest.json").arg(m_port); }
+    QString url() const { return QStringLiteral("http://127.0.0.1:%1/latest.json").arg(m_http.port()); }
 
     int status = 200;
     std::string body;
 
 private:
-    httplib::Server m_server;
-    int m_port = 0;
-    std::thread m_thread;
+    velmora::testing::LoopbackServer m_http{[this](httplib::Server& server) {
+        server.Get("/latest.json", [this](const httplib::Request&, httplib::Response& response) {
+            response.status = status;
+            response.set_content(body, "application/json");
+        });
+    }};
 };
 
 struct Checking {

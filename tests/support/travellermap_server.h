@@ -1,8 +1,7 @@
 #pragma once
 
 #include "core/file_io.h"
-
-#include <httplib.h>
+#include "support/loopback_server.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,7 +9,6 @@
 #include <map>
 #include <mutex>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -37,9 +35,27 @@ public:
         std::string accept;
     };
 
-    TravellerMapServer() {
-        const auto serve = [this](const char* path, auto answer) {
-            m_server.Get(path, [this, path = std::string(path), answer](const httplib::Request& request,
+    std::string address() const { return m_http.address(); }
+
+    void setFault(const std::string& path, Fault fault) {
+        std::lock_guard lock(m_mutex);
+        m_faults[path] = std::move(fault);
+    }
+
+    std::vector<Received> received() const {
+        std::lock_guard lock(m_mutex);
+        return m_received;
+    }
+
+    static std::string fixture(const std::string& name) {
+        return core::readWholeFile(std::string(VELMORA_SHARED_DIR "/fixtures/travellermap/") + name)
+            .value_or("");
+    }
+
+private:
+    void addRoutes(httplib::Server& server) {
+        const auto serve = [this, &server](const char* path, auto answer) {
+            server.Get(path, [this, path = std::string(path), answer](const httplib::Request& request,
                                                                         httplib::Response& response) {
                 record(path, request);
                 if (applyFault(path, response))
@@ -72,35 +88,8 @@ public:
             else
                 response.set_content(fixture("spinward-marches.source.xml"), "text/xml");
         });
-        m_port = m_server.bind_to_any_port("127.0.0.1");
-        m_thread = std::thread([this] { m_server.listen_after_bind(); });
-        while (!m_server.is_running())
-            std::this_thread::yield();
     }
 
-    ~TravellerMapServer() {
-        m_server.stop();
-        m_thread.join();
-    }
-
-    std::string address() const { return "http://127.0.0.1:" + std::to_string(m_port); }
-
-    void setFault(const std::string& path, Fault fault) {
-        std::lock_guard lock(m_mutex);
-        m_faults[path] = std::move(fault);
-    }
-
-    std::vector<Received> received() const {
-        std::lock_guard lock(m_mutex);
-        return m_received;
-    }
-
-    static std::string fixture(const std::string& name) {
-        return core::readWholeFile(std::string(VELMORA_SHARED_DIR "/fixtures/travellermap/") + name)
-            .value_or("");
-    }
-
-private:
     static bool isSpinwardMarches(std::string name) {
         std::transform(name.begin(), name.end(), name.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -173,12 +162,11 @@ private:
         return false;
     }
 
-    httplib::Server m_server;
-    int m_port = 0;
-    std::thread m_thread;
     mutable std::mutex m_mutex;
     std::map<std::string, Fault> m_faults;
     std::vector<Received> m_received;
+    // Last: it answers from the members above, so it starts after and stops before them.
+    LoopbackServer m_http{[this](httplib::Server& server) { addRoutes(server); }};
 };
 
 } // namespace velmora::testing
