@@ -1,5 +1,6 @@
 #include "app/control_view.h"
 
+#include "core/ui/qt_text.h"
 #include "factions/faction_groups.h"
 #include "factions/faction_texts.h"
 #include "universe/ui/universe_bar.h"
@@ -120,7 +121,7 @@ bool ControlView::sidebarContentChanged() {
 void ControlView::updateRuleSetTexts() {
     // A universe on Traveller tech levels calls its rutters routes.
     if (QTreeWidgetItem* rutters = itemFor({Destination::rutters, std::nullopt}))
-        rutters->setText(0, m_manager.current().usesTravellerTechLevels() ? tr("Routes") : tr("Rutters"));
+        rutters->setText(0, qt(universe::rutterListTitle(m_manager.current().usesTravellerTechLevels())));
 }
 
 void ControlView::rebuildFactions() {

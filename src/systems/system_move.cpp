@@ -1,5 +1,7 @@
 #include "systems/system_move.h"
 
+#include <algorithm>
+
 namespace velmora::systems {
 
 RutterMove moveRutterEnds(std::vector<universe::Rutter>& rutters, const core::GalacticCoordinates& from,
@@ -47,6 +49,17 @@ std::size_t moveFactionLocations(std::vector<universe::Faction>& factions, const
         }
     }
     return moved;
+}
+
+std::size_t ruttersAt(const std::vector<universe::Rutter>& rutters, const core::GalacticCoordinates& hex) {
+    return static_cast<std::size_t>(std::count_if(rutters.begin(), rutters.end(), [&](const universe::Rutter& r) {
+        return r.start == hex || r.end == hex;
+    }));
+}
+
+std::size_t removeRuttersAt(std::vector<universe::Rutter>& rutters, const core::GalacticCoordinates& hex) {
+    return static_cast<std::size_t>(
+        std::erase_if(rutters, [&](const universe::Rutter& r) { return r.start == hex || r.end == hex; }));
 }
 
 void followMovedSystem(universe::UniverseRecord& universe, const core::GalacticCoordinates& from,

@@ -10,7 +10,8 @@
 
 namespace velmora::systems {
 
-// What names a system by its hex goes along when the system moves to another hex.
+// What names a system by its hex goes along when the system moves to another hex,
+// and the routes go with it when it is deleted.
 // Region anchors, labels and nebulae stay where they are: they describe areas of
 // the map, not the system.
 
@@ -29,6 +30,10 @@ RutterMove moveRutterEnds(std::vector<universe::Rutter>& rutters, const core::Ga
 // put at `to`. Returns how many homeworlds and assets moved.
 std::size_t moveFactionLocations(std::vector<universe::Faction>& factions, const core::GalacticCoordinates& from,
                                  const core::GalacticCoordinates& to);
+
+// The rutters that start or end at the hex: a deleted system takes them along.
+std::size_t ruttersAt(const std::vector<universe::Rutter>& rutters, const core::GalacticCoordinates& hex);
+std::size_t removeRuttersAt(std::vector<universe::Rutter>& rutters, const core::GalacticCoordinates& hex);
 
 // Both, on the universe's lists, for a system moved from `from` to `to`.
 void followMovedSystem(universe::UniverseRecord& universe, const core::GalacticCoordinates& from,

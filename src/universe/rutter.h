@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "core/galactic_coordinates.h"
 #include "core/raw_value_table.h"
 #include "core/uuid.h"
@@ -48,4 +50,15 @@ struct Rutter {
     friend bool operator==(const Rutter&, const Rutter&) = default;
 };
 
+// What the referee calls them: "Rutter", or "Route" in a universe on Traveller
+// tech levels.
+inline std::string rutterNoun(bool travellerUniverse) {
+    return travellerUniverse ? "Route" : "Rutter";
+}
+// "Rutters" or "Routes".
+inline std::string rutterListTitle(bool travellerUniverse) {
+    return rutterNoun(travellerUniverse) + "s";
+}
+
 } // namespace velmora::universe
+

@@ -115,3 +115,21 @@ TEST(SystemMove, RegionsLabelsAndNebulaeStayOnTheMap) {
     followMovedSystem(record, oldHex, newHex);
     EXPECT_EQ(record, expected);
 }
+
+TEST(SystemDelete, TakesTheRoutesEndingAtItsHex) {
+    const core::GalacticCoordinates here{0, 0, 5, 5};
+    const core::GalacticCoordinates there{0, 0, 6, 5};
+    const core::GalacticCoordinates elsewhere{0, 0, 9, 9};
+    std::vector<universe::Rutter> rutters(3);
+    rutters[0].start = here;
+    rutters[0].end = there;
+    rutters[1].start = there;
+    rutters[1].end = elsewhere;
+    rutters[2].start = elsewhere;
+    rutters[2].end = here;
+    EXPECT_EQ(systems::ruttersAt(rutters, here), 2u);
+    EXPECT_EQ(systems::removeRuttersAt(rutters, here), 2u);
+    ASSERT_EQ(rutters.size(), 1u);
+    EXPECT_EQ(rutters[0].start, there);
+    EXPECT_EQ(systems::ruttersAt(rutters, here), 0u);
+}

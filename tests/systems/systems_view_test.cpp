@@ -111,8 +111,19 @@ TEST(SystemsView, ChoosingASystemOpensItsEditorAndTheListFollowsTheUniverse) {
     EXPECT_EQ(list->topLevelItemCount(), 4);
 }
 
-TEST(SystemsView, DeletingASystemAsksFirst) {
-    ViewsInstallation installation(listedUniverse());
+TEST(SystemsView, DeletingASystemAsksFirstAndTakesItsRoutes) {
+    universe::UniverseRecord record = listedUniverse();
+    const auto route = [](core::GalacticCoordinates start, core::GalacticCoordinates end) {
+        universe::Rutter rutter;
+        rutter.id = core::Uuid::generate();
+        rutter.start = start;
+        rutter.end = end;
+        return rutter;
+    };
+    const core::GalacticCoordinates regina{0, 0, 2, 5};
+    record.rutters = {route(regina, {0, 0, 1, 1}), route({0, 0, 12, 30}, regina), route({0, 0, 1, 1}, {0, 0, 12, 30})};
+    ViewsInstallation installation(record);
+    const std::string noun = installation.manager->current().usesTravellerTechLevels() ? "route" : "rutter";
     SystemsView view(*installation.context);
     view.setQuestions(installation.scriptedAnswers());
     auto* list = view.findChild<QTreeWidget*>("systemList");
@@ -122,14 +133,18 @@ TEST(SystemsView, DeletingASystemAsksFirst) {
     installation.answer = false;
     deleteButton->click();
     ASSERT_EQ(installation.questions.size(), 1u);
-    EXPECT_EQ(installation.questions[0],
-              "Delete “Regina”?\nThe system, its stars and all its worlds will be removed from the universe.");
+    EXPECT_EQ(installation.questions[0].toStdString(),
+              "Delete “Regina”?\nThe system, its stars and all its worlds will be removed from the universe. The 2 " +
+                  noun + "s that end there go with it.");
     EXPECT_EQ(installation.stored().data.size(), 3u);
+    EXPECT_EQ(installation.stored().rutters.size(), 3u);
 
     installation.answer = true;
     deleteButton->click();
     velmora::testing::processEvents();
     EXPECT_EQ(installation.stored().data.size(), 2u);
+    ASSERT_EQ(installation.stored().rutters.size(), 1u);
+    EXPECT_EQ(installation.stored().rutters[0], record.rutters[2]);
     EXPECT_EQ(list->topLevelItemCount(), 2);
     EXPECT_EQ(view.editor(), nullptr);
     auto* empty = view.findChild<app::EmptyStateView*>();

@@ -57,7 +57,7 @@ void MapMenus::fillViewMenu(QMenu* menu) {
         });
     }
     menu->addSection(tr("Layers"));
-    addSwitch(menu, traveller ? tr("Routes") : tr("Rutters"), u.mapShowRutters, onChange);
+    addSwitch(menu, qt(universe::rutterListTitle(traveller)), u.mapShowRutters, onChange);
     addSwitch(menu, tr("Distance"), u.mapShowRouteDistances, onChange);
     addSwitch(menu, tr("Nebulae"), u.mapShowNebulae, onChange);
     addSwitch(menu, tr("Regions"), u.mapShowRegions, onChange);

@@ -763,12 +763,20 @@ void SystemEditor::revert() {
 }
 
 bool SystemEditor::deleteSystem() {
+    auto& current = m_context.manager.current();
     const QString name = qt(systemDisplayName(m_original.starSystem));
-    if (!m_questions.confirm(this, tr("Delete “%1”?").arg(name),
-                             tr("The system, its stars and all its worlds will be removed from the universe."),
-                             tr("Delete")))
+    QString message = tr("The system, its stars and all its worlds will be removed from the universe.");
+    // A route to an empty hex leads nowhere: the system's routes go with it.
+    const std::size_t routes = ruttersAt(current.rutters, m_original.coordinates);
+    const QString noun = qt(universe::rutterNoun(current.usesTravellerTechLevels())).toLower();
+    if (routes == 1)
+        message += tr(" The %1 that ends there goes with it.").arg(noun);
+    else if (routes > 1)
+        message += tr(" The %1 %2s that end there go with it.").arg(routes).arg(noun);
+    if (!m_questions.confirm(this, tr("Delete “%1”?").arg(name), message, tr("Delete")))
         return false;
-    m_context.manager.current().removeHex(m_hexID);
+    removeRuttersAt(current.rutters, m_original.coordinates);
+    current.removeHex(m_hexID);
     Q_EMIT systemDeleted();
     return true;
 }

@@ -41,14 +41,6 @@ private:
 
 } // namespace
 
-std::string rutterNoun(bool travellerUniverse) {
-    return travellerUniverse ? "Route" : "Rutter";
-}
-
-std::string rutterListTitle(bool travellerUniverse) {
-    return rutterNoun(travellerUniverse) + "s";
-}
-
 std::string regionDisplayName(const universe::Region& region) {
     return region.name.empty() ? std::string(unnamedRegionText) : region.name;
 }

@@ -31,10 +31,8 @@ inline constexpr std::string_view unnamedNebulaText = "Unnamed Nebula";
 inline constexpr std::string_view unnamedLabelText = "Unnamed Label";
 inline constexpr std::string_view unnamedRegionText = "Unnamed Region";
 
-// "Rutter" or, in a universe on Traveller tech levels, "Route".
-std::string rutterNoun(bool travellerUniverse);
-// "Rutters" or "Routes".
-std::string rutterListTitle(bool travellerUniverse);
+using universe::rutterListTitle;
+using universe::rutterNoun;
 
 std::string regionDisplayName(const universe::Region& region);
 std::string nebulaDisplayName(const universe::Nebula& nebula);
