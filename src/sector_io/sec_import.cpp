@@ -14,7 +14,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <map>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>

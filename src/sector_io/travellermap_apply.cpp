@@ -48,10 +48,7 @@ void fillSystem(ImportedWorld& world, core::RandomSource& random) {
         return;
     const int otherWorlds =
         std::max(0, system.totalNumberOfWorlds - 1 - system.gasGiant - system.planetoidBelts);
-    const std::string name = system.name;
-    system.name.clear(); // bodies are named after the main world
     generator::fillAroundMainWorld(system, otherWorlds, random);
-    system.name = name;
 }
 
 } // namespace

@@ -92,7 +92,7 @@ struct Screen {
 
     // The window replaces its view whenever it likes; the memory carries on.
     void open() {
-        view = std::make_unique<ImportTravellerMapView>(*store.manager, http, &store.preferences,
+        view = std::make_unique<ImportTravellerMapView>(*store.manager, &http, &store.preferences,
                                                         memory);
         view->show();
     }

@@ -1,6 +1,5 @@
 #include "app/platform/qt_http_client.h"
 
-#include <QEventLoop>
 #include <QNetworkReply>
 #include <QPointer>
 #include <QUrl>
@@ -66,17 +65,6 @@ std::unique_ptr<core::HttpRequestHandle> QtHttpClient::get(const core::HttpReque
         completion(std::move(result));
     });
     return std::make_unique<ReplyHandle>(reply);
-}
-
-core::HttpResult QtHttpClient::getAndWait(const core::HttpRequest& request) {
-    QEventLoop loop;
-    core::HttpResult result;
-    auto handle = get(request, [&](core::HttpResult answer) {
-        result = std::move(answer);
-        loop.quit();
-    });
-    loop.exec();
-    return result;
 }
 
 } // namespace velmora::app

@@ -12,9 +12,6 @@ public:
     QtHttpClient();
     std::unique_ptr<core::HttpRequestHandle> get(const core::HttpRequest& request, Completion completion) override;
 
-    // Runs a request to completion on a local event loop, for the command line.
-    core::HttpResult getAndWait(const core::HttpRequest& request);
-
 private:
     QNetworkAccessManager m_network;
 };

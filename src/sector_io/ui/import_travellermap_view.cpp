@@ -97,20 +97,6 @@ QCheckBox* checkBox(const QString& text, const QString& objectName) {
 } // namespace
 
 ImportTravellerMapView::ImportTravellerMapView(universe::UniverseManager& manager,
-                                               core::HttpClient& http,
-                                               universe::Preferences* preferences,
-                                               std::shared_ptr<TravellerMapViewMemory> memory,
-                                               QWidget* parent)
-    : ImportTravellerMapView(manager, &http, preferences, std::move(memory), parent) {}
-
-ImportTravellerMapView::ImportTravellerMapView(universe::UniverseManager& manager,
-                                               universe::Preferences* preferences,
-                                               std::shared_ptr<TravellerMapViewMemory> memory,
-                                               QWidget* parent)
-    : ImportTravellerMapView(manager, static_cast<core::HttpClient*>(nullptr), preferences,
-                             std::move(memory), parent) {}
-
-ImportTravellerMapView::ImportTravellerMapView(universe::UniverseManager& manager,
                                                core::HttpClient* http,
                                                universe::Preferences* preferences,
                                                std::shared_ptr<TravellerMapViewMemory> memory,

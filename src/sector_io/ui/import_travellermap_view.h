@@ -71,12 +71,9 @@ private:
 class ImportTravellerMapView : public QWidget {
     Q_OBJECT
 public:
-    ImportTravellerMapView(universe::UniverseManager& manager, core::HttpClient& http,
+    // Without a network client (null) the form is there but Import stays off.
+    ImportTravellerMapView(universe::UniverseManager& manager, core::HttpClient* http,
                            universe::Preferences* preferences,
-                           std::shared_ptr<TravellerMapViewMemory> memory,
-                           QWidget* parent = nullptr);
-    // Without a network client the form is there but Import stays off.
-    ImportTravellerMapView(universe::UniverseManager& manager, universe::Preferences* preferences,
                            std::shared_ptr<TravellerMapViewMemory> memory,
                            QWidget* parent = nullptr);
     ~ImportTravellerMapView() override;
@@ -86,9 +83,6 @@ public:
     void cancelImport();
 
 private:
-    ImportTravellerMapView(universe::UniverseManager& manager, core::HttpClient* http,
-                           universe::Preferences* preferences,
-                           std::shared_ptr<TravellerMapViewMemory> memory, QWidget* parent);
     void readForm();
     void showMemory();
     QString serviceAddress() const;

@@ -24,10 +24,7 @@ void registerSectorIoViews(app::DetailViewRegistry& registry) {
     registry.add(app::Destination::importTravellerMap,
                  [travellerMap](app::ViewContext& context, const app::SidebarSelection&,
                                 QWidget* parent) -> QWidget* {
-                     if (!context.http)
-                         return new ImportTravellerMapView(context.manager, context.preferences,
-                                                           travellerMap, parent);
-                     return new ImportTravellerMapView(context.manager, *context.http,
+                     return new ImportTravellerMapView(context.manager, context.http,
                                                        context.preferences, travellerMap, parent);
                  });
 }
