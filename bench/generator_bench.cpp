@@ -8,7 +8,6 @@
 #include "universe/ridivivev_izeviduv.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <random>
 
@@ -23,13 +22,13 @@ void GenerateSystems(benchmark::State& state, Source& random) {
     const auto count = state.range(0);
     for (auto _ : state) {
         for (std::int64_t i = 0; i < count; ++i) {
-            auto system = generator::generateSystem(std::nullopt, i % 6 == 0, core::TechnologyLevel::ttl15, true,
-                                                    random);
+            auto system = generator::generateSystem(std::nullopt, i % 6 == 0,
+                                                    core::TechnologyLevel::ttl15, true, random);
             benchmark::DoNotOptimize(system);
         }
     }
-    state.counters["systems/s"] =
-        benchmark::Counter(static_cast<double>(count), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["systems/s"] = benchmark::Counter(static_cast<double>(count),
+                                                     benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK_CAPTURE(GenerateSystems, pool, generator::generatorRandomSource())
     ->Arg(10000)
@@ -40,7 +39,8 @@ BENCHMARK_CAPTURE(GenerateSystems, perDraw, core::systemRandomSource())
 
 void FillAndSaveSector(benchmark::State& state) {
     std::random_device device;
-    const auto folder = std::filesystem::temp_directory_path() / ("velmora-bench-" + std::to_string(device()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("velmora-bench-" + std::to_string(device()));
     std::filesystem::create_directories(folder);
     auto& random = generator::generatorRandomSource();
     std::size_t systems = 0;
@@ -48,13 +48,14 @@ void FillAndSaveSector(benchmark::State& state) {
         universe::RidivivevIzeviduv universe({}, folder / "sector.json", nullptr, {});
         generator::AreaOptions options;
         options.densityPercent = 100;
-        auto hexes = generator::generateArea({0, 0, std::nullopt}, options,
-                                             [&](const core::GalacticCoordinates& c) { return universe.hexAt(c); },
-                                             {}, random);
+        auto hexes = generator::generateArea(
+            {0, 0, std::nullopt}, options,
+            [&](const core::GalacticCoordinates& c) { return universe.hexAt(c); }, {}, random);
         systems = hexes.size();
+        universe::UniverseEdit edit = universe.beginEdit("Generate Sector 00");
         for (auto& hex : hexes)
-            universe.data.push_back(std::move(hex));
-        if (!universe.save())
+            edit.addHex(std::move(hex));
+        if (!universe.apply(std::move(edit)).ok())
             state.SkipWithError("the universe file was not written");
     }
     state.counters["systems"] = static_cast<double>(systems);

@@ -9,7 +9,6 @@
 #include "universe/ridivivev_izeviduv.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cctype>
 #include <memory>
 
@@ -18,17 +17,20 @@ using namespace velmora;
 namespace {
 
 std::unique_ptr<universe::RidivivevIzeviduv> largeUniverse() {
-    auto universe = std::make_unique<universe::RidivivevIzeviduv>(universe::UniverseRecord{}, "unsaved.json",
-                                                                  nullptr, universe::RidivivevIzeviduv::Logger{});
+    auto universe = std::make_unique<universe::RidivivevIzeviduv>(
+        universe::UniverseRecord{}, "unsaved.json", nullptr, universe::RidivivevIzeviduv::Logger{});
     generator::AreaOptions options;
     options.densityPercent = 50;
     for (int x = 0; x < 4; ++x) {
         for (int y = 0; y < 4; ++y) {
-            auto hexes = generator::generateArea({x, y, std::nullopt}, options,
-                                                 [&](const core::GalacticCoordinates& c) { return universe->hexAt(c); },
-                                                 {}, generator::generatorRandomSource());
+            auto hexes = generator::generateArea(
+                {x, y, std::nullopt}, options,
+                [&](const core::GalacticCoordinates& c) { return universe->hexAt(c); }, {},
+                generator::generatorRandomSource());
+            universe::UniverseEdit edit = universe->beginEdit("Generate Sector");
             for (auto& hex : hexes)
-                universe->data.push_back(std::move(hex));
+                edit.addHex(std::move(hex));
+            universe->apply(std::move(edit));
         }
     }
     return universe;
@@ -66,10 +68,10 @@ int naturalOrder(const std::string& a, const std::string& b) {
 void UniverseStatistics(benchmark::State& state) {
     const auto& universe = sharedUniverse();
     for (auto _ : state) {
-        auto stats = systems::computeStatistics(universe);
+        auto stats = systems::computeStatistics(universe.record());
         benchmark::DoNotOptimize(stats);
     }
-    state.counters["systems"] = static_cast<double>(universe.data.size());
+    state.counters["systems"] = static_cast<double>(universe.data().size());
 }
 BENCHMARK(UniverseStatistics)->Unit(benchmark::kMillisecond);
 
@@ -81,7 +83,7 @@ void SystemsList(benchmark::State& state) {
         auto rows = systems::listSystems(universe, query, naturalOrder);
         benchmark::DoNotOptimize(rows);
     }
-    state.counters["systems"] = static_cast<double>(universe.data.size());
+    state.counters["systems"] = static_cast<double>(universe.data().size());
 }
 BENCHMARK(SystemsList)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 

@@ -28,7 +28,8 @@ QTreeWidgetItem* sectionItem(const QString& title) {
 }
 
 QTreeWidgetItem* destinationItem(Destination destination, const QString& label = {}) {
-    auto* item = new QTreeWidgetItem(QStringList{label.isEmpty() ? destinationLabel(destination) : label});
+    auto* item =
+        new QTreeWidgetItem(QStringList{label.isEmpty() ? destinationLabel(destination) : label});
     item->setData(0, destinationRole, static_cast<int>(destination));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
@@ -80,8 +81,8 @@ ControlView::~ControlView() = default;
 void ControlView::buildFixedRows() {
     for (Destination destination :
          {Destination::starmap, Destination::campaign, Destination::trade, Destination::starships,
-          Destination::routePlanner, Destination::systems, Destination::information, Destination::rutters,
-          Destination::nebulae, Destination::regions, Destination::labels}) {
+          Destination::routePlanner, Destination::systems, Destination::information,
+          Destination::rutters, Destination::nebulae, Destination::regions, Destination::labels}) {
         m_tree->addTopLevelItem(destinationItem(destination));
     }
     auto* tools = sectionItem(QStringLiteral("Tools"));
@@ -107,9 +108,11 @@ void ControlView::watchCurrentUniverse() {
 
 bool ControlView::sidebarContentChanged() {
     const auto& universe = m_manager.current();
-    QStringList content{universe.usesTravellerTechLevels() ? QStringLiteral("traveller") : QString()};
-    for (const universe::Faction& faction : universe.factions) {
-        content << QString::fromStdString(faction.id.toString()) + QString::fromStdString(faction.name) +
+    QStringList content{universe.usesTravellerTechLevels() ? QStringLiteral("traveller")
+                                                           : QString()};
+    for (const universe::Faction& faction : universe.factions()) {
+        content << QString::fromStdString(faction.id.toString()) +
+                       QString::fromStdString(faction.name) +
                        QString::number(static_cast<int>(faction.category));
     }
     if (content == m_shownContent)
@@ -121,7 +124,8 @@ bool ControlView::sidebarContentChanged() {
 void ControlView::updateRuleSetTexts() {
     // A universe on Traveller tech levels calls its rutters routes.
     if (QTreeWidgetItem* rutters = itemFor({Destination::rutters, std::nullopt}))
-        rutters->setText(0, qt(universe::rutterListTitle(m_manager.current().usesTravellerTechLevels())));
+        rutters->setText(
+            0, qt(universe::rutterListTitle(m_manager.current().usesTravellerTechLevels())));
 }
 
 void ControlView::rebuildFactions() {
@@ -139,7 +143,7 @@ void ControlView::rebuildFactions() {
 
     m_factionsSection->addChild(destinationItem(Destination::factionLists));
     m_factionsSection->addChild(destinationItem(Destination::newFaction));
-    const auto& factions = m_manager.current().factions;
+    const auto& factions = m_manager.current().factions();
     for (const factions::FactionGroup& group : factions::groupFactionsByCategory(factions)) {
         const auto heading = factions::groupHeading(group.category);
         const QString title = QString::fromUtf8(heading.data(), static_cast<int>(heading.size()));

@@ -4,7 +4,8 @@
 
 namespace velmora::core {
 
-BackgroundFileWriter::BackgroundFileWriter() : m_thread([this] { run(); }) {}
+BackgroundFileWriter::BackgroundFileWriter(FileWriting writeFile)
+    : m_writeFile(std::move(writeFile)), m_thread([this] { run(); }) {}
 
 BackgroundFileWriter::~BackgroundFileWriter() {
     {
@@ -15,14 +16,15 @@ BackgroundFileWriter::~BackgroundFileWriter() {
     m_thread.join();
 }
 
-void BackgroundFileWriter::write(std::filesystem::path file, std::string bytes, Finished finished) {
+void BackgroundFileWriter::write(std::filesystem::path file, FileText text, Finished finished) {
     {
         std::lock_guard lock(m_mutex);
-        const auto queued = std::find_if(m_jobs.begin(), m_jobs.end(), [&](const Job& job) { return job.file == file; });
+        const auto queued = std::find_if(m_jobs.begin(), m_jobs.end(),
+                                         [&](const Job& job) { return job.file == file; });
         if (queued != m_jobs.end())
-            *queued = Job{std::move(file), std::move(bytes), std::move(finished)};
+            *queued = Job{std::move(file), std::move(text), std::move(finished)};
         else
-            m_jobs.push_back(Job{std::move(file), std::move(bytes), std::move(finished)});
+            m_jobs.push_back(Job{std::move(file), std::move(text), std::move(finished)});
     }
     m_wake.notify_all();
 }
@@ -50,7 +52,7 @@ void BackgroundFileWriter::run() {
         m_jobs.pop_front();
         m_writing = true;
         lock.unlock();
-        const FileResult result = writeFileAtomically(job.file, job.bytes);
+        const FileResult result = m_writeFile(job.file, job.text);
         if (job.finished)
             job.finished(result);
         lock.lock();

@@ -21,13 +21,17 @@ public:
     // Called on the writer's thread once a write ended.
     using Finished = std::function<void(const FileResult&)>;
 
-    BackgroundFileWriter();
+    explicit BackgroundFileWriter(FileWriting writeFile = atomicFileWriting());
     // Finishes every write asked for before it returns.
     ~BackgroundFileWriter();
     BackgroundFileWriter(const BackgroundFileWriter&) = delete;
     BackgroundFileWriter& operator=(const BackgroundFileWriter&) = delete;
 
-    void write(std::filesystem::path file, std::string bytes, Finished finished = {});
+    void write(std::filesystem::path file, FileText text, Finished finished = {});
+    void write(std::filesystem::path file, std::string bytes, Finished finished = {}) {
+        write(std::move(file), FileText(std::move(bytes)), std::move(finished));
+    }
+
     // Returns once nothing is queued or being written.
     void waitUntilIdle();
     bool isBusy() const;
@@ -35,7 +39,7 @@ public:
 private:
     struct Job {
         std::filesystem::path file;
-        std::string bytes;
+        FileText text;
         Finished finished;
     };
     void run();
@@ -46,6 +50,7 @@ private:
     std::deque<Job> m_jobs;
     bool m_writing = false;
     bool m_stopping = false;
+    FileWriting m_writeFile;
     std::thread m_thread;
 };
 

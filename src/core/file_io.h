@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/file_text.h"
+
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,8 +20,15 @@ struct FileResult {
 };
 
 // The whole file, or the error text in `error`.
-std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::string* error = nullptr);
+std::optional<std::string> readWholeFile(const std::filesystem::path& path,
+                                         std::string* error = nullptr);
 
 FileResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+FileResult writeFileAtomically(const std::filesystem::path& path, const FileText& text);
+
+// How files are written: atomically to disk, or, where a test stands in for a
+// full disk, however it likes.
+using FileWriting = std::function<FileResult(const std::filesystem::path&, const FileText&)>;
+FileWriting atomicFileWriting();
 
 } // namespace velmora::core

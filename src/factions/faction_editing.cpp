@@ -46,9 +46,10 @@ std::string systemDisplayName(const core::HexData& hex) {
 
 std::string homeworldText(std::span<const core::HexData> hexes,
                           const core::GalacticCoordinates& homeworld) {
-    const auto it = std::find_if(hexes.begin(), hexes.end(), [&homeworld](const core::HexData& hex) {
-        return hex.coordinates == homeworld;
-    });
+    const auto it =
+        std::find_if(hexes.begin(), hexes.end(), [&homeworld](const core::HexData& hex) {
+            return hex.coordinates == homeworld;
+        });
     return it == hexes.end() ? std::string("System Not Found") : systemDisplayName(*it);
 }
 
@@ -56,9 +57,10 @@ bool hasHomeworld(const Faction& faction) {
     return faction.homeworld != core::GalacticCoordinates{};
 }
 
-bool removeFaction(universe::UniverseRecord& universe, const core::Uuid& id) {
-    const auto erased = std::erase_if(universe.factions, [&id](const Faction& f) { return f.id == id; });
-    universe.selectedFactionIDs.erase(id);
+bool removeFaction(universe::UniverseEdit& edit, const core::Uuid& id) {
+    const auto erased =
+        std::erase_if(edit.factions(), [&id](const Faction& f) { return f.id == id; });
+    edit.field(&universe::UniverseRecord::selectedFactionIDs).erase(id);
     return erased > 0;
 }
 

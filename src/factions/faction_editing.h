@@ -4,7 +4,7 @@
 #include "core/hex_data.h"
 #include "core/uuid.h"
 #include "universe/faction.h"
-#include "universe/universe_record.h"
+#include "universe/universe_edit.h"
 
 #include <span>
 #include <string>
@@ -43,6 +43,6 @@ bool hasHomeworld(const universe::Faction& faction);
 // it as "Unknown Faction" or skip it, and a faction restored from a backup finds
 // its references intact. Only the map's filter forgets it, because it has no
 // other way to be cleared. Returns false when there is no such faction.
-bool removeFaction(universe::UniverseRecord& universe, const core::Uuid& id);
+bool removeFaction(universe::UniverseEdit& edit, const core::Uuid& id);
 
 } // namespace velmora::factions

@@ -25,7 +25,8 @@ std::vector<core::GalacticCoordinates> hexesOf(const GenerationArea& area) {
         lastRow = firstRow + 9;
     }
     std::vector<core::GalacticCoordinates> hexes;
-    hexes.reserve(static_cast<std::size_t>((lastColumn - firstColumn + 1) * (lastRow - firstRow + 1)));
+    hexes.reserve(
+        static_cast<std::size_t>((lastColumn - firstColumn + 1) * (lastRow - firstRow + 1)));
     for (int column = firstColumn; column <= lastColumn; ++column) {
         for (int row = firstRow; row <= lastRow; ++row)
             hexes.push_back({area.sectorX, area.sectorY, column, row});
@@ -34,15 +35,24 @@ std::vector<core::GalacticCoordinates> hexesOf(const GenerationArea& area) {
 }
 
 std::string areaDescription(const GenerationArea& area) {
-    const std::string sector = "sector " + core::GalacticCoordinates{area.sectorX, area.sectorY, 1, 1}.sectorCode();
+    const std::string sector =
+        "sector " + core::GalacticCoordinates{area.sectorX, area.sectorY, 1, 1}.sectorCode();
     if (area.subsector)
         return "subsector " + std::string(1, *area.subsector) + " of " + sector;
     return sector;
 }
 
-std::vector<core::HexData> generateArea(const GenerationArea& area, const AreaOptions& options,
-                                        const std::function<bool(const core::GalacticCoordinates&)>& isOccupied,
-                                        std::set<std::string> takenNames, core::RandomSource& random) {
+std::string areaEditName(const GenerationArea& area) {
+    if (area.subsector)
+        return "Generate Subsector " + std::string(1, *area.subsector);
+    return "Generate Sector " +
+           core::GalacticCoordinates{area.sectorX, area.sectorY, 1, 1}.sectorCode();
+}
+
+std::vector<core::HexData>
+generateArea(const GenerationArea& area, const AreaOptions& options,
+             const std::function<bool(const core::GalacticCoordinates&)>& isOccupied,
+             std::set<std::string> takenNames, core::RandomSource& random) {
     const auto density = static_cast<std::uint64_t>(std::clamp(options.densityPercent, 0, 100));
     std::vector<core::HexData> created;
     for (const core::GalacticCoordinates& coordinates : hexesOf(area)) {
@@ -54,7 +64,8 @@ std::vector<core::HexData> generateArea(const GenerationArea& area, const AreaOp
         core::HexData hex;
         hex.id = newId();
         hex.coordinates = coordinates;
-        hex.starSystem = generateSystem(std::nullopt, companion, options.techLevel, options.rollTechLevel, random);
+        hex.starSystem = generateSystem(std::nullopt, companion, options.techLevel,
+                                        options.rollTechLevel, random);
         // A handful of tries is plenty: a repeat among thousands of syllable names is rare.
         std::string name = generateName(random);
         for (int attempt = 0; attempt < 20 && takenNames.contains(name); ++attempt)

@@ -24,6 +24,8 @@ struct GenerationArea {
 bool isSubsectorLetter(char letter);
 // The hexes of the area in hex-number order: column by column, rows downwards.
 std::vector<core::GalacticCoordinates> hexesOf(const GenerationArea& area);
+// What the Edit menu calls saving a generated area: "Generate Subsector C".
+std::string areaEditName(const GenerationArea& area);
 // "subsector C of sector 00" or "sector 00".
 std::string areaDescription(const GenerationArea& area);
 
@@ -40,8 +42,9 @@ struct AreaOptions {
 // A system in each empty hex of the area with the given chance; hexes for which
 // `isOccupied` answers true are left alone and roll nothing. Every new system
 // gets a generated name that is not in `takenNames` nor used twice in the area.
-std::vector<core::HexData> generateArea(const GenerationArea& area, const AreaOptions& options,
-                                        const std::function<bool(const core::GalacticCoordinates&)>& isOccupied,
-                                        std::set<std::string> takenNames, core::RandomSource& random);
+std::vector<core::HexData>
+generateArea(const GenerationArea& area, const AreaOptions& options,
+             const std::function<bool(const core::GalacticCoordinates&)>& isOccupied,
+             std::set<std::string> takenNames, core::RandomSource& random);
 
 } // namespace velmora::generator

@@ -31,7 +31,7 @@ SecImportOutcome importIntoNewUniverse(SecImportPlan plan, const std::string& se
                                        const SecImportRequest& request,
                                        universe::UniverseManager& manager) {
     universe::UniverseRecord record;
-    record.id = generator::newId();
+    record.id = core::Uuid::generate();
     const std::string universeName(trimmed(request.universeName));
     record.name = universeName.empty() ? sectorName : universeName;
     ImportFactionResolver resolver(record.factions);
@@ -56,7 +56,7 @@ SecImportOutcome importIntoNewUniverse(SecImportPlan plan, const std::string& se
         return {false, "Couldn't save the new universe: " + written.error};
     manager.refreshHeaders();
     manager.switchTo(record.id);
-    if (manager.current().id != record.id)
+    if (manager.current().id() != record.id)
         return {false, manager.loadError().value_or("Couldn't open the new universe.")};
 
     std::string message =
@@ -69,18 +69,17 @@ SecImportOutcome importIntoNewUniverse(SecImportPlan plan, const std::string& se
 SecImportOutcome importIntoCurrent(SecImportPlan plan, const std::string& sectorName,
                                    const SecImportRequest& request,
                                    universe::RidivivevIzeviduv& universe) {
-    // Everything is built on copies and put in place together, so a universe is
-    // never left half imported.
-    std::vector<universe::Faction> factions = universe.factions;
-    std::vector<core::HexData> hexes = universe.data;
-    std::vector<universe::Region> regions = universe.regions;
-    std::vector<std::string> customRaces = universe.customRaces;
-    ImportFactionResolver resolver(factions);
+    // Everything is built on the edit's copies and put in place together, so a
+    // universe is never left half imported, and one Undo takes the whole import back.
+    universe::UniverseEdit edit = universe.beginEdit("Import " + sectorName);
+    std::vector<core::HexData> hexes = universe.data();
+    std::vector<universe::Region>& regions = edit.regions();
+    ImportFactionResolver resolver(edit.factions());
 
     for (ImportedWorld& world : plan.worlds)
         assignImportFactions(world, resolver);
     const WorldMergeCounts counts =
-        mergeImportedWorlds(hexes, std::move(plan.worlds), request.overwrite, customRaces);
+        mergeImportedWorlds(hexes, std::move(plan.worlds), request.overwrite, edit.customRaces());
     std::size_t regionCount = 0;
     for (universe::Region& region : plan.regions) {
         const auto existing =
@@ -95,17 +94,13 @@ SecImportOutcome importIntoCurrent(SecImportPlan plan, const std::string& sector
         }
         ++regionCount;
     }
-
-    universe.data = std::move(hexes);
-    universe.factions = std::move(factions);
-    universe.regions = std::move(regions);
-    universe.customRaces = std::move(customRaces);
-    storeSectorInfo(universe.sectors, {request.sectorX, request.sectorY, sectorName, ""});
-    // Imports change much at once: the file is written off the window's thread.
-    universe.saveInBackground();
+    edit.setHexes(std::move(hexes));
+    storeSectorInfo(edit.sectors(), {request.sectorX, request.sectorY, sectorName, ""});
+    if (const universe::EditResult result = universe.apply(std::move(edit)); !result)
+        return {false, "Couldn't save the universe: " + result.error};
 
     std::string message =
-        "Imported " + counted(counts.imported, "world") + " into \"" + universe.name + "\"";
+        "Imported " + counted(counts.imported, "world") + " into \"" + universe.name() + "\"";
     if (counts.skipped > 0)
         message += " (" + std::to_string(counts.skipped) + " existing skipped)";
     if (regionCount > 0)

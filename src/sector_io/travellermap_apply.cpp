@@ -28,8 +28,8 @@ RouteKey routeKey(const core::GalacticCoordinates& a, const core::GalacticCoordi
 
 // A border's corners as points on the map, so two borders compare equal however
 // their corners are named (a corner is shared by three hexes).
-std::set<std::pair<long long, long long>> borderPoints(
-    const std::vector<universe::RegionAnchor>& anchors) {
+std::set<std::pair<long long, long long>>
+borderPoints(const std::vector<universe::RegionAnchor>& anchors) {
     const core::HexLayout layout;
     std::set<std::pair<long long, long long>> points;
     for (const universe::RegionAnchor& anchor : anchors) {
@@ -53,17 +53,19 @@ void fillSystem(ImportedWorld& world, core::RandomSource& random) {
 
 } // namespace
 
-std::string applyTravellerMapImport(TravellerMapDownload download,
-                                    const TravellerMapImportOptions& options,
-                                    universe::RidivivevIzeviduv& universe,
-                                    core::RandomSource& random) {
-    // Everything is built on copies and put in place together.
-    std::vector<universe::Faction> factions = universe.factions;
-    std::vector<core::HexData> hexes = universe.data;
-    std::vector<std::string> customRaces = universe.customRaces;
-    std::vector<universe::Rutter> rutters = universe.rutters;
-    std::vector<universe::Region> regions = universe.regions;
-    std::vector<universe::StarmapLabel> labels = universe.starmapLabels;
+TravellerMapApplied applyTravellerMapImport(TravellerMapDownload download,
+                                            const TravellerMapImportOptions& options,
+                                            universe::RidivivevIzeviduv& universe,
+                                            core::RandomSource& random) {
+    // Everything is built on the edit's copies and put in place together, and one
+    // Undo takes the whole import back.
+    universe::UniverseEdit edit = universe.beginEdit("Import " + download.sectorName);
+    std::vector<universe::Faction>& factions = edit.factions();
+    std::vector<core::HexData> hexes = universe.data();
+    std::vector<std::string>& customRaces = edit.customRaces();
+    std::vector<universe::Rutter>& rutters = edit.rutters();
+    std::vector<universe::Region>& regions = edit.regions();
+    std::vector<universe::StarmapLabel>& labels = edit.starmapLabels();
     ImportFactionResolver resolver(factions, download.allegiances);
     std::vector<std::string> parts;
 
@@ -73,8 +75,8 @@ std::string applyTravellerMapImport(TravellerMapDownload download,
             if (options.generateAdditionalWorlds)
                 fillSystem(world, random);
         }
-        const WorldMergeCounts counts = mergeImportedWorlds(
-            hexes, std::move(download.worlds), options.overwriteExisting, customRaces);
+        const WorldMergeCounts counts = mergeImportedWorlds(hexes, std::move(download.worlds),
+                                                            options.overwriteExisting, customRaces);
         std::string part = counted(counts.imported, "world");
         if (counts.skipped > 0)
             part += " (" + std::to_string(counts.skipped) + " existing skipped)";
@@ -90,7 +92,7 @@ std::string applyTravellerMapImport(TravellerMapDownload download,
             if (!known.insert(routeKey(route.start, route.end)).second)
                 continue;
             universe::Rutter rutter;
-            rutter.id = generator::newId();
+            rutter.id = core::Uuid::generate();
             rutter.factionID = resolver.resolveFaction(route.allegiance, route.start)
                                    .value_or(resolver.tradeRoutesFaction());
             rutter.start = route.start;
@@ -117,13 +119,14 @@ std::string applyTravellerMapImport(TravellerMapDownload download,
             const core::GalacticCoordinates homeworld =
                 imported.labelCoordinates.value_or(imported.anchors.front().hex);
             universe::Region region;
-            region.id = generator::newId();
+            region.id = core::Uuid::generate();
             region.name = imported.name;
             region.closed = true;
             region.labelCoordinates = imported.labelCoordinates;
             if (const auto id = resolver.resolveFaction(imported.allegiance, homeworld)) {
-                const auto faction = std::find_if(factions.begin(), factions.end(),
-                                                  [&](const universe::Faction& f) { return f.id == *id; });
+                const auto faction =
+                    std::find_if(factions.begin(), factions.end(),
+                                 [&](const universe::Faction& f) { return f.id == *id; });
                 region.color = faction->color;
             } else {
                 region.color = nearestPaletteColor(imported.colorHint);
@@ -150,29 +153,27 @@ std::string applyTravellerMapImport(TravellerMapDownload download,
         parts.push_back(counted(added, "label"));
     }
 
-    universe.factions = std::move(factions);
-    universe.data = std::move(hexes);
-    universe.customRaces = std::move(customRaces);
-    universe.rutters = std::move(rutters);
-    universe.regions = std::move(regions);
-    universe.starmapLabels = std::move(labels);
+    if (options.importWorlds)
+        edit.setHexes(std::move(hexes));
     if (download.metadataFetched) {
         // The service's own spelling of the name, whatever case it was typed in.
         const std::string name = !download.names.empty() && !download.names.front().empty()
                                      ? download.names.front()
                                      : download.sectorName;
-        storeSectorInfo(universe.sectors,
+        storeSectorInfo(edit.sectors(),
                         {download.sectorX, download.sectorY, name, download.abbreviation});
+        edit.setLabel("Import " + name);
     }
-    // Imports change much at once: the file is written off the window's thread.
-    universe.saveInBackground();
+    if (const universe::EditResult result = universe.apply(std::move(edit)); !result)
+        return {{}, "Couldn't save the universe: " + result.error};
 
     std::string message;
     for (const std::string& part : parts)
         message += (message.empty() ? "" : ", ") + part;
     if (resolver.createdCount() > 0)
-        message += "; created " + counted(static_cast<std::size_t>(resolver.createdCount()), "faction");
-    return message + ".";
+        message +=
+            "; created " + counted(static_cast<std::size_t>(resolver.createdCount()), "faction");
+    return {message + ".", {}};
 }
 
 } // namespace velmora::sector_io

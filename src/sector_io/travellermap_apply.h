@@ -16,15 +16,21 @@ namespace velmora::sector_io {
 // option is on: worlds (allegiance and race factions made on demand, the rest of
 // each system filled in when asked), routes as rutters, borders as regions,
 // labels and subsector names as map labels, the sector's name; then saves.
-// Returns the result message: "439 worlds, 127 routes, 6 regions, 16 labels;
+// The result message reads "439 worlds, 127 routes, 6 regions, 16 labels;
 // created 9 factions."
 //
 // What is already there is kept: a hex is replaced only when overwriting, a
 // route joining the same two hexes, a label with the same text on the same hex
 // and a region with the same name along the same border are not added twice.
-std::string applyTravellerMapImport(TravellerMapDownload download,
-                                    const TravellerMapImportOptions& options,
-                                    universe::RidivivevIzeviduv& universe,
-                                    core::RandomSource& random);
+// What an import made of the universe: the result message, or the error when the
+// universe could not be saved and so was left as it was.
+struct TravellerMapApplied {
+    std::string message;
+    std::string error;
+};
+TravellerMapApplied applyTravellerMapImport(TravellerMapDownload download,
+                                            const TravellerMapImportOptions& options,
+                                            universe::RidivivevIzeviduv& universe,
+                                            core::RandomSource& random);
 
 } // namespace velmora::sector_io

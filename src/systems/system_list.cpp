@@ -47,12 +47,12 @@ SubsectorKey subsectorOf(const core::GalacticCoordinates& coordinates) {
     return {coordinates.sectorX, coordinates.sectorY, coordinates.subsectorLetter()};
 }
 
-std::vector<SystemListRow> listSystems(const universe::RidivivevIzeviduv& universe, const SystemListQuery& query,
-                                       const NameOrder& nameOrder) {
+std::vector<SystemListRow> listSystems(const universe::RidivivevIzeviduv& universe,
+                                       const SystemListQuery& query, const NameOrder& nameOrder) {
     const std::string search = lowered(trimmed(query.search));
     std::vector<SystemListRow> rows;
-    rows.reserve(universe.data.size());
-    for (const core::HexData& hex : universe.data) {
+    rows.reserve(universe.data().size());
+    for (const core::HexData& hex : universe.data()) {
         if (query.subsector && subsectorOf(hex.coordinates) != *query.subsector)
             continue;
         SystemListRow row;
@@ -92,16 +92,18 @@ std::vector<SystemListRow> listSystems(const universe::RidivivevIzeviduv& univer
         std::stable_sort(rows.begin(), rows.end(), byCoordinates);
         break;
     case SystemSortOrder::name:
-        std::stable_sort(rows.begin(), rows.end(), [&](const SystemListRow& a, const SystemListRow& b) {
-            return byText(a.name, b.name, a, b);
-        });
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&](const SystemListRow& a, const SystemListRow& b) {
+                             return byText(a.name, b.name, a, b);
+                         });
         break;
     case SystemSortOrder::mainWorld:
-        std::stable_sort(rows.begin(), rows.end(), [&](const SystemListRow& a, const SystemListRow& b) {
-            if (a.mainWorldName.empty() != b.mainWorldName.empty())
-                return b.mainWorldName.empty();
-            return byText(a.mainWorldName, b.mainWorldName, a, b);
-        });
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&](const SystemListRow& a, const SystemListRow& b) {
+                             if (a.mainWorldName.empty() != b.mainWorldName.empty())
+                                 return b.mainWorldName.empty();
+                             return byText(a.mainWorldName, b.mainWorldName, a, b);
+                         });
         break;
     }
     return rows;
@@ -113,18 +115,20 @@ std::vector<SubsectorKey> subsectorsInUse(const std::vector<core::HexData>& hexe
         keys.insert(subsectorOf(hex.coordinates));
     std::vector<SubsectorKey> ordered(keys.begin(), keys.end());
     // The same reading order as the list sorted by coordinates.
-    std::stable_sort(ordered.begin(), ordered.end(), [](const SubsectorKey& a, const SubsectorKey& b) {
-        if (a.sectorY != b.sectorY)
-            return a.sectorY > b.sectorY;
-        if (a.sectorX != b.sectorX)
-            return a.sectorX < b.sectorX;
-        return a.letter < b.letter;
-    });
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const SubsectorKey& a, const SubsectorKey& b) {
+                         if (a.sectorY != b.sectorY)
+                             return a.sectorY > b.sectorY;
+                         if (a.sectorX != b.sectorX)
+                             return a.sectorX < b.sectorX;
+                         return a.letter < b.letter;
+                     });
     return ordered;
 }
 
 std::string subsectorLabel(const universe::RidivivevIzeviduv& universe, const SubsectorKey& key) {
-    if (const universe::SectorInfo* info = universe.sector(key.sectorX, key.sectorY); info && !info->name.empty())
+    if (const universe::SectorInfo* info = universe.sector(key.sectorX, key.sectorY);
+        info && !info->name.empty())
         return info->name + " " + key.letter;
     core::GalacticCoordinates corner{key.sectorX, key.sectorY, 1, 1};
     return "Sector " + corner.sectorCode() + " · Subsector " + key.letter;

@@ -4,7 +4,8 @@
 
 namespace velmora::systems {
 
-RutterMove moveRutterEnds(std::vector<universe::Rutter>& rutters, const core::GalacticCoordinates& from,
+RutterMove moveRutterEnds(std::vector<universe::Rutter>& rutters,
+                          const core::GalacticCoordinates& from,
                           const core::GalacticCoordinates& to) {
     RutterMove result;
     if (from == to)
@@ -31,7 +32,8 @@ RutterMove moveRutterEnds(std::vector<universe::Rutter>& rutters, const core::Ga
     return result;
 }
 
-std::size_t moveFactionLocations(std::vector<universe::Faction>& factions, const core::GalacticCoordinates& from,
+std::size_t moveFactionLocations(std::vector<universe::Faction>& factions,
+                                 const core::GalacticCoordinates& from,
                                  const core::GalacticCoordinates& to) {
     if (from == to)
         return 0;
@@ -51,21 +53,25 @@ std::size_t moveFactionLocations(std::vector<universe::Faction>& factions, const
     return moved;
 }
 
-std::size_t ruttersAt(const std::vector<universe::Rutter>& rutters, const core::GalacticCoordinates& hex) {
-    return static_cast<std::size_t>(std::count_if(rutters.begin(), rutters.end(), [&](const universe::Rutter& r) {
-        return r.start == hex || r.end == hex;
-    }));
-}
-
-std::size_t removeRuttersAt(std::vector<universe::Rutter>& rutters, const core::GalacticCoordinates& hex) {
+std::size_t ruttersAt(const std::vector<universe::Rutter>& rutters,
+                      const core::GalacticCoordinates& hex) {
     return static_cast<std::size_t>(
-        std::erase_if(rutters, [&](const universe::Rutter& r) { return r.start == hex || r.end == hex; }));
+        std::count_if(rutters.begin(), rutters.end(),
+                      [&](const universe::Rutter& r) { return r.start == hex || r.end == hex; }));
 }
 
-void followMovedSystem(universe::UniverseRecord& universe, const core::GalacticCoordinates& from,
+std::size_t removeRuttersAt(std::vector<universe::Rutter>& rutters,
+                            const core::GalacticCoordinates& hex) {
+    return static_cast<std::size_t>(std::erase_if(
+        rutters, [&](const universe::Rutter& r) { return r.start == hex || r.end == hex; }));
+}
+
+void followMovedSystem(universe::UniverseEdit& edit, const core::GalacticCoordinates& from,
                        const core::GalacticCoordinates& to) {
-    moveRutterEnds(universe.rutters, from, to);
-    moveFactionLocations(universe.factions, from, to);
+    if (from == to)
+        return;
+    moveRutterEnds(edit.rutters(), from, to);
+    moveFactionLocations(edit.factions(), from, to);
 }
 
 } // namespace velmora::systems

@@ -3,7 +3,7 @@
 #include "core/galactic_coordinates.h"
 #include "universe/faction.h"
 #include "universe/rutter.h"
-#include "universe/universe_record.h"
+#include "universe/universe_edit.h"
 
 #include <cstddef>
 #include <vector>
@@ -23,20 +23,24 @@ struct RutterMove {
 
 // Every rutter end at `from` is put at `to`; a rutter that then joins `to` to
 // itself is removed. The others keep their order.
-RutterMove moveRutterEnds(std::vector<universe::Rutter>& rutters, const core::GalacticCoordinates& from,
+RutterMove moveRutterEnds(std::vector<universe::Rutter>& rutters,
+                          const core::GalacticCoordinates& from,
                           const core::GalacticCoordinates& to);
 
 // Faction homeworlds at `from`, and faction assets standing on a world there, are
 // put at `to`. Returns how many homeworlds and assets moved.
-std::size_t moveFactionLocations(std::vector<universe::Faction>& factions, const core::GalacticCoordinates& from,
+std::size_t moveFactionLocations(std::vector<universe::Faction>& factions,
+                                 const core::GalacticCoordinates& from,
                                  const core::GalacticCoordinates& to);
 
 // The rutters that start or end at the hex: a deleted system takes them along.
-std::size_t ruttersAt(const std::vector<universe::Rutter>& rutters, const core::GalacticCoordinates& hex);
-std::size_t removeRuttersAt(std::vector<universe::Rutter>& rutters, const core::GalacticCoordinates& hex);
+std::size_t ruttersAt(const std::vector<universe::Rutter>& rutters,
+                      const core::GalacticCoordinates& hex);
+std::size_t removeRuttersAt(std::vector<universe::Rutter>& rutters,
+                            const core::GalacticCoordinates& hex);
 
 // Both, on the universe's lists, for a system moved from `from` to `to`.
-void followMovedSystem(universe::UniverseRecord& universe, const core::GalacticCoordinates& from,
+void followMovedSystem(universe::UniverseEdit& edit, const core::GalacticCoordinates& from,
                        const core::GalacticCoordinates& to);
 
 } // namespace velmora::systems

@@ -19,4 +19,8 @@ public:
 
 using DelayedCallFactory = std::function<std::unique_ptr<DelayedCall>()>;
 
+// Hands a function to the thread that owns the documents, to run there soon.
+// Safe to call from any thread: background work reports back through it.
+using PostToOwner = std::function<void(std::function<void()>)>;
+
 } // namespace velmora::universe

@@ -4,20 +4,13 @@
 #include "core/hex_json_reader.h"
 #include "core/json_record_rules.h"
 #include "core/json_support.h"
-#include "core/json_text_writer.h"
 #include "core/world_json.h"
 #include "universe/overlay_json.h"
+#include "universe/parallel_blocks.h"
 #include "universe/universe_migrations.h"
 
-#include <algorithm>
-#include <atomic>
 #include <bit>
-#include <cstdint>
-#include <exception>
 #include <optional>
-#include <system_error>
-#include <thread>
-#include <unordered_map>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -27,54 +20,12 @@ namespace velmora::universe {
 
 using core::DecodeError;
 using core::Json;
+using detail::inBlocks;
 
 namespace {
 
 constexpr const char* dataKey = "data";
 
-// Runs work(from, to, stop) over [0, count) in contiguous blocks, one per core, when
-// there is enough to share. A block runs to its end, its first failure, or until an
-// earlier block has failed (stop() turns true); the failure of the earliest block is
-// rethrown, so the error is the one a single pass would meet first.
-template <typename Work>
-void inBlocks(std::size_t count, Work work) {
-    constexpr std::size_t worthSharing = 256;
-    const std::size_t blocks =
-        count < worthSharing ? 1 : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
-    std::vector<std::exception_ptr> failures(blocks);
-    std::atomic<std::size_t> firstFailedBlock{blocks};
-    const auto runBlock = [&](std::size_t block) {
-        try {
-            work(count * block / blocks, count * (block + 1) / blocks,
-                 [&] { return firstFailedBlock.load(std::memory_order_relaxed) < block; });
-        } catch (...) {
-            failures[block] = std::current_exception();
-            std::size_t failed = firstFailedBlock.load();
-            while (block < failed && !firstFailedBlock.compare_exchange_weak(failed, block)) {
-            }
-        }
-    };
-    std::vector<std::thread> helpers;
-    helpers.reserve(blocks);
-    std::size_t started = 1;
-    try {
-        for (; started < blocks; ++started)
-            helpers.emplace_back(runBlock, started);
-    } catch (const std::system_error&) {
-        // No thread to be had: this one does the rest.
-    }
-    for (std::size_t block = started; block < blocks; ++block)
-        runBlock(block);
-    runBlock(0);
-    for (std::thread& helper : helpers)
-        helper.join();
-    for (const std::exception_ptr& failure : failures) {
-        if (failure)
-            std::rethrow_exception(failure);
-    }
-}
-
-// ---- Reading -------------------------------------------------------------------
 // Nearly all of a universe file is its "data" array of hexes. The reader finds where
 // each hex's text starts and ends without reading it, reads the hexes with the fast
 // parser on every core, and gives the rest of the document, with "data" left empty,
@@ -130,7 +81,8 @@ bool forEachSpecialCharacter(std::string_view text, Visit&& visit) {
         const __m128i special = _mm_or_si128(
             _mm_or_si128(_mm_cmpeq_epi8(bytes, quote), _mm_cmpeq_epi8(bytes, backslash)),
             _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, comma), _mm_cmpeq_epi8(bytes, colon)),
-                         _mm_or_si128(_mm_cmpeq_epi8(folded, openBrace), _mm_cmpeq_epi8(folded, closeBrace))));
+                         _mm_or_si128(_mm_cmpeq_epi8(folded, openBrace),
+                                      _mm_cmpeq_epi8(folded, closeBrace))));
         auto bits = static_cast<unsigned>(_mm_movemask_epi8(special));
         while (bits != 0) {
             if (!visit(block + static_cast<std::size_t>(std::countr_zero(bits))))
@@ -141,7 +93,14 @@ bool forEachSpecialCharacter(std::string_view text, Visit&& visit) {
 #endif
     for (std::size_t i = block; i < n; ++i) {
         switch (p[i]) {
-        case '"': case '\\': case ',': case ':': case '{': case '}': case '[': case ']':
+        case '"':
+        case '\\':
+        case ',':
+        case ':':
+        case '{':
+        case '}':
+        case '[':
+        case ']':
             if (!visit(i))
                 return false;
             break;
@@ -215,7 +174,8 @@ std::optional<std::vector<DataArray>> findDataArrays(std::string_view text) {
             return true;
         case ':':
             afterDataKey = depth == 1 && topStringEnd != std::string_view::npos &&
-                           onlySpaceBetween(text, topStringEnd, i) && isDataKey(topString, topStringEscaped);
+                           onlySpaceBetween(text, topStringEnd, i) &&
+                           isDataKey(topString, topStringEscaped);
             colonAt = i;
             return true;
         case '[':
@@ -268,7 +228,8 @@ std::string syntaxErrorIn(std::string_view text) {
         bool end_object() override { return true; }
         bool start_array(std::size_t) override { return true; }
         bool end_array() override { return true; }
-        bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& ex) override {
+        bool parse_error(std::size_t, const std::string&,
+                         const nlohmann::detail::exception& ex) override {
             error = ex.what();
             return false;
         }
@@ -380,96 +341,14 @@ void readUniverseFields(const Json& root, UniverseRecord& u) {
     u.mapShowSathar = core::valueOr(root, "mapShowSathar", true);
     u.mapShowOther = core::valueOr(root, "mapShowOther", true);
     core::readOptional(root, "selectedFactionIDs", u.selectedFactionIDs);
-    if (const auto transform = root.find("mapTransform"); transform != root.end() && transform->is_object())
+    if (const auto transform = root.find("mapTransform");
+        transform != root.end() && transform->is_object())
         u.mapTransform = readMapTransform(*transform);
-    if (const auto filter = root.find("mapFilterTradeClasses"); filter != root.end() && filter->is_array()) {
+    if (const auto filter = root.find("mapFilterTradeClasses");
+        filter != root.end() && filter->is_array()) {
         for (const Json& code : *filter)
             u.mapFilterTradeClasses.insert(code.get<core::TradeClass>());
     }
-}
-
-// Every field but the hexes.
-Json universeFieldsToJson(const UniverseRecord& u) {
-    Json root = Json::object();
-    root["id"] = u.id;
-    root["name"] = u.name;
-    root["factions"] = u.factions;
-    root["factionLists"] = u.factionLists;
-    root["rutters"] = u.rutters;
-    root["nebulae"] = u.nebulae;
-    root["regions"] = u.regions;
-    root["starmapLabels"] = u.starmapLabels;
-    root["hiddenLabelCategories"] = u.hiddenLabelCategories;
-    root["sectors"] = u.sectors;
-    root["customRaces"] = u.customRaces;
-    root["locationShowsSectorCode"] = u.locationShowsSectorCode;
-    Json markets = Json::array();
-    for (const std::string& market : u.tradeMarkets)
-        markets.push_back(Json::parse(market));
-    root["tradeMarkets"] = std::move(markets);
-    root["mapViewMode"] = core::enumToJson(u.mapViewMode, mapViewModeTable);
-    root["mapShowRutters"] = u.mapShowRutters;
-    root["mapShowRouteDistances"] = u.mapShowRouteDistances;
-    root["mapShowNebulae"] = u.mapShowNebulae;
-    root["mapShowRegions"] = u.mapShowRegions;
-    root["mapShowLabels"] = u.mapShowLabels;
-    root["mapShowSurveyedData"] = u.mapShowSurveyedData;
-    root["mapShowStarfarers"] = u.mapShowStarfarers;
-    root["mapShowSathar"] = u.mapShowSathar;
-    root["mapShowOther"] = u.mapShowOther;
-    root["selectedFactionIDs"] = u.selectedFactionIDs;
-    if (u.mapTransform) {
-        root["mapTransform"] = Json{
-            {"scale", u.mapTransform->scale},
-            {"offset", {{"width", u.mapTransform->offsetWidth}, {"height", u.mapTransform->offsetHeight}}}};
-    }
-    Json filter = Json::array();
-    for (const core::TradeClass tradeClass : u.mapFilterTradeClasses)
-        filter.push_back(tradeClass);
-    root["mapFilterTradeClasses"] = std::move(filter);
-    return root;
-}
-
-constexpr int indentWidth = 2;
-constexpr std::string_view hexIndent = "    "; // a hex sits two levels deep: root, then "data"
-constexpr std::string_view dataPlaceholder = "\"\\u0000velmora-hexes\\u0000\"";
-
-// One hex's text as it stands inside the "data" array of the whole document, written
-// straight as text by the same rules the tree's to_json follows.
-std::string encodeHexForDocument(const core::HexData& hex) {
-    thread_local std::string scratch;
-    scratch.clear();
-    core::JsonTextWriter out(scratch, static_cast<int>(hexIndent.size()));
-    writeJson(out, hex);
-    // Kept texts live as long as the universe is open: no spare capacity.
-    return std::string(scratch);
-}
-
-// The document text with the placeholder of "data" replaced by the hexes' texts.
-template <typename HexTextAt>
-std::string assembleDocument(const UniverseRecord& u, HexTextAt hexTextAt) {
-    Json root = universeFieldsToJson(u);
-    root[dataKey] = Json(std::string("\0velmora-hexes\0", 15));
-    const std::string frame = root.dump(indentWidth);
-    const std::size_t at = frame.find(dataPlaceholder);
-    if (u.data.empty()) {
-        return frame.substr(0, at) + "[]" + frame.substr(at + dataPlaceholder.size());
-    }
-    std::size_t total = frame.size();
-    for (std::size_t i = 0; i < u.data.size(); ++i)
-        total += hexTextAt(i).size() + hexIndent.size() + 2;
-    std::string text;
-    text.reserve(total + 16);
-    text.append(frame, 0, at);
-    text.append("[\n");
-    for (std::size_t i = 0; i < u.data.size(); ++i) {
-        text.append(hexIndent);
-        text.append(hexTextAt(i));
-        text.append(i + 1 < u.data.size() ? ",\n" : "\n");
-    }
-    text.append("  ]");
-    text.append(frame, at + dataPlaceholder.size());
-    return text;
 }
 
 } // namespace
@@ -518,84 +397,9 @@ UniverseHeader decodeUniverseHeader(std::string_view text) {
     UniverseHeader header;
     header.id = *uuid;
     const auto name = root.find("name");
-    header.name = name != root.end() && name->is_string() ? name->get<std::string>() : "Untitled Universe";
+    header.name =
+        name != root.end() && name->is_string() ? name->get<std::string>() : "Untitled Universe";
     return header;
-}
-
-std::string encodeUniverse(const UniverseRecord& universe) {
-    std::vector<std::string> texts(universe.data.size());
-    inBlocks(universe.data.size(), [&](std::size_t from, std::size_t to, const auto&) {
-        for (std::size_t i = from; i < to; ++i)
-            texts[i] = encodeHexForDocument(universe.data[i]);
-    });
-    return assembleDocument(universe, [&](std::size_t i) -> const std::string& { return texts[i]; });
-}
-
-struct UniverseEncoder::Cache {
-    struct Entry {
-        core::HexData hex;
-        std::string text;
-        std::uint64_t lastUsed = 0; // the number of the encode that last wrote this hex
-    };
-    std::unordered_map<core::Uuid, Entry> entries;
-    std::uint64_t encodes = 0;
-};
-
-UniverseEncoder::UniverseEncoder() : m_cache(std::make_unique<Cache>()) {}
-UniverseEncoder::~UniverseEncoder() = default;
-UniverseEncoder::UniverseEncoder(UniverseEncoder&&) noexcept = default;
-UniverseEncoder& UniverseEncoder::operator=(UniverseEncoder&&) noexcept = default;
-
-std::size_t UniverseEncoder::cachedHexCount() const {
-    return m_cache->entries.size();
-}
-
-std::string UniverseEncoder::encode(const UniverseRecord& universe) {
-    auto& entries = m_cache->entries;
-    const std::uint64_t thisEncode = ++m_cache->encodes;
-    const std::size_t count = universe.data.size();
-
-    // After a pan nothing has changed, yet every hex is compared: on every core.
-    std::vector<const std::string*> texts(count);
-    inBlocks(count, [&](std::size_t from, std::size_t to, const auto&) {
-        for (std::size_t i = from; i < to; ++i) {
-            const core::HexData& hex = universe.data[i];
-            const auto cached = entries.find(hex.id);
-            if (cached != entries.end() && cached->second.hex == hex)
-                texts[i] = &cached->second.text;
-        }
-    });
-    std::vector<std::size_t> changed;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (!texts[i])
-            changed.push_back(i);
-    }
-    // The copies the next encode compares against are made on every core too: for a
-    // first save they cost as much as the text.
-    std::vector<Cache::Entry> fresh(changed.size());
-    inBlocks(changed.size(), [&](std::size_t from, std::size_t to, const auto&) {
-        for (std::size_t i = from; i < to; ++i) {
-            const core::HexData& hex = universe.data[changed[i]];
-            fresh[i] = Cache::Entry{hex, encodeHexForDocument(hex), thisEncode};
-        }
-    });
-    for (std::size_t i = 0; i < changed.size(); ++i)
-        texts[changed[i]] = &fresh[i].text;
-    std::string document =
-        assembleDocument(universe, [&](std::size_t i) -> const std::string& { return *texts[i]; });
-
-    // Keep this encode's texts for the next. Two hexes may share an id in a hand-edited
-    // file: the later one keeps the slot, and both still got their own text above.
-    for (std::size_t i = 0; i < count; ++i) {
-        if (const auto cached = entries.find(universe.data[i].id); cached != entries.end())
-            cached->second.lastUsed = thisEncode;
-    }
-    for (Cache::Entry& entry : fresh) {
-        const core::Uuid id = entry.hex.id;
-        entries.insert_or_assign(id, std::move(entry));
-    }
-    std::erase_if(entries, [&](const auto& entry) { return entry.second.lastUsed != thisEncode; });
-    return document;
 }
 
 } // namespace velmora::universe

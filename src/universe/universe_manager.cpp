@@ -1,6 +1,7 @@
 #include "universe/universe_manager.h"
 
 #include "core/file_io.h"
+#include "universe/universe_codec.h"
 
 #include <algorithm>
 #include <system_error>
@@ -59,10 +60,10 @@ void UniverseManager::ensureUniversesFolder() const {
 
 std::unique_ptr<RidivivevIzeviduv> UniverseManager::makeDocument(UniverseRecord record) const {
     const fs::path file = fileFor(record.id);
-    auto universe = std::make_unique<RidivivevIzeviduv>(std::move(record), file,
-                                                        m_env.delayedCalls ? m_env.delayedCalls() : nullptr, m_env.log);
+    auto universe = std::make_unique<RidivivevIzeviduv>(
+        std::move(record), file, m_env.delayedCalls ? m_env.delayedCalls() : nullptr, m_env.log);
     if (m_env.backgroundSaves)
-        universe->writeDelayedSavesInBackground();
+        universe->writeSavesInBackground(m_env.backgroundSaves);
     return universe;
 }
 
@@ -89,13 +90,14 @@ void UniverseManager::migrateLegacyFile() {
         Opened opened = open(legacy);
         if (opened.universe) {
             RidivivevIzeviduv& universe = *opened.universe;
-            if (universe.name.empty() || universe.name == "Untitled Universe")
-                universe.name = defaultUniverseName;
             // A file already stored under this id is left alone: it may be the
             // referee's newer work, or one we could not read.
-            if (!fs::exists(universe.file()))
+            if (!fs::exists(universe.file())) {
+                if (universe.name().empty() || universe.name() == "Untitled Universe")
+                    universe.rename(defaultUniverseName);
                 universe.save();
-            preferences.setText(lastUniverseIDKey, universe.id.toString());
+            }
+            preferences.setText(lastUniverseIDKey, universe.id().toString());
         } else {
             log("Failed to migrate " + legacy.string() + ": " + opened.error);
         }
@@ -125,14 +127,15 @@ void UniverseManager::openAtStart() {
         m_current = makeDocument(std::move(record));
         m_current->save();
     }
-    m_env.preferences->setText(lastUniverseIDKey, m_current->id.toString());
+    m_env.preferences->setText(lastUniverseIDKey, m_current->id().toString());
     refreshHeaders();
 }
 
 void UniverseManager::refreshHeaders() {
     std::vector<UniverseHeader> headers;
     std::error_code error;
-    for (fs::directory_iterator it(universesFolder(), error), end; !error && it != end; it.increment(error)) {
+    for (fs::directory_iterator it(universesFolder(), error), end; !error && it != end;
+         it.increment(error)) {
         const fs::path& path = it->path();
         if (path.extension() != ".json")
             continue;
@@ -146,9 +149,10 @@ void UniverseManager::refreshHeaders() {
         }
     }
     const NameOrder& order = m_env.nameOrder;
-    std::stable_sort(headers.begin(), headers.end(), [&](const UniverseHeader& a, const UniverseHeader& b) {
-        return order ? order(a.name, b.name) < 0 : a.name < b.name;
-    });
+    std::stable_sort(headers.begin(), headers.end(),
+                     [&](const UniverseHeader& a, const UniverseHeader& b) {
+                         return order ? order(a.name, b.name) < 0 : a.name < b.name;
+                     });
     m_headers = std::move(headers);
     m_changed.notify();
 }
@@ -168,13 +172,13 @@ void UniverseManager::replaceCurrent(std::unique_ptr<RidivivevIzeviduv> universe
     if (m_current && m_current->hasPendingSave())
         m_current->save();
     m_current = std::move(universe);
-    m_env.preferences->setText(lastUniverseIDKey, m_current->id.toString());
+    m_env.preferences->setText(lastUniverseIDKey, m_current->id().toString());
     m_currentReplaced.notify();
     m_changed.notify();
 }
 
 void UniverseManager::switchTo(const core::Uuid& id) {
-    if (m_current && m_current->id == id)
+    if (m_current && m_current->id() == id)
         return;
     Opened opened = open(fileFor(id));
     if (!opened.universe) {
@@ -201,16 +205,18 @@ void UniverseManager::createUniverse(const std::string& name) {
     createAndOpen(cleaned.empty() ? "Untitled Universe" : cleaned);
 }
 
-void UniverseManager::renameCurrent(const std::string& name) {
-    m_current->name = name;
-    m_current->save();
+std::optional<std::string> UniverseManager::renameCurrent(const std::string& name) {
+    const EditResult result = m_current->rename(name);
     refreshHeaders();
+    if (!result)
+        return result.error;
+    return std::nullopt;
 }
 
 void UniverseManager::deleteUniverse(const core::Uuid& id) {
     const fs::path file = fileFor(id);
     // A save of the universe being deleted must not bring its file back.
-    if (m_current && m_current->id == id)
+    if (m_current && m_current->id() == id)
         m_current->abandonPendingSave();
     std::error_code error;
     fs::remove(file, error);
@@ -226,7 +232,7 @@ void UniverseManager::deleteUniverse(const core::Uuid& id) {
     }
     m_deleteError.reset();
     refreshHeaders();
-    if (m_current->id != id)
+    if (m_current->id() != id)
         return;
     // The deleted universe must not be written back by a pending save.
     m_current.reset();
@@ -241,12 +247,13 @@ void UniverseManager::deleteUniverse(const core::Uuid& id) {
 }
 
 std::string UniverseManager::suggestedBackupName() const {
-    return m_current->name + "-backup.json";
+    return m_current->name() + "-backup.json";
 }
 
 std::optional<std::string> UniverseManager::backup(const fs::path& destination) {
     try {
-        const core::FileResult result = core::writeFileAtomically(destination, encodeUniverse(m_current->record()));
+        const core::FileResult result =
+            core::writeFileAtomically(destination, encodeUniverse(m_current->record()));
         if (!result.ok) {
             log("Universe backup failed: " + result.error);
             return result.error;
@@ -259,7 +266,8 @@ std::optional<std::string> UniverseManager::backup(const fs::path& destination) 
     return std::nullopt;
 }
 
-std::optional<std::string> UniverseManager::restoreBackup(const fs::path& source, const ConfirmOverwrite& confirm) {
+std::optional<std::string> UniverseManager::restoreBackup(const fs::path& source,
+                                                          const ConfirmOverwrite& confirm) {
     std::string readError;
     const auto text = core::readWholeFile(source, &readError);
     if (!text)
@@ -270,25 +278,29 @@ std::optional<std::string> UniverseManager::restoreBackup(const fs::path& source
     } catch (const std::exception& error) {
         const std::string description = error.what();
         return "Failed to restore backup: " +
-               (description.empty() ? std::string("Unknown error occurred while restoring the backup.") : description);
+               (description.empty()
+                    ? std::string("Unknown error occurred while restoring the backup.")
+                    : description);
     }
     const auto existing = std::find_if(m_headers.begin(), m_headers.end(),
                                        [&](const UniverseHeader& h) { return h.id == record.id; });
     if (existing != m_headers.end()) {
         const OverwriteQuestion question{
-            "Overwrite Universe?", "A universe named \"" + existing->name +
-                                       "\" already exists and will be replaced with the contents of this backup."};
+            "Overwrite Universe?",
+            "A universe named \"" + existing->name +
+                "\" already exists and will be replaced with the contents of this backup."};
         if (!confirm || !confirm(question))
             return std::nullopt;
     } else if (fs::exists(fileFor(record.id))) {
         // A stored file with this id that we cannot read is never overwritten.
-        return std::string("Failed to restore backup: a universe file with the same id exists and could not be "
-                           "read, so it was left untouched.");
+        return std::string(
+            "Failed to restore backup: a universe file with the same id exists and could not be "
+            "read, so it was left untouched.");
     }
     auto universe = makeDocument(std::move(record));
     if (!universe->save())
         return "Failed to restore backup: couldn't write " + universe->file().string();
-    if (m_current && m_current->id == universe->id)
+    if (m_current && m_current->id() == universe->id())
         m_current.reset(); // the old object must not save over the restored file
     replaceCurrent(std::move(universe));
     refreshHeaders();

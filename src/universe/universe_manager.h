@@ -29,13 +29,14 @@ public:
         DelayedCallFactory delayedCalls;
         Logger log;
         NameOrder nameOrder;
-        // Delayed (map) saves write on a thread of their own.
-        bool backgroundSaves = false;
+        // When given, universes are written on a thread of their own, which
+        // reports back through it.
+        PostToOwner backgroundSaves;
     };
 
     // What a restore asks the user when a stored universe has the backup's id.
     struct OverwriteQuestion {
-        std::string title;   // "Overwrite Universe?"
+        std::string title; // "Overwrite Universe?"
         std::string message;
     };
     using ConfirmOverwrite = std::function<bool(const OverwriteQuestion&)>;
@@ -59,7 +60,8 @@ public:
     void refreshHeaders();
     void switchTo(const core::Uuid& id);
     void createUniverse(const std::string& name);
-    void renameCurrent(const std::string& name);
+    // The error text when the file could not be written (the name stays as it was).
+    std::optional<std::string> renameCurrent(const std::string& name);
     void deleteUniverse(const core::Uuid& id);
 
     // Writes the current universe to the chosen file. Returns the error text on failure.
@@ -67,7 +69,8 @@ public:
     std::string suggestedBackupName() const;
     // Reads a universe file and makes it the current one. Returns the message to
     // show when it fails; nothing when it succeeded or the user said no.
-    std::optional<std::string> restoreBackup(const std::filesystem::path& source, const ConfirmOverwrite& confirm);
+    std::optional<std::string> restoreBackup(const std::filesystem::path& source,
+                                             const ConfirmOverwrite& confirm);
 
     // Any field changed: headers, errors or the current universe's identity.
     core::Signal<>& changed() { return m_changed; }

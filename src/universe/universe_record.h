@@ -55,6 +55,10 @@ struct UniverseRecord {
     friend bool operator==(const UniverseRecord&, const UniverseRecord&) = default;
 };
 
+// The map's view settings as they stand in a universe, and putting them back.
+MapViewSettings mapViewSettings(const UniverseRecord& universe);
+void applyMapViewSettings(UniverseRecord& universe, const MapViewSettings& settings);
+
 // The two keys read to list a universe without loading it.
 struct UniverseHeader {
     core::Uuid id;

@@ -7,6 +7,7 @@
 #include "factions/ui/faction_editing_view.h"
 #include "generator/ui/star_reference_window.h"
 #include "support/temporary_folder.h"
+#include "support/universe_changes.h"
 #include "universe/ui/universe_bar.h"
 #include "universe/universe_codec.h"
 #include "universe/universe_manager.h"
@@ -23,7 +24,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -43,7 +43,9 @@ struct RunningApp {
             labels << (*it)->text(0);
         return labels;
     }
-    app::EmptyStateView* emptyState() { return qobject_cast<app::EmptyStateView*>(window().detailView()); }
+    app::EmptyStateView* emptyState() {
+        return qobject_cast<app::EmptyStateView*>(window().detailView());
+    }
 };
 
 QAction* menuAction(QMenuBar* bar, const QString& text) {
@@ -79,8 +81,8 @@ universe::Faction addFaction(universe::RidivivevIzeviduv& universe, const std::s
     faction.id = core::Uuid::generate();
     faction.name = name;
     faction.category = universe::FactionCategory::political;
-    universe.factions.push_back(faction);
-    universe.save();
+    velmora::testing::change(
+        universe, [&](universe::UniverseEdit& edit) { edit.factions().push_back(faction); });
     return faction;
 }
 
@@ -115,8 +117,9 @@ void clickRow(app::ControlView& sidebar, const app::SidebarSelection& selection)
 
 std::string storedFactionName(RunningApp& running, const core::Uuid& id) {
     auto& manager = running.app.manager();
+    manager.current().finishWrites();
     const auto record = universe::decodeUniverse(
-        core::readWholeFile(manager.fileFor(manager.current().id)).value_or(std::string("{}")));
+        core::readWholeFile(manager.fileFor(manager.current().id())).value_or(std::string("{}")));
     for (const universe::Faction& faction : record.factions) {
         if (faction.id == id)
             return faction.name;
@@ -129,10 +132,11 @@ std::string storedFactionName(RunningApp& running, const core::Uuid& id) {
 TEST(MainWindow, OpensWithTheSidebarAndNothingSelected) {
     RunningApp running;
     EXPECT_EQ(running.window().windowTitle(), "Velmora");
-    EXPECT_EQ(running.rows(), (QStringList{"Star Map", "Campaign", "Trade", "Starships", "Route Planner", "Systems",
-                                           "Information", "Rutters", "Nebulae", "Regions", "Labels", "Tools",
-                                           "Generator", "TravellerMap", "SEC File", "FACTIONS", "Faction Lists",
-                                           "New Faction"}));
+    EXPECT_EQ(
+        running.rows(),
+        (QStringList{"Star Map", "Campaign", "Trade", "Starships", "Route Planner", "Systems",
+                     "Information", "Rutters", "Nebulae", "Regions", "Labels", "Tools", "Generator",
+                     "TravellerMap", "SEC File", "FACTIONS", "Faction Lists", "New Faction"}));
     ASSERT_NE(running.emptyState(), nullptr);
     EXPECT_EQ(running.emptyState()->title(), "Nothing Selected");
     EXPECT_EQ(running.emptyState()->message(), "Choose an item from the sidebar.");
@@ -152,31 +156,35 @@ TEST(MainWindow, ViewsNotYetBuiltSayComingSoon) {
 TEST(MainWindow, FactionsAreGroupedUnderTheirCategories) {
     RunningApp running;
     auto& universe = running.app.manager().current();
-    for (const auto& [name, category] : {std::pair{"Imperium", universe::FactionCategory::political},
-                                         std::pair{"Tukera Lines", universe::FactionCategory::megacorporation},
-                                         std::pair{"", universe::FactionCategory::political}}) {
+    for (const auto& [name, category] :
+         {std::pair{"Imperium", universe::FactionCategory::political},
+          std::pair{"Tukera Lines", universe::FactionCategory::megacorporation},
+          std::pair{"", universe::FactionCategory::political}}) {
         universe::Faction faction;
         faction.id = core::Uuid::generate();
         faction.name = name;
         faction.category = category;
-        universe.factions.push_back(faction);
+        velmora::testing::change(
+            universe, [&](universe::UniverseEdit& edit) { edit.factions().push_back(faction); });
     }
-    universe.save();
     const QStringList rows = running.rows();
     const auto after = rows.mid(rows.indexOf("New Faction") + 1);
-    EXPECT_EQ(after, (QStringList{"Megacorps", "Tukera Lines", "Polities", "Imperium", "Unnamed Faction"}));
+    EXPECT_EQ(after, (QStringList{"Megacorps", "Tukera Lines", "Polities", "Imperium",
+                                  "Unnamed Faction"}));
 
-    running.sidebar().select({app::Destination::faction, universe.factions.front().id});
+    running.sidebar().select({app::Destination::faction, universe.factions().front().id});
     ASSERT_TRUE(running.sidebar().selection());
-    EXPECT_EQ(running.sidebar().selection()->factionID, universe.factions.front().id);
+    EXPECT_EQ(running.sidebar().selection()->factionID, universe.factions().front().id);
 
     // A map pan tells the universe's observers, but the rows stay as they are.
     QTreeWidgetItem* row = running.sidebar().itemFor(*running.sidebar().selection());
-    universe.mapTransform = universe::MapTransform{3, 4, 5};
-    universe.scheduleSave();
+    velmora::testing::changeView(universe, [](universe::MapViewSettings& view) {
+        view.mapTransform = universe::MapTransform{3, 4, 5};
+    });
     EXPECT_EQ(running.sidebar().itemFor(*running.sidebar().selection()), row);
-    universe.factions.front().name = "Imperium Renamed";
-    universe.save();
+    velmora::testing::change(universe, [](universe::UniverseEdit& edit) {
+        edit.factions().front().name = "Imperium Renamed";
+    });
     EXPECT_TRUE(running.rows().contains("Imperium Renamed"));
 }
 
@@ -192,7 +200,7 @@ TEST(MainWindow, TravellerUniversesCallRuttersRoutes) {
     world.uwp.techLevel = core::TechnologyLevel::ttl12;
     star.worlds.push_back(world);
     hex.starSystem.stars.push_back(star);
-    universe.addHex(hex);
+    universe.addHex(hex, "Generate System");
     EXPECT_TRUE(running.rows().contains("Routes"));
     EXPECT_FALSE(running.rows().contains("Rutters"));
 }
@@ -214,7 +222,7 @@ TEST(UniverseBar, PickerFollowsTheStoreAndSwitches) {
     QWidget* before = running.window().detailView();
     bar->picker()->setCurrentIndex(0);
     emit bar->picker()->activated(0);
-    EXPECT_EQ(manager.current().name, "My Universe");
+    EXPECT_EQ(manager.current().name(), "My Universe");
     QApplication::processEvents();
     EXPECT_NE(running.window().detailView(), before);
 }
@@ -223,16 +231,16 @@ TEST(UniverseBar, DeleteAsksFirstAndCancelKeepsTheUniverse) {
     RunningApp running;
     auto& manager = running.app.manager();
     manager.createUniverse("Doomed");
-    const auto doomed = manager.current().id;
+    const auto doomed = manager.current().id();
     auto* bar = running.sidebar().universeBar();
 
     pressInNextMessageBox("Cancel");
     bar->deleteUniverse();
-    EXPECT_EQ(manager.current().id, doomed);
+    EXPECT_EQ(manager.current().id(), doomed);
 
     pressInNextMessageBox("Delete \"Doomed\"");
     bar->deleteUniverse();
-    EXPECT_NE(manager.current().id, doomed);
+    EXPECT_NE(manager.current().id(), doomed);
     EXPECT_EQ(bar->picker()->currentText(), "My Universe");
     EXPECT_EQ(bar->picker()->count(), 1);
 }
@@ -251,14 +259,17 @@ TEST(Commands, ReferenceWindowsOpenOnceWithTheirShortcuts) {
     EXPECT_NE(menuAction(bar, "Velmora Help"), nullptr);
 
     uwp->trigger();
-    auto* reference = qobject_cast<core::UwpReferenceWindow*>(running.app.windows().find("uwp-reference"));
+    auto* reference =
+        qobject_cast<core::UwpReferenceWindow*>(running.app.windows().find("uwp-reference"));
     ASSERT_NE(reference, nullptr);
     EXPECT_EQ(reference->windowTitle(), "UWP Reference");
     uwp->trigger();
-    EXPECT_EQ(running.app.windows().find("uwp-reference"), reference) << "brought forward, not opened twice";
+    EXPECT_EQ(running.app.windows().find("uwp-reference"), reference)
+        << "brought forward, not opened twice";
 
     star->trigger();
-    auto* stars = qobject_cast<generator::StarReferenceWindow*>(running.app.windows().find("star-reference"));
+    auto* stars =
+        qobject_cast<generator::StarReferenceWindow*>(running.app.windows().find("star-reference"));
     ASSERT_NE(stars, nullptr);
     EXPECT_EQ(stars->windowTitle(), "Star Reference");
 }
@@ -281,7 +292,8 @@ TEST(Commands, UwpReferenceShowsEveryDigitText) {
     };
     ASSERT_NE(tableOf("Size"), nullptr);
     EXPECT_EQ(row(tableOf("Size"), 8), (QStringList{"8", "12,800 km (Earth)"}));
-    EXPECT_EQ(row(tableOf("Size"), tableOf("Size")->rowCount() - 1), (QStringList{"35", "Megastructure"}));
+    EXPECT_EQ(row(tableOf("Size"), tableOf("Size")->rowCount() - 1),
+              (QStringList{"35", "Megastructure"}));
     EXPECT_EQ(row(tableOf("Atmosphere"), 12), (QStringList{"C", "Insiduous (C2, P1)"}));
     EXPECT_EQ(tableOf("Law Level")->rowCount(), 19);
     EXPECT_EQ(row(tableOf("Starport"), 0).mid(0, 2), (QStringList{"A", "Excellent"}));
@@ -386,7 +398,7 @@ TEST(UniverseBar, SwitchingUniversesWithUnsavedFactionEditsAsksFirst) {
     RunningApp running;
     auto& manager = running.app.manager();
     manager.createUniverse("Frontier");
-    const core::Uuid frontier = manager.current().id;
+    const core::Uuid frontier = manager.current().id();
     const universe::Faction corsairs = addFaction(manager.current(), "Vargr Corsairs");
     running.sidebar().select({app::Destination::faction, corsairs.id});
     FactionEditorInWindow editor(running);
@@ -403,7 +415,7 @@ TEST(UniverseBar, SwitchingUniversesWithUnsavedFactionEditsAsksFirst) {
     // Cancel stays in this universe, on the editor, with the picker showing it.
     choose("My Universe");
     EXPECT_EQ(editor.asked, QStringList{"Save changes to “Vargr Corsairs Fleet”?"});
-    EXPECT_EQ(manager.current().id, frontier);
+    EXPECT_EQ(manager.current().id(), frontier);
     EXPECT_EQ(picker->currentText(), "Frontier");
     EXPECT_EQ(running.window().detailView(), editor.view);
 
@@ -411,7 +423,7 @@ TEST(UniverseBar, SwitchingUniversesWithUnsavedFactionEditsAsksFirst) {
     editor.answer = app::SaveAnswer::save;
     choose("My Universe");
     EXPECT_EQ(editor.asked.size(), 2);
-    EXPECT_EQ(manager.current().name, "My Universe");
+    EXPECT_EQ(manager.current().name(), "My Universe");
     settle();
     EXPECT_NE(running.window().detailView(), editor.view);
     manager.switchTo(frontier);

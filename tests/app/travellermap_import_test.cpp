@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -50,9 +49,10 @@ struct Importing {
             return result.error->what();
         if (!result.download)
             return "no result";
-        return sector_io::applyTravellerMapImport(std::move(*result.download), options,
-                                                  store.manager->current(),
-                                                  core::systemRandomSource());
+        const sector_io::TravellerMapApplied applied = sector_io::applyTravellerMapImport(
+            std::move(*result.download), options, store.manager->current(),
+            core::systemRandomSource());
+        return applied.error.empty() ? applied.message : applied.error;
     }
 
     std::string universeFile() const {
@@ -80,18 +80,20 @@ TEST(TravellerMapImport, BringsEveryWorldRouteBorderAndLabelOfTheSector) {
     const universe::UniverseRecord saved = importing.store.onDisk();
     ASSERT_EQ(saved.data.size(), 439u);
     // The service's sector (-4, -1) is (-4, 1) here, whose y grows upwards.
-    EXPECT_EQ(countIf(saved.data, [](const core::HexData& hex) {
-                  return hex.coordinates.sectorX == -4 && hex.coordinates.sectorY == 1;
-              }),
+    EXPECT_EQ(countIf(saved.data,
+                      [](const core::HexData& hex) {
+                          return hex.coordinates.sectorX == -4 && hex.coordinates.sectorY == 1;
+                      }),
               439u);
-    const core::HexData& regina = *std::find_if(saved.data.begin(), saved.data.end(), [](const auto& hex) {
-        return hex.starSystem.name == "Regina";
-    });
+    const core::HexData& regina =
+        *std::find_if(saved.data.begin(), saved.data.end(),
+                      [](const auto& hex) { return hex.starSystem.name == "Regina"; });
     EXPECT_EQ((regina.coordinates), (core::GalacticCoordinates{-4, 1, 19, 10}));
     const core::WorldData& reginaMain = *core::mainWorld(regina.starSystem);
     ASSERT_EQ(reginaMain.factionIDs.size(), 1u);
-    const auto imperium = std::find_if(saved.factions.begin(), saved.factions.end(),
-                                       [](const universe::Faction& f) { return f.shortName == "ImDd"; });
+    const auto imperium =
+        std::find_if(saved.factions.begin(), saved.factions.end(),
+                     [](const universe::Faction& f) { return f.shortName == "ImDd"; });
     ASSERT_NE(imperium, saved.factions.end());
     EXPECT_EQ(reginaMain.factionIDs.front(), imperium->id);
     EXPECT_EQ(imperium->name, "Third Imperium, Domain of Deneb");
@@ -99,34 +101,46 @@ TEST(TravellerMapImport, BringsEveryWorldRouteBorderAndLabelOfTheSector) {
     // Eight allegiances of worlds, the Zhodani core routes' own, and the trade
     // routes that name none.
     EXPECT_EQ(saved.factions.size(), 10u);
-    const auto tradeRoutes = std::find_if(saved.factions.begin(), saved.factions.end(),
-                                          [](const universe::Faction& f) { return f.name == "Trade Routes"; });
+    const auto tradeRoutes =
+        std::find_if(saved.factions.begin(), saved.factions.end(),
+                     [](const universe::Faction& f) { return f.name == "Trade Routes"; });
     ASSERT_NE(tradeRoutes, saved.factions.end());
 
     ASSERT_EQ(saved.rutters.size(), 127u);
-    EXPECT_EQ(countIf(saved.rutters, [](const universe::Rutter& r) {
-                  return r.mainTradeRoute && r.age == universe::RutterAge::lessThanOne;
-              }),
+    EXPECT_EQ(countIf(saved.rutters,
+                      [](const universe::Rutter& r) {
+                          return r.mainTradeRoute && r.age == universe::RutterAge::lessThanOne;
+                      }),
               127u);
-    EXPECT_GT(countIf(saved.rutters, [&](const universe::Rutter& r) { return r.factionID == tradeRoutes->id; }),
+    EXPECT_GT(countIf(saved.rutters,
+                      [&](const universe::Rutter& r) { return r.factionID == tradeRoutes->id; }),
               0u);
     // Routes leave the sector through its edges.
-    EXPECT_GT(countIf(saved.rutters, [](const universe::Rutter& r) { return r.end.sectorX != -4 || r.start.sectorX != -4; }),
+    EXPECT_GT(countIf(saved.rutters,
+                      [](const universe::Rutter& r) {
+                          return r.end.sectorX != -4 || r.start.sectorX != -4;
+                      }),
               0u);
 
     ASSERT_EQ(saved.regions.size(), 6u);
-    EXPECT_EQ(countIf(saved.regions, [](const universe::Region& r) { return r.closed && r.anchors.size() > 6; }),
+    EXPECT_EQ(countIf(saved.regions,
+                      [](const universe::Region& r) { return r.closed && r.anchors.size() > 6; }),
               6u);
-    EXPECT_EQ(countIf(saved.regions, [](const universe::Region& r) { return r.name == "Third Imperium"; }), 3u);
-    const universe::Region& consulate = *std::find_if(saved.regions.begin(), saved.regions.end(),
-                                                      [](const auto& r) { return r.name == "Zhodani Consulate"; });
-    const auto zhodani = std::find_if(saved.factions.begin(), saved.factions.end(),
-                                      [](const universe::Faction& f) { return f.shortName == "ZhIN"; });
+    EXPECT_EQ(countIf(saved.regions,
+                      [](const universe::Region& r) { return r.name == "Third Imperium"; }),
+              3u);
+    const universe::Region& consulate =
+        *std::find_if(saved.regions.begin(), saved.regions.end(),
+                      [](const auto& r) { return r.name == "Zhodani Consulate"; });
+    const auto zhodani =
+        std::find_if(saved.factions.begin(), saved.factions.end(),
+                     [](const universe::Faction& f) { return f.shortName == "ZhIN"; });
     EXPECT_EQ(consulate.color, zhodani->color);
 
     ASSERT_EQ(saved.starmapLabels.size(), 16u);
-    const auto regina_ = std::find_if(saved.starmapLabels.begin(), saved.starmapLabels.end(),
-                                      [](const universe::StarmapLabel& l) { return l.text == "Regina"; });
+    const auto regina_ =
+        std::find_if(saved.starmapLabels.begin(), saved.starmapLabels.end(),
+                     [](const universe::StarmapLabel& l) { return l.text == "Regina"; });
     ASSERT_NE(regina_, saved.starmapLabels.end());
     EXPECT_EQ(regina_->category, "Subsector Name");
     EXPECT_EQ(regina_->size, 20.0);
@@ -151,7 +165,8 @@ TEST(TravellerMapImport, AsksTheServiceAsDocumented) {
     }
     EXPECT_EQ(paths, (std::vector<std::string>{"/api/coordinates", "/t5ss/allegiances", "/api/sec",
                                                "/api/metadata"}));
-    EXPECT_EQ(received[0].query, (std::map<std::string, std::string>{{"sector", "spinward marches"}}));
+    EXPECT_EQ(received[0].query,
+              (std::map<std::string, std::string>{{"sector", "spinward marches"}}));
     EXPECT_EQ(received[2].query, (std::map<std::string, std::string>{{"sector", "spinward marches"},
                                                                      {"type", "TabDelimited"},
                                                                      {"subsector", "C"},
@@ -197,7 +212,8 @@ TEST(TravellerMapImport, ImportsOnlyThePartsAskedFor) {
     labelsOnly.importWorlds = labelsOnly.importRoutes = labelsOnly.importBorders = false;
     EXPECT_EQ(other.import(labelsOnly), "16 labels.");
     received = other.server.received();
-    EXPECT_TRUE(std::none_of(received.begin(), received.end(), [](const auto& r) { return r.path == "/api/sec"; }));
+    EXPECT_TRUE(std::none_of(received.begin(), received.end(),
+                             [](const auto& r) { return r.path == "/api/sec"; }));
     EXPECT_TRUE(other.store.onDisk().data.empty());
 }
 
@@ -222,9 +238,9 @@ TEST(TravellerMapImport, FillsSystemsAndMakesRaceFactionsWhenAsked) {
                 saved.customRaces.end());
 
     // Each system gets the bodies its listing counts; main worlds keep their profile.
-    const core::HexData& regina = *std::find_if(saved.data.begin(), saved.data.end(), [](const auto& hex) {
-        return hex.starSystem.name == "Regina";
-    });
+    const core::HexData& regina =
+        *std::find_if(saved.data.begin(), saved.data.end(),
+                      [](const auto& hex) { return hex.starSystem.name == "Regina"; });
     int bodies = 0;
     for (const core::Star& star : regina.starSystem.stars)
         bodies += static_cast<int>(star.worlds.size());
@@ -238,8 +254,9 @@ TEST(TravellerMapImport, FillsSystemsAndMakesRaceFactionsWhenAsked) {
     options.generateAdditionalWorlds = false;
     plain.import(options);
     const universe::UniverseRecord unfilled = plain.store.onDisk();
-    const core::HexData& plainRegina = *std::find_if(unfilled.data.begin(), unfilled.data.end(),
-                                                     [](const auto& hex) { return hex.starSystem.name == "Regina"; });
+    const core::HexData& plainRegina =
+        *std::find_if(unfilled.data.begin(), unfilled.data.end(),
+                      [](const auto& hex) { return hex.starSystem.name == "Regina"; });
     EXPECT_EQ(main.uwp, core::mainWorld(plainRegina.starSystem)->uwp);
     EXPECT_EQ(main.tradeClasses, core::mainWorld(plainRegina.starSystem)->tradeClasses);
 }
@@ -275,7 +292,8 @@ TEST(TravellerMapImport, FailuresSayWhyAndLeaveTheUniverseAlone) {
     const std::string before = importing.universeFile();
     TravellerMapImportOptions unknown = spinwardMarches();
     unknown.sectorName = "Nowhere";
-    EXPECT_EQ(importing.import(unknown), "Couldn't find a sector named \u201cNowhere\u201d on Traveller Map.");
+    EXPECT_EQ(importing.import(unknown),
+              "Couldn't find a sector named \u201cNowhere\u201d on Traveller Map.");
     unknown.sectorName = " \t ";
     EXPECT_EQ(importing.import(unknown), "Enter a sector name to import.");
     EXPECT_EQ(importing.universeFile(), before);
@@ -292,7 +310,8 @@ TEST(TravellerMapImport, TransferFailuresAreNetworkErrors) {
     Importing slow;
     slow.timeout = std::chrono::milliseconds(300);
     slow.server.setFault("/api/sec", {.delay = std::chrono::milliseconds(1500)});
-    EXPECT_EQ(slow.import(spinwardMarches()), "Network error: The request timed out. Please try again.");
+    EXPECT_EQ(slow.import(spinwardMarches()),
+              "Network error: The request timed out. Please try again.");
     EXPECT_TRUE(slow.store.onDisk().data.empty());
 
     Importing refused;
@@ -311,7 +330,8 @@ TEST(TravellerMapImport, ACancelledFetchNeverCompletes) {
     Importing importing;
     importing.server.setFault("/api/coordinates", {.delay = std::chrono::milliseconds(400)});
     sector_io::TravellerMapEndpoints endpoints{importing.server.address(), std::chrono::seconds(5)};
-    sector_io::TravellerMapFetch fetch(importing.http, endpoints, spinwardMarches(), core::systemRandomSource());
+    sector_io::TravellerMapFetch fetch(importing.http, endpoints, spinwardMarches(),
+                                       core::systemRandomSource());
     bool completed = false;
     fetch.start([&](TravellerMapFetchResult) { completed = true; });
     EXPECT_TRUE(fetch.isRunning());

@@ -4,6 +4,7 @@
 #include "factions/faction_editing.h"
 #include "factions/faction_lists.h"
 #include "factions/faction_texts.h"
+#include "support/universe_changes.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -33,9 +34,7 @@ TEST(FactionEditing, NewFactionStartsAtFullHitPointsWithoutDebt) {
     EXPECT_EQ(faction.hp, 7) << "1/1/1 ratings";
     EXPECT_FALSE(hasHomeworld(faction));
 
-    const struct {
-        int typed, kept;
-    } credits[] = {{-5, 0}, {0, 0}, {12, 12}};
+    const struct { int typed, kept; } credits[] = {{-5, 0}, {0, 0}, {12, 12}};
     for (const auto& c : credits)
         EXPECT_EQ(clampCredits(c.typed), c.kept) << c.typed;
 }
@@ -89,8 +88,10 @@ TEST(FactionEditing, RemovedFactionLeavesReferencesThatReadAsUnknown) {
     universe.factionLists = {{core::Uuid::generate(), "Frontier", {gone.id, kept.id}}};
     universe.selectedFactionIDs = {kept.id, gone.id};
 
-    EXPECT_TRUE(removeFaction(universe, gone.id));
-    EXPECT_FALSE(removeFaction(universe, gone.id)) << "already gone";
+    velmora::testing::applyEdit(universe, [&](universe::UniverseEdit& edit) {
+        EXPECT_TRUE(removeFaction(edit, gone.id));
+        EXPECT_FALSE(removeFaction(edit, gone.id)) << "already gone";
+    });
 
     ASSERT_EQ(universe.factions.size(), 1u);
     EXPECT_EQ(universe.selectedFactionIDs, std::set<core::Uuid>{kept.id});

@@ -1,6 +1,8 @@
 // The faction editor driven as a user drives it: typing, ticking, clicking,
 // then reading the universe file back from disk.
 
+#include "app/support/empty_state_view.h"
+#include "factions/faction_editing.h"
 #include "factions/ui/add_asset_dialog.h"
 #include "factions/ui/color_swatch_picker.h"
 #include "factions/ui/faction_editing_view.h"
@@ -8,12 +10,10 @@
 #include "factions/ui/faction_note_dialog.h"
 #include "factions/ui/faction_views.h"
 #include "factions_ui/faction_views_fixture.h"
-#include "app/support/empty_state_view.h"
-#include "factions/faction_editing.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,19 +21,17 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace velmora;
 using namespace velmora::factions;
 namespace vt = velmora::testing;
-using vt::FactionViewsFixture;
 using universe::AssetCategory;
 using universe::AssetType;
 using universe::FactionCategory;
 using universe::FactionColor;
+using vt::FactionViewsFixture;
 
 namespace {
 
@@ -108,7 +106,8 @@ TEST(FactionEditor, CreatesAFactionAndWritesTheUniverseFile) {
     EXPECT_EQ(saved["category"], "political");
     EXPECT_EQ(saved["color"], "teal");
     EXPECT_EQ(saved["force"], 4);
-    EXPECT_EQ(saved["hp"], 7) << "a new faction starts at full hit points; raising a rating does not heal";
+    EXPECT_EQ(saved["hp"], 7)
+        << "a new faction starts at full hit points; raising a rating does not heal";
     EXPECT_EQ(saved["tags"], nlohmann::json({"colonists", "warlike"}));
     EXPECT_EQ(saved["homeworld"]["column"], 19);
     EXPECT_EQ(saved["homeworld"]["row"], 10);
@@ -136,16 +135,18 @@ TEST(FactionEditor, RatingsDriveIncomeMaintenanceAndHitPoints) {
     FactionViewsFixture app;
     universe::Faction faction = app.addFaction("Imperial Navy");
     // Three Force assets, one of them a base of influence, which never counts.
-    for (AssetType type : {AssetType::starship, AssetType::militaryUnit, AssetType::baseOfInfluence}) {
-        universe::FactionAsset asset;
-        asset.name = "Asset";
-        asset.category = AssetCategory::force;
-        asset.type = type;
-        asset.maxHP = asset.hp = 4;
-        app.universe().factions[0].assets.push_back(asset);
-    }
-    app.universe().factions[0].assets[0].maintenance = 2;
-    app.universe().save();
+    velmora::testing::change(app.universe(), [&](universe::UniverseEdit& edit) {
+        for (AssetType type :
+             {AssetType::starship, AssetType::militaryUnit, AssetType::baseOfInfluence}) {
+            universe::FactionAsset asset;
+            asset.name = "Asset";
+            asset.category = AssetCategory::force;
+            asset.type = type;
+            asset.maxHP = asset.hp = 4;
+            edit.factions()[0].assets.push_back(asset);
+        }
+        edit.factions()[0].assets[0].maintenance = 2;
+    });
 
     FactionEditingView view(*app.context, faction.id);
     const struct {
@@ -187,7 +188,8 @@ TEST(FactionEditor, OutOfRangeInputIsClampedAndSaysWhy) {
         const char* typed;
         int kept;
         bool explained;
-    } ratings[] = {{"-3", 1, true}, {"0", 1, true}, {"12", 8, true}, {"999", 8, true}, {"5", 5, false}};
+    } ratings[] = {
+        {"-3", 1, true}, {"0", 1, true}, {"12", 8, true}, {"999", 8, true}, {"5", 5, false}};
     for (const auto& r : ratings) {
         SCOPED_TRACE(r.typed);
         QSpinBox* force = view.ratingField(AssetCategory::force);
@@ -197,7 +199,8 @@ TEST(FactionEditor, OutOfRangeInputIsClampedAndSaysWhy) {
         QLabel* note = view.ratingNote(AssetCategory::force);
         EXPECT_EQ(note->isVisible(), r.explained);
         if (r.explained) {
-            EXPECT_TRUE(note->text().startsWith("Ratings run from 1 to 8")) << note->text().toStdString();
+            EXPECT_TRUE(note->text().startsWith("Ratings run from 1 to 8"))
+                << note->text().toStdString();
             EXPECT_EQ(force->toolTip(), note->text());
         }
     }
@@ -206,7 +209,8 @@ TEST(FactionEditor, OutOfRangeInputIsClampedAndSaysWhy) {
     typeInto(view.hpField(), "99");
     EXPECT_EQ(view.draft().hp, 15);
     EXPECT_TRUE(view.hpNote()->isVisible());
-    EXPECT_TRUE(view.hpNote()->text().contains("maximum, 15")) << view.hpNote()->text().toStdString();
+    EXPECT_TRUE(view.hpNote()->text().contains("maximum, 15"))
+        << view.hpNote()->text().toStdString();
     typeInto(view.hpField(), "-4");
     EXPECT_EQ(view.draft().hp, 0);
 
@@ -232,8 +236,9 @@ TEST(FactionEditor, AddsCatalogueAndHandMadeAssets) {
     app.addSystem(19, 10, "Regina");
     const auto efate = app.addSystem(20, 11, "Efate");
     universe::Faction faction = app.addFaction("Imperial Navy");
-    app.universe().factions[0].homeworld = {0, 0, 19, 10};
-    app.universe().save();
+    velmora::testing::change(app.universe(), [&](universe::UniverseEdit& edit) {
+        edit.factions()[0].homeworld = {0, 0, 19, 10};
+    });
     FactionEditingView view(*app.context, faction.id);
     view.show();
     EXPECT_TRUE(vt::showsText(view.assetList(), "No assets"));
@@ -277,7 +282,8 @@ TEST(FactionEditor, AddsCatalogueAndHandMadeAssets) {
     dialog->typeField()->setCurrentIndex(dialog->typeField()->findText("Base of Influence"));
     EXPECT_TRUE(dialog->baseOfInfluenceNote()->isVisibleTo(dialog));
     EXPECT_EQ(dialog->baseOfInfluenceNote()->text(),
-              "Base of influence: cost equals its max HP (up to the faction's max HP), one per world, and "
+              "Base of influence: cost equals its max HP (up to the faction's max HP), one per "
+              "world, and "
               "damage to it also hits the faction's HP.");
     dialog->maxHPField()->setValue(30);
     EXPECT_EQ(dialog->maxHPField()->value(), 7);
@@ -287,7 +293,8 @@ TEST(FactionEditor, AddsCatalogueAndHandMadeAssets) {
     EXPECT_EQ(view.draft().assets[1].cost, 7);
     EXPECT_EQ(view.draft().assets[1].location, (core::GalacticCoordinates{0, 0, 19, 10}))
         << "the homeworld is the first place offered";
-    EXPECT_EQ(view.maintenanceLabel()->text(), "Maintenance: 2 FacCreds/turn") << "a base never counts";
+    EXPECT_EQ(view.maintenanceLabel()->text(), "Maintenance: 2 FacCreds/turn")
+        << "a base never counts";
 
     // One base per world: a second on Regina cannot be added.
     dialog = openAddAsset(view);
@@ -317,12 +324,14 @@ TEST(FactionEditor, AddsCatalogueAndHandMadeAssets) {
 
 TEST(FactionEditor, NotesAreAddedEditedAndDeleted) {
     FactionViewsFixture app;
-    const universe::Faction faction = app.addFaction("Tukera Lines", FactionCategory::megacorporation);
+    const universe::Faction faction =
+        app.addFaction("Tukera Lines", FactionCategory::megacorporation);
     FactionEditingView view(*app.context, faction.id);
     view.show();
 
     // The button is looked up once the previous rows are gone.
-    const auto writeNote = [&](const std::function<QPushButton*()>& button, const QString& title, int day) {
+    const auto writeNote = [&](const std::function<QPushButton*()>& button, const QString& title,
+                               int day) {
         settle();
         QTest::mouseClick(button(), Qt::LeftButton);
         auto* dialog = view.findChild<FactionNoteDialog*>();
@@ -334,7 +343,9 @@ TEST(FactionEditor, NotesAreAddedEditedAndDeleted) {
         confirmDialog(dialog);
     };
     const auto addNote = [&] { return view.addNoteButton(); };
-    const auto editFirst = [&] { return view.noteList()->findChildren<QPushButton*>("editNote").at(0); };
+    const auto editFirst = [&] {
+        return view.noteList()->findChildren<QPushButton*>("editNote").at(0);
+    };
     writeNote(addNote, "Contract signed", 12);
     writeNote(addNote, "Freighter lost", 40);
     ASSERT_EQ(view.draft().notes.size(), 2u);
@@ -346,7 +357,8 @@ TEST(FactionEditor, NotesAreAddedEditedAndDeleted) {
     EXPECT_EQ(view.draft().notes[0].id, 1) << "editing keeps the id";
 
     settle();
-    QTest::mouseClick(view.noteList()->findChildren<QPushButton*>("deleteNote").at(0), Qt::LeftButton);
+    QTest::mouseClick(view.noteList()->findChildren<QPushButton*>("deleteNote").at(0),
+                      Qt::LeftButton);
     QTest::mouseClick(view.saveButton(), Qt::LeftButton);
     const auto file = app.fileJson();
     ASSERT_EQ(file["factions"][0]["notes"].size(), 1u);
@@ -361,9 +373,10 @@ TEST(FactionEditor, DeletingAsksFirstAndLeavesReferencesUnknown) {
     FactionViewsFixture app;
     const universe::Faction kept = app.addFaction("Zhodani Consulate");
     const universe::Faction doomed = app.addFaction("Sword Worlds");
-    app.universe().factionLists.push_back({core::Uuid::generate(), "Frontier", {doomed.id, kept.id}});
-    app.universe().selectedFactionIDs = {doomed.id};
-    app.universe().save();
+    velmora::testing::change(app.universe(), [&](universe::UniverseEdit& edit) {
+        edit.factionLists().push_back({core::Uuid::generate(), "Frontier", {doomed.id, kept.id}});
+        edit.field(&universe::UniverseRecord::selectedFactionIDs) = {doomed.id};
+    });
 
     FactionEditingView view(*app.context, doomed.id);
     view.show();
@@ -391,10 +404,14 @@ TEST(FactionEditor, DeletingAsksFirstAndLeavesReferencesUnknown) {
     ASSERT_EQ(record.factions.size(), 1u);
     EXPECT_EQ(record.factions[0].name, "Zhodani Consulate");
     EXPECT_TRUE(record.selectedFactionIDs.empty());
-    EXPECT_EQ(record.factionLists[0].factionIDs.size(), 2u) << "the list keeps the id and skips it when shown";
-    EXPECT_EQ(app.windows.find(FactionInfoWindow::identifier, QString::fromStdString(doomed.id.toString())), nullptr);
+    EXPECT_EQ(record.factionLists[0].factionIDs.size(), 2u)
+        << "the list keeps the id and skips it when shown";
+    EXPECT_EQ(app.windows.find(FactionInfoWindow::identifier,
+                               QString::fromStdString(doomed.id.toString())),
+              nullptr);
     EXPECT_TRUE(vt::showsText(&view, "No Faction"));
-    EXPECT_TRUE(vt::showsText(&otherWindow, "No Faction")) << "an editor open elsewhere learns of it";
+    EXPECT_TRUE(vt::showsText(&otherWindow, "No Faction"))
+        << "an editor open elsewhere learns of it";
     QTest::mouseClick(otherWindow.saveButton(), Qt::LeftButton);
     QTest::mouseClick(view.saveButton(), Qt::LeftButton);
     EXPECT_EQ(app.fileRecord().factions.size(), 1u) << "a deleted faction is not saved back";
@@ -482,8 +499,8 @@ TEST(FactionEditor, AFactionDeletedElsewhereLeavesWithoutAsking) {
         return app::SaveAnswer::cancel;
     });
     QTest::keyClicks(view.nameField(), " Reserve");
-    removeFaction(app.universe(), faction.id);
-    app.universe().save();
+    velmora::testing::change(
+        app.universe(), [&](universe::UniverseEdit& edit) { removeFaction(edit, faction.id); });
     EXPECT_TRUE(view.confirmLeave());
     EXPECT_FALSE(asked);
     EXPECT_TRUE(app.fileRecord().factions.empty());

@@ -7,20 +7,19 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 using namespace velmora;
 using namespace velmora::factions;
 namespace vt = velmora::testing;
-using vt::FactionViewsFixture;
 using universe::AssetCategory;
 using universe::AssetType;
+using vt::FactionViewsFixture;
 
 namespace {
 
-universe::FactionAsset asset(const std::string& name, const std::string& attack, int maintenance, bool stealthed,
-                             bool permission) {
+universe::FactionAsset asset(const std::string& name, const std::string& attack, int maintenance,
+                             bool stealthed, bool permission) {
     universe::FactionAsset a;
     a.name = name;
     a.category = AssetCategory::force;
@@ -41,19 +40,20 @@ TEST(FactionInfoWindow, ShowsTheSummary) {
     app.addSystem(19, 10, "Regina");
     app.addSystem(20, 11, "");
     universe::Faction navy = app.addFaction("Imperial Navy");
-    auto& stored = app.universe().factions[0];
-    stored.homeworld = {0, 0, 19, 10};
-    stored.force = 3;
-    stored.cunning = 2;
-    stored.wealth = 5;
-    stored.credits = 14;
-    stored.hp = 11;
-    stored.description = "The fleet of the Domain of Deneb.";
-    stored.tags = {universe::FactionTag::imperialists};
-    stored.assets = {asset("Strike Fleet", "Force vs. Force, 2d6 dmg", 0, false, false),
-                     asset("Capital Fleet", "", 2, true, true)};
-    stored.notes = {{1, "Muster", {1105, 120, 8, 0}, "Two squadrons detached."}};
-    app.universe().save();
+    velmora::testing::change(app.universe(), [&](universe::UniverseEdit& edit) {
+        auto& stored = edit.factions()[0];
+        stored.homeworld = {0, 0, 19, 10};
+        stored.force = 3;
+        stored.cunning = 2;
+        stored.wealth = 5;
+        stored.credits = 14;
+        stored.hp = 11;
+        stored.description = "The fleet of the Domain of Deneb.";
+        stored.tags = {universe::FactionTag::imperialists};
+        stored.assets = {asset("Strike Fleet", "Force vs. Force, 2d6 dmg", 0, false, false),
+                         asset("Capital Fleet", "", 2, true, true)};
+        stored.notes = {{1, "Muster", {1105, 120, 8, 0}, "Two squadrons detached."}};
+    });
 
     auto* window = static_cast<FactionInfoWindow*>(openFactionInfo(*app.context, navy.id));
     ASSERT_NE(window, nullptr);
@@ -62,12 +62,34 @@ TEST(FactionInfoWindow, ShowsTheSummary) {
     EXPECT_TRUE(window->windowTitle().startsWith("Faction Info"));
 
     const QString text = window->shownText();
-    for (const char* expected :
-         {"Imperial Navy", "Political", "Homeworld: Regina", "FORCE", "CUNNING", "WEALTH", "HP", "11/19", "FACCREDS",
-          "14", "INCOME/TURN", "UPKEEP/TURN", "Tags", "Imperialists", "Description", "The fleet of the Domain of Deneb.",
-          "Assets", "Location: Regina (00-1910)", "Attack: Force vs. Force, 2d6 dmg", "Attack: none", "0/turn",
-          "2/turn", "Stealthed", "Needs planetary government permission", "Notes", "Muster",
-          "Two squadrons detached.", "Look up “Imperial Navy” in the Traveller Wiki."}) {
+    for (const char* expected : {"Imperial Navy",
+                                 "Political",
+                                 "Homeworld: Regina",
+                                 "FORCE",
+                                 "CUNNING",
+                                 "WEALTH",
+                                 "HP",
+                                 "11/19",
+                                 "FACCREDS",
+                                 "14",
+                                 "INCOME/TURN",
+                                 "UPKEEP/TURN",
+                                 "Tags",
+                                 "Imperialists",
+                                 "Description",
+                                 "The fleet of the Domain of Deneb.",
+                                 "Assets",
+                                 "Location: Regina (00-1910)",
+                                 "Attack: Force vs. Force, 2d6 dmg",
+                                 "Attack: none",
+                                 "0/turn",
+                                 "2/turn",
+                                 "Stealthed",
+                                 "Needs planetary government permission",
+                                 "Notes",
+                                 "Muster",
+                                 "Two squadrons detached.",
+                                 "Look up “Imperial Navy” in the Traveller Wiki."}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
     // Income 4 and upkeep 2 stand as figures of their own boxes.
@@ -79,10 +101,10 @@ TEST(FactionInfoWindow, ShowsTheSummary) {
     EXPECT_TRUE(window->wikiButton()->toolTip().contains("later version"));
 
     // It follows saves: the homeworld's system is removed, then the faction.
-    app.universe().removeHex(app.universe().data[0].id);
+    app.universe().removeHex(app.universe().data()[0].id, "Delete System");
     EXPECT_TRUE(window->shownText().contains("Homeworld: System Not Found"));
-    app.universe().factions.clear();
-    app.universe().save();
+    velmora::testing::change(app.universe(),
+                             [](universe::UniverseEdit& edit) { edit.factions().clear(); });
     EXPECT_TRUE(window->shownText().contains("No Faction"));
 }
 
@@ -97,6 +119,7 @@ TEST(FactionInfoWindow, ClosesWhenAnotherUniverseOpens) {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(!window || !window->isVisible());
-    EXPECT_EQ(app.windows.find(FactionInfoWindow::identifier, QString::fromStdString(faction.id.toString())),
+    EXPECT_EQ(app.windows.find(FactionInfoWindow::identifier,
+                               QString::fromStdString(faction.id.toString())),
               nullptr);
 }

@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -29,7 +28,8 @@ QStringList rows(const QListWidget* list) {
 void tick(QListWidget* ticks, const QString& name) {
     const auto found = ticks->findItems(name, Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << name.toStdString();
-    found.front()->setCheckState(found.front()->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    found.front()->setCheckState(found.front()->checkState() == Qt::Checked ? Qt::Unchecked
+                                                                            : Qt::Checked);
 }
 
 } // namespace
@@ -53,7 +53,8 @@ TEST(FactionListsView, CreateEditAndDeleteAList) {
     EXPECT_EQ(view.editorTitle()->text(), "Faction List Creation");
     EXPECT_EQ(view.saveButton()->text(), "Create List");
     EXPECT_EQ(view.nameField()->placeholderText(), "List name");
-    EXPECT_EQ(rows(view.factionTicks()), (QStringList{"Imperial Navy", "Tukera Lines", "Vargr Raiders"}));
+    EXPECT_EQ(rows(view.factionTicks()),
+              (QStringList{"Imperial Navy", "Tukera Lines", "Vargr Raiders"}));
     EXPECT_EQ(view.selectedCount()->text(), "0 selected");
 
     QTest::keyClicks(view.nameField(), "Spinward Powers");
@@ -102,8 +103,9 @@ TEST(FactionListsView, MissingFactionsAreSkippedAndNoFactionsIsSaid) {
     const auto kept = app.addFaction("Zhodani Consulate");
     const core::Uuid deleted = core::Uuid::generate();
     const core::Uuid listID = core::Uuid::generate();
-    app.universe().factionLists.push_back({listID, "Frontier", {deleted, kept.id}});
-    app.universe().save();
+    velmora::testing::change(app.universe(), [&](universe::UniverseEdit& edit) {
+        edit.factionLists().push_back({listID, "Frontier", {deleted, kept.id}});
+    });
 
     FactionListsView view(*app.context);
     view.show();
@@ -117,14 +119,16 @@ TEST(FactionListsView, MissingFactionsAreSkippedAndNoFactionsIsSaid) {
     // Saving an edit leaves the missing id alone: a restored faction finds its lists.
     QTest::keyClicks(view.nameField(), " Worlds");
     QTest::mouseClick(view.saveButton(), Qt::LeftButton);
-    EXPECT_EQ(app.fileRecord().factionLists[0].factionIDs, (std::vector<core::Uuid>{deleted, kept.id}));
+    EXPECT_EQ(app.fileRecord().factionLists[0].factionIDs,
+              (std::vector<core::Uuid>{deleted, kept.id}));
 
     // Without factions the editor says how to get some.
-    app.universe().factions.clear();
-    app.universe().save();
+    velmora::testing::change(app.universe(),
+                             [&](universe::UniverseEdit& edit) { edit.factions().clear(); });
     EXPECT_EQ(rows(view.lists()), QStringList{"Frontier Worlds\n0 factions"});
     QTest::mouseClick(view.newButton(), Qt::LeftButton);
     EXPECT_TRUE(view.noFactionsNote()->isVisible());
-    EXPECT_EQ(view.noFactionsNote()->text(), "No factions yet — create factions first to add them to a list.");
+    EXPECT_EQ(view.noFactionsNote()->text(),
+              "No factions yet — create factions first to add them to a list.");
     EXPECT_FALSE(view.factionTicks()->isVisible());
 }

@@ -9,16 +9,15 @@
 #include "support/manual_delayed_call.h"
 #include "support/memory_preferences.h"
 #include "support/temporary_folder.h"
+#include "support/universe_changes.h"
 #include "universe/universe_codec.h"
 #include "universe/universe_manager.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
-
-#include <nlohmann/json.hpp>
-
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,10 +32,14 @@ public:
         environment.preferences = &preferences;
         environment.delayedCalls = clock.factory();
         environment.log = [this](const std::string& line) { log.push_back(line); };
-        environment.nameOrder = [](const std::string& a, const std::string& b) { return a.compare(b); };
+        environment.nameOrder = [](const std::string& a, const std::string& b) {
+            return a.compare(b);
+        };
         manager = std::make_unique<universe::UniverseManager>(std::move(environment));
         context = std::make_unique<app::ViewContext>(app::ViewContext{*manager, windows});
-        context->select = [this](const app::SidebarSelection& selection) { selected.push_back(selection); };
+        context->select = [this](const app::SidebarSelection& selection) {
+            selected.push_back(selection);
+        };
     }
     ~FactionViewsFixture() { windows.closeAll(); }
 
@@ -44,11 +47,12 @@ public:
 
     // The current universe's file as it is on disk now.
     nlohmann::json fileJson() const {
-        const auto text = core::readWholeFile(manager->fileFor(manager->current().id));
+        const auto text = core::readWholeFile(manager->fileFor(manager->current().id()));
         return nlohmann::json::parse(text.value_or("{}"));
     }
     universe::UniverseRecord fileRecord() const {
-        return universe::decodeUniverse(core::readWholeFile(manager->fileFor(manager->current().id)).value_or("{}"));
+        return universe::decodeUniverse(
+            core::readWholeFile(manager->fileFor(manager->current().id())).value_or("{}"));
     }
 
     core::HexData addSystem(int column, int row, const std::string& name) {
@@ -57,19 +61,20 @@ public:
         hex.coordinates = {0, 0, column, row};
         hex.starSystem.id = core::Uuid::generate();
         hex.starSystem.name = name;
-        universe().addHex(hex);
+        universe().addHex(hex, "Add System " + name);
         return hex;
     }
 
-    universe::Faction addFaction(const std::string& name, universe::FactionCategory category =
-                                                               universe::FactionCategory::political) {
+    universe::Faction
+    addFaction(const std::string& name,
+               universe::FactionCategory category = universe::FactionCategory::political) {
         universe::Faction faction;
         faction.id = core::Uuid::generate();
         faction.name = name;
         faction.category = category;
         faction.hp = 7;
-        universe().factions.push_back(faction);
-        universe().save();
+        velmora::testing::change(
+            universe(), [&](universe::UniverseEdit& edit) { edit.factions().push_back(faction); });
         return faction;
     }
 

@@ -20,9 +20,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTreeWidget>
-
 #include <gtest/gtest.h>
-
 #include <optional>
 
 using namespace velmora;
@@ -44,12 +42,15 @@ struct Fixture {
     // `existing` is stored as the only universe before the store opens.
     explicit Fixture(std::optional<universe::UniverseRecord> existing = std::nullopt) {
         if (existing)
-            documents.write("Universes/" + existing->id.toString() + ".json", universe::encodeUniverse(*existing));
+            documents.write("Universes/" + existing->id.toString() + ".json",
+                            universe::encodeUniverse(*existing));
         universe::UniverseManager::Environment environment;
         environment.documentsFolder = documents.path();
         environment.preferences = &preferences;
         environment.delayedCalls = clock.factory();
-        environment.nameOrder = [](const std::string& a, const std::string& b) { return a.compare(b); };
+        environment.nameOrder = [](const std::string& a, const std::string& b) {
+            return a.compare(b);
+        };
         manager = std::make_unique<universe::UniverseManager>(std::move(environment));
         view = std::make_unique<generator::GeneratorView>(*manager);
         view->setConfirmReplace([this](const QString& title, const QString& text) {
@@ -79,7 +80,8 @@ struct Fixture {
     }
     // What the universe file holds now, read back from disk.
     universe::UniverseRecord stored() {
-        return universe::decodeUniverse(core::readWholeFile(manager->current().file()).value_or("{}"));
+        return universe::decodeUniverse(
+            core::readWholeFile(manager->current().file()).value_or("{}"));
     }
 };
 
@@ -108,19 +110,21 @@ TEST(GeneratorView, GenerateShowsTheWholeSystem) {
     int bodies = 0;
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
         QTreeWidgetItem* star = tree->topLevelItem(i);
-        EXPECT_TRUE(star->text(0).contains(
-            QString::fromStdString(generator::starSummary(system.stars[static_cast<std::size_t>(i)]))));
+        EXPECT_TRUE(star->text(0).contains(QString::fromStdString(
+            generator::starSummary(system.stars[static_cast<std::size_t>(i)]))));
         bodies += countItems(star);
     }
     EXPECT_EQ(bodies, system.totalNumberOfWorlds) << "every world and moon has a row";
-    const auto found = tree->findItems(QStringLiteral("Tessaly"), Qt::MatchExactly | Qt::MatchRecursive);
+    const auto found =
+        tree->findItems(QStringLiteral("Tessaly"), Qt::MatchExactly | Qt::MatchRecursive);
     ASSERT_EQ(found.size(), 1);
     EXPECT_TRUE(found.front()->font(0).bold());
     EXPECT_EQ(found.front()->text(2).toStdString(), core::uwpCode(core::mainWorld(system)->uwp));
     // Bodies read outwards from the star.
     QTreeWidgetItem* primary = tree->topLevelItem(0);
     for (int i = 1; i < primary->childCount(); ++i)
-        EXPECT_LE(primary->child(i - 1)->text(1).section(' ', 0, 0).toInt(), primary->child(i)->text(1).toInt());
+        EXPECT_LE(primary->child(i - 1)->text(1).section(' ', 0, 0).toInt(),
+                  primary->child(i)->text(1).toInt());
     EXPECT_TRUE(f.find<QLabel>("summary")->text().contains(QStringLiteral("00-1910")));
 
     EXPECT_EQ(f.find<QPushButton>("generate")->text(), "Regenerate");
@@ -163,8 +167,9 @@ TEST(GeneratorView, SaveWritesTheHexAndReplacingAsksFirst) {
     f.answer = false;
     f.click("save");
     ASSERT_EQ(f.questions.size(), 1u);
-    EXPECT_EQ(f.questions[0], "Replace System? | Hex 00-0307 already holds Tessaly. Replacing it discards that "
-                              "system, its worlds and its notes.");
+    EXPECT_EQ(f.questions[0],
+              "Replace System? | Hex 00-0307 already holds Tessaly. Replacing it discards that "
+              "system, its worlds and its notes.");
     EXPECT_EQ(f.message(), "Not saved: 00-0307 still holds Tessaly.");
     EXPECT_EQ(f.stored().data, stored.data);
 
@@ -196,8 +201,10 @@ TEST(GeneratorView, BadInputIsRefusedAndNothingIsSaved) {
         {"x", "1", 0, 0, 5, "Column must be a number from 1 to 32."},
         {"1", "41", 0, 0, 5, "Row 41 is out of range: rows run from 1 to 40."},
         {"1", "", 0, 0, 5, "Row must be a number from 1 to 40."},
-        {"1", "1", 7, 2, 4, "A M2 star cannot be of luminosity class IV. Choose one of II, III, V, VI, D."},
-        {"1", "1", 6, 7, 4, "A K7 star cannot be of luminosity class IV. Choose one of II, III, V, VI, D."},
+        {"1", "1", 7, 2, 4,
+         "A M2 star cannot be of luminosity class IV. Choose one of II, III, V, VI, D."},
+        {"1", "1", 6, 7, 4,
+         "A K7 star cannot be of luminosity class IV. Choose one of II, III, V, VI, D."},
     };
     for (const Case& c : cases) {
         Fixture f;
@@ -225,7 +232,7 @@ TEST(GeneratorView, BadInputIsRefusedAndNothingIsSaved) {
     f.click("save");
     EXPECT_EQ(f.message(), "Column 40 is out of range: columns run from 1 to 32.");
     EXPECT_TRUE(f.stored().data.empty());
-    EXPECT_TRUE(f.manager->current().data.empty());
+    EXPECT_TRUE(f.manager->current().data().empty());
 }
 
 TEST(GeneratorView, ChosenStarAndTechLevel) {
@@ -240,7 +247,8 @@ TEST(GeneratorView, ChosenStarAndTechLevel) {
     f.click("generate");
     ASSERT_TRUE(f.view->generatedSystem());
     EXPECT_EQ(generator::spectralText(f.view->generatedSystem()->stars.front()), "G2 V");
-    EXPECT_EQ(core::mainWorld(*f.view->generatedSystem())->uwp.techLevel, core::TechnologyLevel::tl3);
+    EXPECT_EQ(core::mainWorld(*f.view->generatedSystem())->uwp.techLevel,
+              core::TechnologyLevel::tl3);
 
     f.find<QComboBox>("spectralType")->setCurrentIndex(0);
     f.find<QComboBox>("scale")->setCurrentIndex(0);
@@ -273,8 +281,8 @@ TEST(GeneratorView, AShortScaleUniverseKeepsItsScaleAndTexts) {
     universe::UniverseRecord record;
     core::HexData hex;
     hex.coordinates = {0, 0, 1, 1};
-    hex.starSystem = generator::generateSystem(std::nullopt, false, core::TechnologyLevel::tl3, false,
-                                               core::systemRandomSource());
+    hex.starSystem = generator::generateSystem(std::nullopt, false, core::TechnologyLevel::tl3,
+                                               false, core::systemRandomSource());
     record.data.push_back(hex);
     Fixture f(record);
     EXPECT_EQ(f.find<QComboBox>("scale")->currentIndex(), 1);
@@ -288,7 +296,8 @@ TEST(GeneratorView, AShortScaleUniverseKeepsItsScaleAndTexts) {
     f.click("generate");
     EXPECT_EQ(f.find<QPushButton>("save")->text(), "Replace");
     EXPECT_EQ(f.message(), "Hex 00-0101 already holds a system: saving replaces it.");
-    EXPECT_EQ(core::mainWorld(*f.view->generatedSystem())->uwp.techLevel, core::TechnologyLevel::tl4);
+    EXPECT_EQ(core::mainWorld(*f.view->generatedSystem())->uwp.techLevel,
+              core::TechnologyLevel::tl4);
 }
 
 TEST(GeneratorView, AreasFillOnlyEmptyHexes) {
@@ -304,7 +313,8 @@ TEST(GeneratorView, AreasFillOnlyEmptyHexes) {
     EXPECT_EQ(f.view->generatedArea().size(), 79u);
     EXPECT_EQ(f.find<QTreeWidget>("areaTable")->topLevelItemCount(), 79);
     EXPECT_EQ(f.find<QLabel>("areaMessage")->text(),
-              "Generated 79 systems in subsector B of sector 00 at 100 % density, leaving 1 occupied hex alone. "
+              "Generated 79 systems in subsector B of sector 00 at 100 % density, leaving 1 "
+              "occupied hex alone. "
               "Save Area keeps them.");
     EXPECT_EQ(f.stored().data.size(), 1u) << "nothing saved before Save Area";
 
@@ -313,6 +323,7 @@ TEST(GeneratorView, AreasFillOnlyEmptyHexes) {
     ASSERT_EQ(stored.data.size(), 80u);
     for (const auto& hex : stored.data)
         EXPECT_EQ(hex.coordinates.subsectorLetter(), 'B');
-    EXPECT_EQ(f.find<QLabel>("areaMessage")->text(), "Saved 79 systems in subsector B of sector 00.");
+    EXPECT_EQ(f.find<QLabel>("areaMessage")->text(),
+              "Saved 79 systems in subsector B of sector 00.");
     EXPECT_FALSE(f.find<QPushButton>("saveArea")->isEnabled());
 }

@@ -13,6 +13,7 @@
 #include "starmap/ui/overlays/removable_row_list.h"
 #include "starmap/ui/overlays/rutter_editing_view.h"
 #include "starmap/ui/overlays/rutters_view.h"
+#include "support/universe_changes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,10 +26,8 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 using namespace velmora;
@@ -42,7 +41,8 @@ namespace {
 universe::UniverseRecord chartedSpace(bool traveller = true) {
     universe::UniverseRecord record;
     record.name = "Marches";
-    record.data = {systemAt("Regina", {0, 0, 19, 10}, traveller), systemAt("Efate", {0, 0, 17, 5}, traveller),
+    record.data = {systemAt("Regina", {0, 0, 19, 10}, traveller),
+                   systemAt("Efate", {0, 0, 17, 5}, traveller),
                    systemAt("", {0, 0, 23, 12}, traveller)};
     return record;
 }
@@ -84,13 +84,15 @@ TEST(RegionsView, CreatesARegionThroughTheEditorAndSavesIt) {
     EXPECT_EQ(editor->saveButton()->text(), "Create Region");
     EXPECT_EQ(editor->nameField()->placeholderText(), "Region name");
     EXPECT_FALSE(editor->noAnchorsNote()->isHidden());
-    EXPECT_EQ(editor->noAnchorsNote()->text(), "No anchors yet — add at least two to trace a border.");
+    EXPECT_EQ(editor->noAnchorsNote()->text(),
+              "No anchors yet — add at least two to trace a border.");
     EXPECT_FALSE(editor->centerNote()->isHidden());
     EXPECT_EQ(editor->centerNote()->text(), "Name drawn at the center of the anchors.");
     EXPECT_TRUE(editor->labelHexPicker()->isHidden());
 
     typeInto(editor->nameField(), "Sword Worlds");
-    QTest::mouseClick(editor->colorPicker()->swatch(universe::FactionColor::violet), Qt::LeftButton);
+    QTest::mouseClick(editor->colorPicker()->swatch(universe::FactionColor::violet),
+                      Qt::LeftButton);
     const std::vector<universe::RegionAnchor> anchors = {
         {{0, 0, 17, 5}, 4}, {{0, 0, 23, 12}, 1}, {{-1, 0, 32, 40}, 3}};
     for (const universe::RegionAnchor& anchor : anchors) {
@@ -100,7 +102,8 @@ TEST(RegionsView, CreatesARegionThroughTheEditorAndSavesIt) {
     }
     EXPECT_TRUE(editor->noAnchorsNote()->isHidden());
     EXPECT_EQ(editor->anchorList()->rows(),
-              (QStringList{"Sector X: 0 · Sector Y: 0 · 1705 · Corner: 4", "Sector X: 0 · Sector Y: 0 · 2312 · Corner: 1",
+              (QStringList{"Sector X: 0 · Sector Y: 0 · 1705 · Corner: 4",
+                           "Sector X: 0 · Sector Y: 0 · 2312 · Corner: 1",
                            "Sector X: -1 · Sector Y: 0 · 3240 · Corner: 3"}));
 
     clickSwitch(editor->customLabelSwitch());
@@ -131,7 +134,8 @@ TEST(RegionsView, CreatesARegionThroughTheEditorAndSavesIt) {
     QTest::mouseClick(editor->anchorList()->viewport(), Qt::LeftButton, {}, deleteRow.center());
     EXPECT_TRUE(editor->saveButton()->isEnabled());
     QTest::mouseClick(editor->saveButton(), Qt::LeftButton);
-    EXPECT_EQ(workshop.onDisk().regions.at(0).anchors, (std::vector(anchors.begin() + 1, anchors.end())));
+    EXPECT_EQ(workshop.onDisk().regions.at(0).anchors,
+              (std::vector(anchors.begin() + 1, anchors.end())));
 }
 
 TEST(RegionsView, EditsAreACopyUntilSaved) {
@@ -152,7 +156,7 @@ TEST(RegionsView, EditsAreACopyUntilSaved) {
     EXPECT_EQ(editor->nameField()->text(), "Darrian");
     typeInto(editor->nameField(), "Renamed");
     QTest::mouseClick(editor->colorPicker()->swatch(universe::FactionColor::red), Qt::LeftButton);
-    EXPECT_EQ(workshop.universe().regions.at(0), region) << "the open universe is untouched";
+    EXPECT_EQ(workshop.universe().regions().at(0), region) << "the open universe is untouched";
 
     // Leaving for a new record drops the half-made edit.
     view.startNew();
@@ -167,8 +171,9 @@ TEST(RuttersView, TheRuleSetNamesTheListAndTheEditor) {
         bool traveller;
         QString list, creation, editing, deleteTitle;
     };
-    for (const Case& c : {Case{true, "Routes", "Route Creation", "Edit Route", "Delete Route?"},
-                          Case{false, "Rutters", "Rutter Creation", "Edit Rutter", "Delete Rutter?"}}) {
+    for (const Case& c :
+         {Case{true, "Routes", "Route Creation", "Edit Route", "Delete Route?"},
+          Case{false, "Rutters", "Rutter Creation", "Edit Rutter", "Delete Rutter?"}}) {
         universe::UniverseRecord record = chartedSpace(c.traveller);
         const auto league = factionNamed("Free League", universe::FactionColor::teal);
         record.factions = {league};
@@ -217,8 +222,9 @@ TEST(RuttersView, WithoutFactionsOnlyTheNoticeShows) {
     EXPECT_TRUE(workshop.onDisk().rutters.empty());
 
     // A faction made elsewhere brings the form back at once.
-    workshop.universe().factions.push_back(factionNamed("Free League", universe::FactionColor::teal));
-    workshop.universe().save();
+    velmora::testing::change(workshop.universe(), [](universe::UniverseEdit& edit) {
+        edit.factions().push_back(factionNamed("Free League", universe::FactionColor::teal));
+    });
     EXPECT_FALSE(editor->showsNoFactionsNotice());
     EXPECT_TRUE(editor->saveButton()->isVisible());
 }
@@ -243,8 +249,9 @@ TEST(RuttersView, CreatesARutterThroughTheEditorAndSavesIt) {
     EXPECT_TRUE(editor->fromPicker()->systemText().startsWith("Regina"));
     EXPECT_TRUE(editor->toPicker()->systemText().startsWith("Unnamed System"));
     EXPECT_EQ(editor->lengthLabel()->text(),
-              "Length: " + QString::number(core::distance(core::GalacticCoordinates{0, 0, 19, 10},
-                                                          core::GalacticCoordinates{0, 0, 23, 12})) +
+              "Length: " +
+                  QString::number(core::distance(core::GalacticCoordinates{0, 0, 19, 10},
+                                                 core::GalacticCoordinates{0, 0, 23, 12})) +
                   " parsecs");
     clickSwitch(editor->mainTradeRouteSwitch());
     editor->agePicker()->setCurrentIndex(editor->agePicker()->findText("More than five years"));
@@ -267,7 +274,8 @@ TEST(RuttersView, FiltersByFactionAndSearchAndListsLostOwners) {
     const auto league = factionNamed("Free League", universe::FactionColor::teal);
     const auto nameless = factionNamed("", universe::FactionColor::red);
     record.factions = {league, nameless};
-    auto rutter = [](const core::Uuid& faction, core::GalacticCoordinates from, core::GalacticCoordinates to) {
+    auto rutter = [](const core::Uuid& faction, core::GalacticCoordinates from,
+                     core::GalacticCoordinates to) {
         universe::Rutter r;
         r.id = core::Uuid::generate();
         r.factionID = faction;
@@ -325,13 +333,15 @@ TEST(NebulaeView, CreatesANebulaThroughTheEditorAndSavesIt) {
     EXPECT_EQ(editor->title()->text(), "Nebula Creation");
     EXPECT_EQ(editor->saveButton()->text(), "Create Nebula");
     EXPECT_EQ(editor->nameField()->placeholderText(), "Nebula name");
-    EXPECT_EQ(editor->noHexesNote()->text(), "No hexes yet — add at least one hex to define the nebula.");
+    EXPECT_EQ(editor->noHexesNote()->text(),
+              "No hexes yet — add at least one hex to define the nebula.");
     EXPECT_FALSE(editor->noHexesNote()->isHidden());
 
     typeInto(editor->nameField(), "Veil");
     editor->typePicker()->setCurrentIndex(editor->typePicker()->findText("Dark"));
-    for (core::GalacticCoordinates hex : {core::GalacticCoordinates{0, 0, 19, 10}, core::GalacticCoordinates{0, 0, 19, 11},
-                                          core::GalacticCoordinates{0, 0, 20, 10}}) {
+    for (core::GalacticCoordinates hex :
+         {core::GalacticCoordinates{0, 0, 19, 10}, core::GalacticCoordinates{0, 0, 19, 11},
+          core::GalacticCoordinates{0, 0, 20, 10}}) {
         pickHex(editor->hexPicker(), hex);
         QTest::mouseClick(editor->addHexButton(), Qt::LeftButton);
     }
@@ -343,7 +353,8 @@ TEST(NebulaeView, CreatesANebulaThroughTheEditorAndSavesIt) {
     EXPECT_TRUE(editor->hexList()->rows().at(0).endsWith("Regina"));
     EXPECT_EQ(editor->hexCount()->text(), "3 hexes");
 
-    QTest::mouseClick(editor->hexList()->viewport(), Qt::LeftButton, {}, editor->hexList()->deleteRect(1).center());
+    QTest::mouseClick(editor->hexList()->viewport(), Qt::LeftButton, {},
+                      editor->hexList()->deleteRect(1).center());
     EXPECT_EQ(editor->hexList()->count(), 2);
     QTest::mouseClick(editor->saveButton(), Qt::LeftButton);
 
@@ -351,7 +362,8 @@ TEST(NebulaeView, CreatesANebulaThroughTheEditorAndSavesIt) {
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].name, "Veil");
     EXPECT_EQ(stored[0].type, universe::NebulaType::dark);
-    EXPECT_EQ(stored[0].hexes, (std::vector<core::GalacticCoordinates>{{0, 0, 19, 10}, {0, 0, 20, 10}}));
+    EXPECT_EQ(stored[0].hexes,
+              (std::vector<core::GalacticCoordinates>{{0, 0, 19, 10}, {0, 0, 20, 10}}));
     EXPECT_EQ(view.rowTitles(), QStringList{"Veil"});
     EXPECT_EQ(editor->title()->text(), "Edit Nebula");
 }
@@ -513,11 +525,14 @@ TEST(OverlayBrowsers, DeleteAsksFirst) {
     };
     const std::vector<Case> cases = {
         {"regions", [](app::ViewContext& c) { return std::make_unique<starmap::RegionsView>(c); },
-         [](const universe::UniverseRecord& r) { return r.regions.size(); }, "Delete Region?", "Darrian"},
+         [](const universe::UniverseRecord& r) { return r.regions.size(); }, "Delete Region?",
+         "Darrian"},
         {"rutters", [](app::ViewContext& c) { return std::make_unique<starmap::RuttersView>(c); },
-         [](const universe::UniverseRecord& r) { return r.rutters.size(); }, "Delete Route?", "1910"},
+         [](const universe::UniverseRecord& r) { return r.rutters.size(); }, "Delete Route?",
+         "1910"},
         {"nebulae", [](app::ViewContext& c) { return std::make_unique<starmap::NebulaeView>(c); },
-         [](const universe::UniverseRecord& r) { return r.nebulae.size(); }, "Delete Nebula?", "Veil"},
+         [](const universe::UniverseRecord& r) { return r.nebulae.size(); }, "Delete Nebula?",
+         "Veil"},
         {"labels", [](app::ViewContext& c) { return std::make_unique<starmap::LabelsView>(c); },
          [](const universe::UniverseRecord& r) { return r.starmapLabels.size(); }, "Delete Label?",
          "Spinward Main"},

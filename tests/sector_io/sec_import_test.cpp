@@ -3,6 +3,7 @@
 #include "sector_io/sec_import.h"
 #include "sector_io/sector_files.h"
 #include "support/sample_hex.h"
+#include "support/universe_changes.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -42,7 +43,7 @@ const std::string reginaLine = "Regina        1910 A788899-C  N Ri Pa Ph An Cp  
 
 TEST(SecImport, ANewUniverseFromTheLegacyFile) {
     SectorStore store;
-    const auto before = store.manager->current().id;
+    const auto before = store.manager->current().id();
     SecImportRequest request = into(3, -2);
     request.destination = ImportDestination::newUniverse;
     request.sectorName = "  ";
@@ -51,7 +52,7 @@ TEST(SecImport, ANewUniverseFromTheLegacyFile) {
     ASSERT_TRUE(outcome.succeeded) << outcome.message;
     EXPECT_EQ(outcome.message, "Created universe \"Stiatlchepr\" with 666 worlds.");
 
-    EXPECT_NE(store.manager->current().id, before) << "the new universe is the current one";
+    EXPECT_NE(store.manager->current().id(), before) << "the new universe is the current one";
     EXPECT_EQ(store.manager->headers().size(), 2u);
     const universe::UniverseRecord stored = store.onDisk();
     EXPECT_EQ(stored.name, "Stiatlchepr");
@@ -85,9 +86,10 @@ TEST(SecImport, IntoTheCurrentUniverseSkipsOrOverwritesCollisions) {
     own.id = core::Uuid::generate();
     own.name = "Our Imperium";
     own.shortName = "ImDd";
-    store.manager->current().factions.push_back(own);
-    store.manager->current().sectors.push_back({-4, 1, "Old name", "Spin"});
-    store.manager->current().save();
+    velmora::testing::change(store.manager->current(), [&](universe::UniverseEdit& edit) {
+        edit.factions().push_back(own);
+        edit.sectors().push_back({-4, 1, "Old name", "Spin"});
+    });
 
     const std::string tab = velmora::testing::tabFixture();
     SecImportRequest request = into(-4, 1);
@@ -220,7 +222,7 @@ TEST(SecImport, BadInputImportsWhatItCanAndNothingWhenNothingReads) {
                 << c.what;
             EXPECT_EQ(core::readWholeFile(store.manager->current().file()).value_or(""), before)
                 << c.what << ": nothing is written";
-            EXPECT_TRUE(store.manager->current().data.empty()) << c.what;
+            EXPECT_TRUE(store.manager->current().data().empty()) << c.what;
             continue;
         }
         EXPECT_TRUE(outcome.succeeded) << c.what << ": " << outcome.message;

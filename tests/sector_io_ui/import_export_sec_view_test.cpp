@@ -113,7 +113,7 @@ TEST(ImportExportSECView, ImportsIntoTheCurrentUniverseAndExportsTheSectorAgain)
 
 TEST(ImportExportSECView, ANewUniverseBecomesCurrentAndTheNextViewKeepsTheMessage) {
     Screen screen;
-    const auto first = screen.store.manager->current().id;
+    const auto first = screen.store.manager->current().id();
     auto* destination = part<QComboBox>(*screen.view, "destination");
     ASSERT_EQ(destination->count(), 2);
     EXPECT_EQ(destination->itemText(0), QStringLiteral("Current universe"));
@@ -123,7 +123,7 @@ TEST(ImportExportSECView, ANewUniverseBecomesCurrentAndTheNextViewKeepsTheMessag
     screen.fill(QStringLiteral("Spinward Marches"), -4, 1);
     screen.importFrom(tabPath);
 
-    EXPECT_NE(screen.store.manager->current().id, first);
+    EXPECT_NE(screen.store.manager->current().id(), first);
     EXPECT_EQ(screen.store.onDisk().name, "Spinward Marches");
     EXPECT_EQ(screen.store.onDisk().data.size(), 439u);
     // The window replaces the view when the universe changes; the new one shows the result.
@@ -193,5 +193,5 @@ TEST(ImportExportSECView, TheSidebarDestinationMakesViewsThatShareTheirMessages)
     EXPECT_EQ(result->text(),
               QStringLiteral("Created universe \"legacy-example\" with 666 worlds."));
     EXPECT_TRUE(result->isVisible());
-    EXPECT_EQ(store.manager->current().name, "legacy-example");
+    EXPECT_EQ(store.manager->current().name(), "legacy-example");
 }

@@ -16,10 +16,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <chrono>
+#include <gtest/gtest.h>
 #include <string>
 
 using namespace velmora;
@@ -111,9 +110,8 @@ struct Screen {
     void click(const char* name) {
         auto* button = get<QAbstractButton>(name);
         // A check box reaches across the form; only its box and text take the click.
-        const QPoint where = qobject_cast<QCheckBox*>(button)
-                                 ? QPoint(8, button->height() / 2)
-                                 : button->rect().center();
+        const QPoint where = qobject_cast<QCheckBox*>(button) ? QPoint(8, button->height() / 2)
+                                                              : button->rect().center();
         QTest::mouseClick(button, Qt::LeftButton, {}, where);
     }
     void importSector(const QString& name) {
@@ -258,7 +256,7 @@ TEST(ImportTravellerMapView, ImportsSpinwardMarchesIntoTheCurrentUniverse) {
     EXPECT_EQ(stored.data.size(), 439u);
     EXPECT_EQ(stored.rutters.size(), 127u);
     EXPECT_EQ(stored.factions.size(), 10u);
-    EXPECT_EQ(screen.store.manager->current().data.size(), 439u);
+    EXPECT_EQ(screen.store.manager->current().data().size(), 439u);
 }
 
 TEST(ImportTravellerMapView, AsksTheServiceForTheChosenSubsectorMilieuAndParts) {
@@ -299,8 +297,8 @@ TEST(ImportTravellerMapView, ShowsProgressSurvivesARebuildAndCancelChangesNothin
                screen.get<QPushButton>("cancelButton")->isVisible();
     };
     EXPECT_TRUE(showsProgress());
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return timesAskedFor(screen.server, "/api/metadata") == 1; }, patience));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return timesAskedFor(screen.server, "/api/metadata") == 1; },
+                                patience));
     // The window rebuilds its view mid-import; the new one follows the download.
     screen.open();
     EXPECT_TRUE(showsProgress());
@@ -315,8 +313,8 @@ TEST(ImportTravellerMapView, ShowsProgressSurvivesARebuildAndCancelChangesNothin
     screen.click("importButton");
     EXPECT_TRUE(showsProgress());
     EXPECT_EQ(screen.message("importResult"), "");
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return timesAskedFor(screen.server, "/api/metadata") == 2; }, patience));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return timesAskedFor(screen.server, "/api/metadata") == 2; },
+                                patience));
     screen.click("cancelButton");
     EXPECT_FALSE(screen.importing());
     EXPECT_TRUE(screen.get<QPushButton>("importButton")->isEnabled());
@@ -331,14 +329,14 @@ TEST(ImportTravellerMapView, OpeningAnotherUniverseCancelsTheImport) {
     Screen screen;
     screen.server.setFault("/api/metadata", slowly());
     screen.importSector(QStringLiteral("Spinward Marches"));
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return timesAskedFor(screen.server, "/api/metadata") == 1; }, patience));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return timesAskedFor(screen.server, "/api/metadata") == 1; },
+                                patience));
 
     screen.store.manager->createUniverse("Elsewhere");
     screen.open();
     EXPECT_FALSE(screen.importing());
     QTest::qWait(static_cast<int>(slowAnswer.count()) + 300);
-    EXPECT_TRUE(screen.store.manager->current().data.empty());
+    EXPECT_TRUE(screen.store.manager->current().data().empty());
     EXPECT_EQ(screen.message("importResult"), "");
 }
 

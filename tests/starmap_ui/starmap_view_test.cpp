@@ -8,6 +8,7 @@
 #include "starmap/ui/starmap_view.h"
 #include "starmap/ui/system_card.h"
 #include "support/temporary_folder.h"
+#include "support/universe_changes.h"
 #include "universe/universe_manager.h"
 
 #include <QLineEdit>
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -26,9 +26,11 @@ namespace {
 
 struct MapWindow {
     TemporaryFolder folder;
-    app::DataLocations locations = app::DataLocations::portable(QString::fromStdString(folder.path().string()));
+    app::DataLocations locations =
+        app::DataLocations::portable(QString::fromStdString(folder.path().string()));
     app::QtPreferences preferences{locations};
-    std::unique_ptr<universe::UniverseManager> manager = app::openUniverseStore(locations, preferences, true);
+    std::unique_ptr<universe::UniverseManager> manager =
+        app::openUniverseStore(locations, preferences, true);
     app::WindowRegistry windows;
     app::ViewContext context{*manager, windows};
     std::unique_ptr<StarMapView> view;
@@ -36,8 +38,12 @@ struct MapWindow {
     explicit MapWindow(bool withSystems = true) {
         if (withSystems) {
             auto& universe = manager->current();
-            static_cast<universe::UniverseRecord&>(universe).data = velmora::testing::mapUniverse().data;
-            universe.mapTransform = universe::MapTransform{1.0, 0, 0};
+            velmora::testing::change(universe, [](universe::UniverseEdit& edit) {
+                edit.setHexes(velmora::testing::mapUniverse().data);
+            });
+            velmora::testing::changeView(universe, [](universe::MapViewSettings& view) {
+                view.mapTransform = universe::MapTransform{1.0, 0, 0};
+            });
             universe.save();
         }
         view = std::make_unique<StarMapView>(context);
@@ -49,7 +55,8 @@ struct MapWindow {
     QPoint screenPointOf(const core::GalacticCoordinates& hex) const {
         const core::PointF c = core::HexLayout{mapHexRadius}.center(hex);
         const auto& t = view->canvas()->transform();
-        return QPoint(static_cast<int>(c.x * t.scale + t.offsetWidth), static_cast<int>(c.y * t.scale + t.offsetHeight));
+        return QPoint(static_cast<int>(c.x * t.scale + t.offsetWidth),
+                      static_cast<int>(c.y * t.scale + t.offsetHeight));
     }
 };
 
@@ -59,12 +66,15 @@ TEST(StarMapView, EmptyUniverseSaysSo) {
     MapWindow window(false);
     EXPECT_TRUE(window.view->emptyState()->isVisible());
     EXPECT_EQ(window.view->emptyState()->title(), "No Systems Saved");
-    EXPECT_EQ(window.view->emptyState()->message(), "Generate a system and tap Save to see it on the map.");
+    EXPECT_EQ(window.view->emptyState()->message(),
+              "Generate a system and tap Save to see it on the map.");
 }
 
 TEST(StarMapView, RestoresTheLastZoomAndPan) {
     MapWindow window;
-    window.universe().mapTransform = universe::MapTransform{2.5, -300, -120};
+    velmora::testing::changeView(window.universe(), [](universe::MapViewSettings& view) {
+        view.mapTransform = universe::MapTransform{2.5, -300, -120};
+    });
     window.universe().save();
     StarMapView again(window.context);
     again.resize(900, 700);
@@ -101,11 +111,11 @@ TEST(StarMapView, DraggingPansAndSavesTheViewOnce) {
     EXPECT_FALSE(window.view->card()->isVisible()) << "a drag never selects";
     EXPECT_EQ(canvas->transform().offsetWidth, before.offsetWidth + 50);
     EXPECT_EQ(canvas->transform().offsetHeight, before.offsetHeight + 20);
-    EXPECT_EQ(window.universe().mapTransform, canvas->transform());
+    EXPECT_EQ(window.universe().record().mapTransform, canvas->transform());
     EXPECT_TRUE(window.universe().hasPendingSave());
     QTRY_VERIFY_WITH_TIMEOUT(!window.universe().hasPendingSave(), 2000);
-    EXPECT_NE(window.folder.read(window.universe().file()).find("\"width\": " +
-                                                               std::to_string(static_cast<int>(before.offsetWidth + 50))),
+    EXPECT_NE(window.folder.read(window.universe().file())
+                  .find("\"width\": " + std::to_string(static_cast<int>(before.offsetWidth + 50))),
               std::string::npos);
 }
 
@@ -135,13 +145,13 @@ TEST(StarMapView, MenuSwitchesWriteIntoTheUniverse) {
     ASSERT_NE(actionNamed("Imperium"), nullptr);
     ASSERT_NE(actionNamed("Zhodani"), nullptr);
     actionNamed("Routes")->trigger();
-    EXPECT_FALSE(window.universe().mapShowRutters);
+    EXPECT_FALSE(window.universe().record().mapShowRutters);
     actionNamed("Player View")->trigger();
-    EXPECT_EQ(window.universe().mapViewMode, universe::MapViewMode::player);
+    EXPECT_EQ(window.universe().record().mapViewMode, universe::MapViewMode::player);
     EXPECT_TRUE(window.universe().hasPendingSave());
 
     // Filtering every system away in the player view empties the map.
     actionNamed("Imperium")->trigger();
-    EXPECT_FALSE(window.universe().mapShowStarfarers);
+    EXPECT_FALSE(window.universe().record().mapShowStarfarers);
     EXPECT_TRUE(window.view->model().systems().empty());
 }

@@ -8,16 +8,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QPlainTextEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QTreeWidget>
 #include <QWheelEvent>
-
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -95,7 +94,8 @@ TEST(SystemEditor, ATypedProfileIsSavedToTheFile) {
     f.typeProfile("B56789A-9");
     EXPECT_EQ(f.field<QSpinBox>("worldSize")->value(), 5);
     EXPECT_EQ(f.field<QSpinBox>("worldLawLevel")->value(), 10);
-    EXPECT_EQ(f.field<QLabel>("hydrographicsHint")->text(), "Possible for size 5 and atmosphere 6: 1–10");
+    EXPECT_EQ(f.field<QLabel>("hydrographicsHint")->text(),
+              "Possible for size 5 and atmosphere 6: 1–10");
     EXPECT_TRUE(f.editor->hasUnsavedChanges());
     // Nothing reaches the file before "Save Changes".
     EXPECT_EQ(worldNamed(f.storedHex(), "Tessaly").uwp.size, 7);
@@ -104,9 +104,12 @@ TEST(SystemEditor, ATypedProfileIsSavedToTheFile) {
     const core::WorldData& saved = worldNamed(f.storedHex(), "Tessaly");
     EXPECT_EQ(core::uwpCode(saved.uwp), "B56789A-9 —");
     // Classes derived for the new profile, the referee's ones (Cp from before, Fa now) kept.
-    const std::vector<core::TradeClass> expected{core::TradeClass::preHighPopulation, core::TradeClass::preAgricultural,
-                                                 core::TradeClass::rich, core::TradeClass::hot,
-                                                 core::TradeClass::farming, core::TradeClass::subsectorCapital};
+    const std::vector<core::TradeClass> expected{core::TradeClass::preHighPopulation,
+                                                 core::TradeClass::preAgricultural,
+                                                 core::TradeClass::rich,
+                                                 core::TradeClass::hot,
+                                                 core::TradeClass::farming,
+                                                 core::TradeClass::subsectorCapital};
     EXPECT_EQ(saved.tradeClasses, expected);
     EXPECT_FALSE(f.editor->hasUnsavedChanges());
 }
@@ -164,15 +167,16 @@ TEST(SystemEditor, EveryWorldFieldReachesTheFile) {
     EXPECT_EQ(world.uwp.techLevel, core::TechnologyLevel::ttl14);
     EXPECT_EQ(world.uwp.bases, (std::set{core::Base::scoutBase, core::Base::wayStation}));
     // Tags keep their order by name.
-    EXPECT_EQ(world.worldTags,
-              (std::vector{core::WorldTag::amberZone, core::WorldTag::tradeHub, core::WorldTag::zombies}));
+    EXPECT_EQ(world.worldTags, (std::vector{core::WorldTag::amberZone, core::WorldTag::tradeHub,
+                                            core::WorldTag::zombies}));
     EXPECT_TRUE(world.factionIDs.empty());
     EXPECT_EQ(world.notes, "Moved outwards.");
     EXPECT_TRUE(world.mainWorld);
     // Tide-locked now, so the climate class gives way to Lk at the end.
     EXPECT_EQ(world.tradeClasses.back(), core::TradeClass::subsectorCapital);
-    EXPECT_NE(std::find(world.tradeClasses.begin(), world.tradeClasses.end(), core::TradeClass::locked),
-              world.tradeClasses.end());
+    EXPECT_NE(
+        std::find(world.tradeClasses.begin(), world.tradeClasses.end(), core::TradeClass::locked),
+        world.tradeClasses.end());
     // The nested moon travels with its world.
     ASSERT_EQ(world.satellites.size(), 1u);
     EXPECT_EQ(world.satellites[0].name, "Mirren");
@@ -206,8 +210,9 @@ TEST(SystemEditor, OutOfRangeDigitsAreRefusedOrClamped) {
     QTest::keyClick(name, Qt::Key_Backspace);
     f.save();
     ASSERT_EQ(f.installation.notices.size(), 1u);
-    EXPECT_EQ(f.installation.notices[0], "Can't Save Changes\nUnnamed World: Every world needs a name.\n"
-                                         "Unnamed World: Size 20 is out of range (0–16 for a planet).");
+    EXPECT_EQ(f.installation.notices[0],
+              "Can't Save Changes\nUnnamed World: Every world needs a name.\n"
+              "Unnamed World: Size 20 is out of range (0–16 for a planet).");
     EXPECT_EQ(worldNamed(f.storedHex(), "Tessaly").uwp.size, 7);
 
     // A code that is no profile at all says why and changes nothing.
@@ -232,7 +237,8 @@ TEST(SystemEditor, WorldsAddedDuplicatedAndDeleted) {
     EXPECT_EQ(f.field<QLineEdit>("worldName")->text(), "Tessaly VI");
     f.field<QPushButton>("deleteWorld")->click();
     ASSERT_EQ(f.installation.questions.size(), 1u);
-    EXPECT_EQ(f.installation.questions[0], "Delete World?\n“Tessaly VI” takes its 1 satellite with it.");
+    EXPECT_EQ(f.installation.questions[0],
+              "Delete World?\n“Tessaly VI” takes its 1 satellite with it.");
 
     f.field<QPushButton>("countBodies")->click();
     f.save();
@@ -302,18 +308,19 @@ TEST(SystemEditor, FollowsChangesMadeElsewhereAndOpensWorldInfo) {
     EditorFixture f;
     core::HexData changed = f.hex;
     changed.starSystem.stars[0].worlds[0].uwp.population = 9;
-    f.installation.manager->current().replaceHex(changed);
+    f.installation.manager->current().replaceHex(changed, "Edit System");
     EXPECT_EQ(f.field<QSpinBox>("worldPopulation")->value(), 9);
     EXPECT_FALSE(f.editor->hasUnsavedChanges());
 
     // With an edit of its own in hand, the editor keeps it.
     QTest::keyClicks(f.field<QLineEdit>("systemName"), "!");
     changed.notes = "Changed elsewhere";
-    f.installation.manager->current().replaceHex(changed);
+    f.installation.manager->current().replaceHex(changed, "Edit System");
     EXPECT_EQ(f.editor->draft().starSystem.name, "Tessaly!");
 
     f.field<QPushButton>("openWorldInfo")->click();
-    const QString key = QString::fromStdString(WorldInfoTarget{f.hex.coordinates, f.hex.starSystem.stars[0].worlds[0].id}.key());
+    const QString key = QString::fromStdString(
+        WorldInfoTarget{f.hex.coordinates, f.hex.starSystem.stars[0].worlds[0].id}.key());
     auto* window = qobject_cast<WorldInfoWindow*>(f.installation.windows.find("world-info", key));
     ASSERT_NE(window, nullptr);
     EXPECT_NE(window->text().indexOf("Tessaly"), -1);
@@ -326,13 +333,14 @@ TEST(SystemEditor, MovingOntoAnOccupiedHexWarnsAndAsks) {
     f.field<QSpinBox>("hexColumn")->setValue(1);
     f.field<QSpinBox>("hexRow")->setValue(1);
     EXPECT_TRUE(warning->isVisibleTo(f.editor.get()));
-    EXPECT_EQ(warning->text(), "A2-0101 already holds “Neighbour”. Saving here replaces that system.");
+    EXPECT_EQ(warning->text(),
+              "A2-0101 already holds “Neighbour”. Saving here replaces that system.");
 
     f.installation.answer = false;
     f.save();
     ASSERT_EQ(f.installation.questions.size(), 1u);
-    EXPECT_EQ(f.installation.questions[0],
-              "Replace System?\nA2-0101 already holds “Neighbour”. Saving moves “Tessaly” there and deletes “Neighbour”.");
+    EXPECT_EQ(f.installation.questions[0], "Replace System?\nA2-0101 already holds “Neighbour”. "
+                                           "Saving moves “Tessaly” there and deletes “Neighbour”.");
     EXPECT_EQ(f.installation.stored().data.size(), 2u);
 
     f.installation.answer = true;
@@ -385,8 +393,8 @@ TEST(SystemEditor, GenerateRefillsTheOtherBodiesAfterAWarning) {
 TEST(SystemEditor, TheWheelScrollsPastFieldsNotClickedInto) {
     EditorFixture f;
     const auto turn = [](QWidget* widget) {
-        QWheelEvent event(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
+        QWheelEvent event(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(widget, &event);
     };
     // The same turn does step a field on its own.
@@ -415,7 +423,7 @@ TEST(SystemEditor, ANewRaceJoinsTheUniverseListWhenSaved) {
     EXPECT_FALSE(f.editor->hasUnsavedChanges());
     f.installation.typedText = "Vless";
     f.field<QPushButton>("newCustomRace")->click();
-    EXPECT_TRUE(f.installation.manager->current().customRaces.empty());
+    EXPECT_TRUE(f.installation.manager->current().customRaces().empty());
     f.save();
     const universe::UniverseRecord stored = f.installation.stored();
     // The giant's moon already named "Grel", which the list lacked until now.
@@ -472,5 +480,5 @@ TEST(SystemEditor, AMovedSystemTakesItsRoutesAndHomeworldsAlong) {
     EXPECT_EQ(stored.factions[0].homeworld, to);
     EXPECT_EQ(stored.regions, record.regions) << "regions describe the map, not the system";
     // The open universe agrees with its file.
-    EXPECT_EQ(installation.manager->current().rutters, stored.rutters);
+    EXPECT_EQ(installation.manager->current().rutters(), stored.rutters);
 }

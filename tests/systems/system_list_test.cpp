@@ -1,9 +1,8 @@
 #include "systems/open_universe.h"
 #include "systems/system_list.h"
 
-#include <gtest/gtest.h>
-
 #include <cctype>
+#include <gtest/gtest.h>
 
 using namespace velmora;
 using namespace velmora::systems;
@@ -17,7 +16,8 @@ namespace {
 int naturalOrder(const std::string& a, const std::string& b) {
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
-        if (std::isdigit(static_cast<unsigned char>(a[i])) && std::isdigit(static_cast<unsigned char>(b[j]))) {
+        if (std::isdigit(static_cast<unsigned char>(a[i])) &&
+            std::isdigit(static_cast<unsigned char>(b[j]))) {
             std::size_t ei = i, ej = j;
             while (ei < a.size() && std::isdigit(static_cast<unsigned char>(a[ei])))
                 ++ei;
@@ -72,12 +72,18 @@ TEST(SystemList, SortsInTheChosenOrder) {
     };
     const Case cases[] = {
         // The upper row of sectors first, then sector by sector, column and row.
-        {SystemSortOrder::coordinates, naturalOrder, {"Unnamed System", "Outpost 9", "Outpost 10", "Regina"}},
-        {SystemSortOrder::name, naturalOrder, {"Outpost 9", "Outpost 10", "Regina", "Unnamed System"}},
+        {SystemSortOrder::coordinates,
+         naturalOrder,
+         {"Unnamed System", "Outpost 9", "Outpost 10", "Regina"}},
+        {SystemSortOrder::name,
+         naturalOrder,
+         {"Outpost 9", "Outpost 10", "Regina", "Unnamed System"}},
         // The order is the caller's: byte order puts "10" before "9".
         {SystemSortOrder::name, byteOrder, {"Outpost 10", "Outpost 9", "Regina", "Unnamed System"}},
         // Without regard to case, and systems without a main world last.
-        {SystemSortOrder::mainWorld, naturalOrder, {"Outpost 9", "Regina", "Outpost 10", "Unnamed System"}},
+        {SystemSortOrder::mainWorld,
+         naturalOrder,
+         {"Outpost 9", "Regina", "Outpost 10", "Unnamed System"}},
     };
     for (const Case& c : cases) {
         SystemListQuery query;
@@ -96,11 +102,11 @@ TEST(SystemList, SearchAndSubsectorNarrowTheList) {
     };
     const Case cases[] = {
         {"", std::nullopt, {"Unnamed System", "Outpost 9", "Outpost 10", "Regina"}},
-        {"  regina ", std::nullopt, {"Regina"}},          // trimmed, any case
-        {"ALPHA", std::nullopt, {"Outpost 9"}},           // the main world's name
-        {"e200000", std::nullopt, {"Outpost 10"}},        // the main world's profile
-        {"1230", std::nullopt, {"Outpost 10"}},           // the hex number
-        {"10-0205", std::nullopt, {"Regina"}},            // the hex with its sector code
+        {"  regina ", std::nullopt, {"Regina"}},   // trimmed, any case
+        {"ALPHA", std::nullopt, {"Outpost 9"}},    // the main world's name
+        {"e200000", std::nullopt, {"Outpost 10"}}, // the main world's profile
+        {"1230", std::nullopt, {"Outpost 10"}},    // the hex number
+        {"10-0205", std::nullopt, {"Regina"}},     // the hex with its sector code
         {"outpost", SubsectorKey{0, 0, 'A'}, {"Outpost 9"}},
         {"", SubsectorKey{0, 0, 'J'}, {"Outpost 10"}},
         {"", SubsectorKey{0, 1, 'P'}, {"Unnamed System"}},
@@ -130,7 +136,7 @@ TEST(SystemList, SubsectorsInUseAndTheirLabels) {
     auto record = fourSystems();
     record.sectors.push_back({1, 0, "Spinward Marches", "Spin"});
     OpenUniverse open(std::move(record));
-    const auto keys = subsectorsInUse(open.universe->data);
+    const auto keys = subsectorsInUse(open.universe->data());
     const std::vector<SubsectorKey> expected{{0, 1, 'P'}, {0, 0, 'A'}, {0, 0, 'J'}, {1, 0, 'A'}};
     EXPECT_EQ(keys, expected);
     EXPECT_EQ(subsectorLabel(*open.universe, {1, 0, 'A'}), "Spinward Marches A");

@@ -1,3 +1,4 @@
+#include "support/universe_changes.h"
 #include "systems/system_move.h"
 
 #include <gtest/gtest.h>
@@ -112,7 +113,8 @@ TEST(SystemMove, RegionsLabelsAndNebulaeStayOnTheMap) {
     universe::UniverseRecord expected = record;
     expected.rutters[0].start = newHex;
     expected.factions[0].homeworld = newHex;
-    followMovedSystem(record, oldHex, newHex);
+    velmora::testing::applyEdit(
+        record, [&](universe::UniverseEdit& edit) { followMovedSystem(edit, oldHex, newHex); });
     EXPECT_EQ(record, expected);
 }
 

@@ -1,10 +1,9 @@
+#include "app/support/empty_state_view.h"
 #include "support/sample_hex.h"
 #include "systems/open_universe.h"
 #include "systems/ui/system_editor.h"
 #include "systems/ui/systems_view.h"
 #include "systems/ui_fixture.h"
-
-#include "app/support/empty_state_view.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,7 +11,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
-
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -107,7 +105,8 @@ TEST(SystemsView, ChoosingASystemOpensItsEditorAndTheListFollowsTheUniverse) {
     EXPECT_EQ(window->windowTitle(), "World Info");
 
     // A system added elsewhere (the generator) appears in the list.
-    installation.manager->current().addHex(systemAt({0, 0, 3, 3}, "Kinorb", "Kinorb"));
+    installation.manager->current().addHex(systemAt({0, 0, 3, 3}, "Kinorb", "Kinorb"),
+                                           "Generate System Kinorb");
     EXPECT_EQ(list->topLevelItemCount(), 4);
 }
 
@@ -121,9 +120,11 @@ TEST(SystemsView, DeletingASystemAsksFirstAndTakesItsRoutes) {
         return rutter;
     };
     const core::GalacticCoordinates regina{0, 0, 2, 5};
-    record.rutters = {route(regina, {0, 0, 1, 1}), route({0, 0, 12, 30}, regina), route({0, 0, 1, 1}, {0, 0, 12, 30})};
+    record.rutters = {route(regina, {0, 0, 1, 1}), route({0, 0, 12, 30}, regina),
+                      route({0, 0, 1, 1}, {0, 0, 12, 30})};
     ViewsInstallation installation(record);
-    const std::string noun = installation.manager->current().usesTravellerTechLevels() ? "route" : "rutter";
+    const std::string noun =
+        installation.manager->current().usesTravellerTechLevels() ? "route" : "rutter";
     SystemsView view(*installation.context);
     view.setQuestions(installation.scriptedAnswers());
     auto* list = view.findChild<QTreeWidget*>("systemList");
@@ -134,7 +135,8 @@ TEST(SystemsView, DeletingASystemAsksFirstAndTakesItsRoutes) {
     deleteButton->click();
     ASSERT_EQ(installation.questions.size(), 1u);
     EXPECT_EQ(installation.questions[0].toStdString(),
-              "Delete “Regina”?\nThe system, its stars and all its worlds will be removed from the universe. The 2 " +
+              "Delete “Regina”?\nThe system, its stars and all its worlds will be removed from the "
+              "universe. The 2 " +
                   noun + "s that end there go with it.");
     EXPECT_EQ(installation.stored().data.size(), 3u);
     EXPECT_EQ(installation.stored().rutters.size(), 3u);

@@ -11,7 +11,6 @@
 #include "universe/universe_manager.h"
 
 #include <QApplication>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,7 +42,9 @@ struct ViewsInstallation {
         environment.preferences = &preferences;
         environment.delayedCalls = clock.factory();
         environment.log = [](const std::string&) {};
-        environment.nameOrder = [](const std::string& a, const std::string& b) { return a.compare(b); };
+        environment.nameOrder = [](const std::string& a, const std::string& b) {
+            return a.compare(b);
+        };
         manager = std::make_unique<universe::UniverseManager>(std::move(environment));
         context = std::make_unique<app::ViewContext>(app::ViewContext{*manager, windows});
     }
@@ -51,7 +52,8 @@ struct ViewsInstallation {
 
     systems::UserQuestions scriptedAnswers() {
         systems::UserQuestions answers;
-        answers.confirm = [this](QWidget*, const QString& title, const QString& text, const QString&) {
+        answers.confirm = [this](QWidget*, const QString& title, const QString& text,
+                                 const QString&) {
             questions.push_back(title + "\n" + text);
             return answer;
         };
@@ -68,7 +70,8 @@ struct ViewsInstallation {
     // The universe as its file on disk holds it now.
     universe::UniverseRecord stored() const {
         return universe::decodeUniverse(
-            core::readWholeFile(manager->fileFor(manager->current().id)).value_or(std::string("{}")));
+            core::readWholeFile(manager->fileFor(manager->current().id()))
+                .value_or(std::string("{}")));
     }
 };
 

@@ -33,12 +33,14 @@ TEST(WorldInfo, ProfileExplainedDigitByDigit) {
 }
 
 TEST(WorldInfo, TradeClassesByCategory) {
-    const auto groups = tradeClassesByCategory({core::TradeClass::subsectorCapital, core::TradeClass::rich,
-                                                core::TradeClass::garden, core::TradeClass::agricultural});
+    const auto groups =
+        tradeClassesByCategory({core::TradeClass::subsectorCapital, core::TradeClass::rich,
+                                core::TradeClass::garden, core::TradeClass::agricultural});
     ASSERT_EQ(groups.size(), 3u);
     EXPECT_EQ(groups[0].category, core::TradeClassCategory::planetary);
     EXPECT_EQ(groups[1].category, core::TradeClassCategory::economic);
-    EXPECT_EQ(groups[1].classes, (std::vector{core::TradeClass::rich, core::TradeClass::agricultural}));
+    EXPECT_EQ(groups[1].classes,
+              (std::vector{core::TradeClass::rich, core::TradeClass::agricultural}));
     EXPECT_EQ(groups[2].category, core::TradeClassCategory::political);
 }
 
@@ -55,7 +57,8 @@ TEST(WorldInfo, FindsTheWorldOfATarget) {
     EXPECT_EQ(main->world->name, "Tessaly");
     EXPECT_EQ(main->star->name, "Tessaly A");
     EXPECT_EQ(findWorldInfoSubject(*open.universe, {hex.coordinates, moon})->world->name, "Mirren");
-    EXPECT_EQ(findWorldInfoSubject(*open.universe, {hex.coordinates, giant})->world->name, "Tessaly VI");
+    EXPECT_EQ(findWorldInfoSubject(*open.universe, {hex.coordinates, giant})->world->name,
+              "Tessaly VI");
     EXPECT_FALSE(findWorldInfoSubject(*open.universe, {hex.coordinates, core::Uuid::generate()}));
     EXPECT_FALSE(findWorldInfoSubject(*open.universe, {{0, 0, 1, 1}, std::nullopt}));
 
@@ -72,7 +75,7 @@ TEST(WorldInfo, HeaderAndOrbitTexts) {
     EXPECT_EQ(worldHexHeader(*open.universe, {-1, 2, 19, 10}), "HEX: SPIN 1910 [A2-C]");
     EXPECT_EQ(worldHexHeader(*open.universe, {0, 0, 1, 1}), "HEX: 00-0101 [00-A]");
 
-    const core::HexData& hex = open.universe->data[0];
+    const core::HexData& hex = open.universe->data()[0];
     EXPECT_EQ(spectrumText(hex.starSystem.stars[0]), "F7 V");
     EXPECT_EQ(starOrbitText(hex.starSystem.stars[0], true), "Primary");
     EXPECT_EQ(starOrbitText(hex.starSystem.stars[1], false), "Orbit 11");

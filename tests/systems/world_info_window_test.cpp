@@ -1,4 +1,5 @@
 #include "support/sample_hex.h"
+#include "support/universe_changes.h"
 #include "systems/open_universe.h"
 #include "systems/ui/information_view.h"
 #include "systems/ui/world_info_window.h"
@@ -7,7 +8,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTableWidget>
-
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -28,7 +28,7 @@ universe::UniverseRecord sampleUniverse() {
 
 TEST(WorldInfoWindow, ShowsTheWholeWorld) {
     ViewsInstallation installation(sampleUniverse());
-    const core::HexData& hex = installation.manager->current().data[0];
+    const core::HexData& hex = installation.manager->current().data()[0];
     QWidget* window = openWorldInfo(*installation.context, {hex.coordinates, std::nullopt});
     auto* info = qobject_cast<WorldInfoWindow*>(window);
     ASSERT_NE(info, nullptr);
@@ -38,7 +38,8 @@ TEST(WorldInfoWindow, ShowsTheWholeWorld) {
         "Tessaly",
         "HEX: SPIN 1910 [A2-C]",
         "A788899-C NS",
-        "Starport", "Excellent",
+        "Starport",
+        "Excellent",
         "11,200 km",
         "Dense",
         "Water world (76%-85%)",
@@ -47,16 +48,24 @@ TEST(WorldInfoWindow, ShowsTheWholeWorld) {
         "High Law. No weapons outside the home.",
         "TL12",
         "Imperial Naval Base, Scout Base",
-        "Climate", "Hot",
+        "Climate",
+        "Hot",
         "Population\nPh Pre-High Population", // the category, then the class
         "Political\nCp Subsector Capital",
-        "Tessaly A", "F7 V", "1.36 solar masses", "Primary", "Tessaly B (M2 D)",
-        "Trade Hub", "Amber Zone", "Highport",
+        "Tessaly A",
+        "F7 V",
+        "1.36 solar masses",
+        "Primary",
+        "Tessaly B (M2 D)",
+        "Trade Hub",
+        "Amber Zone",
+        "Highport",
         "Unknown Faction", // the sample's faction id names no faction here
         "Subsector capital.",
     };
     for (const char* piece : expected)
-        EXPECT_NE(text.indexOf(QString::fromUtf8(piece)), -1) << piece << "\n" << text.toStdString();
+        EXPECT_NE(text.indexOf(QString::fromUtf8(piece)), -1) << piece << "\n"
+                                                              << text.toStdString();
 
     // Opening the same target again brings the same window forward.
     EXPECT_EQ(openWorldInfo(*installation.context, {hex.coordinates, std::nullopt}), window);
@@ -65,26 +74,29 @@ TEST(WorldInfoWindow, ShowsTheWholeWorld) {
 TEST(WorldInfoWindow, FollowsTheUniverseAndClosesWithIt) {
     ViewsInstallation installation(sampleUniverse());
     universe::RidivivevIzeviduv& universe = installation.manager->current();
-    const core::Uuid giant = universe.data[0].starSystem.stars[0].worlds[1].id;
-    QPointer<QWidget> window = openWorldInfo(*installation.context, {universe.data[0].coordinates, giant});
+    const core::Uuid giant = universe.data()[0].starSystem.stars[0].worlds[1].id;
+    QPointer<QWidget> window =
+        openWorldInfo(*installation.context, {universe.data()[0].coordinates, giant});
     auto* info = qobject_cast<WorldInfoWindow*>(window.data());
     ASSERT_NE(info, nullptr);
     EXPECT_NE(info->text().indexOf("Tessaly VI"), -1);
     EXPECT_NE(info->text().indexOf("Large Gas Giant"), -1);
     EXPECT_NE(info->text().indexOf("3 orbits outside the habitable zone (colder)"), -1);
 
-    core::HexData edited = universe.data[0];
+    core::HexData edited = universe.data()[0];
     edited.starSystem.stars[0].worlds[1].name = "Great Tessaly";
     universe::Faction guild;
     guild.id = core::Uuid::generate();
     guild.name = "Merchant Guild";
-    universe.factions.push_back(guild);
     edited.starSystem.stars[0].worlds[1].factionIDs = {guild.id};
-    universe.replaceHex(edited);
+    velmora::testing::change(universe, [&](universe::UniverseEdit& edit) {
+        edit.factions().push_back(guild);
+        edit.replaceHex(edited);
+    });
     EXPECT_NE(info->text().indexOf("Great Tessaly"), -1);
     EXPECT_NE(info->text().indexOf("Merchant Guild"), -1);
 
-    universe.removeHex(edited.id);
+    universe.removeHex(edited.id, "Delete System");
     EXPECT_NE(info->text().indexOf("World Not Found"), -1);
 
     installation.manager->createUniverse("Elsewhere");
@@ -94,7 +106,8 @@ TEST(WorldInfoWindow, FollowsTheUniverseAndClosesWithIt) {
 
 TEST(InformationView, ShowsTheUniverseFigures) {
     universe::UniverseRecord record = sampleUniverse();
-    core::HexData second = velmora::testing::systemAt({0, 0, 1, 1}, "Outpost", "Outpost", "E200300-5");
+    core::HexData second =
+        velmora::testing::systemAt({0, 0, 1, 1}, "Outpost", "Outpost", "E200300-5");
     record.data.push_back(second);
     universe::Faction guild;
     guild.id = record.data[0].starSystem.stars[0].worlds[0].factionIDs[0];
@@ -129,7 +142,8 @@ TEST(InformationView, ShowsTheUniverseFigures) {
     EXPECT_EQ(races->item(1, 2)->text(), "1,000");
 
     // A change in the universe shows at once.
-    installation.manager->current().removeHex(installation.manager->current().data[1].id);
+    installation.manager->current().removeHex(installation.manager->current().data()[1].id,
+                                              "Delete System");
     velmora::testing::processEvents();
     EXPECT_EQ(view.findChild<QLabel*>("figureSystems")->text(), "1");
 }

@@ -3,6 +3,7 @@
 #include "support/memory_preferences.h"
 #include "support/sample_hex.h"
 #include "support/temporary_folder.h"
+#include "support/universe_changes.h"
 #include "universe/universe_codec.h"
 #include "universe/universe_manager.h"
 
@@ -31,7 +32,9 @@ struct Installation {
         environment.delayedCalls = clock.factory();
         environment.log = [this](const std::string& line) { log.push_back(line); };
         // Plain byte order is enough here; the file-browser order is the platform's.
-        environment.nameOrder = [](const std::string& a, const std::string& b) { return a.compare(b); };
+        environment.nameOrder = [](const std::string& a, const std::string& b) {
+            return a.compare(b);
+        };
         return std::make_unique<UniverseManager>(std::move(environment));
     }
 
@@ -59,15 +62,15 @@ UniverseRecord named(const std::string& name) {
 TEST(UniverseManagerStart, FirstRunMakesMyUniverse) {
     Installation installation;
     auto manager = installation.start();
-    EXPECT_EQ(manager->current().name, "My Universe");
+    EXPECT_EQ(manager->current().name(), "My Universe");
     ASSERT_EQ(manager->headers().size(), 1u);
-    EXPECT_TRUE(std::filesystem::exists(manager->fileFor(manager->current().id)));
+    EXPECT_TRUE(std::filesystem::exists(manager->fileFor(manager->current().id())));
     EXPECT_TRUE(installation.preferences.flag("didMigrateToUniverses"));
-    EXPECT_EQ(installation.preferences.texts["lastUniverseID"], manager->current().id.toString());
+    EXPECT_EQ(installation.preferences.texts["lastUniverseID"], manager->current().id().toString());
 
     // The next run opens the same universe and makes no other.
     auto again = installation.start();
-    EXPECT_EQ(again->current().id, manager->current().id);
+    EXPECT_EQ(again->current().id(), manager->current().id());
     EXPECT_EQ(again->headers().size(), 1u);
 }
 
@@ -78,23 +81,24 @@ TEST(UniverseManagerStart, MigratesTheOldSingleFileOnce) {
     installation.documents.write("RidivivevIzeviduv.json", encodeUniverse(old));
 
     auto manager = installation.start();
-    EXPECT_EQ(manager->current().id, old.id);
-    EXPECT_EQ(manager->current().name, "My Universe");
-    EXPECT_EQ(manager->current().data.size(), 1u);
+    EXPECT_EQ(manager->current().id(), old.id);
+    EXPECT_EQ(manager->current().name(), "My Universe");
+    EXPECT_EQ(manager->current().data().size(), 1u);
     EXPECT_EQ(installation.names(*manager), std::vector<std::string>{"My Universe"});
-    EXPECT_TRUE(std::filesystem::exists(installation.documents / "RidivivevIzeviduv.json")) << "left in place";
+    EXPECT_TRUE(std::filesystem::exists(installation.documents / "RidivivevIzeviduv.json"))
+        << "left in place";
 
     // Deleting the migrated copy does not bring it back: the migration ran once.
     manager->deleteUniverse(old.id);
     auto later = installation.start();
-    EXPECT_NE(later->current().id, old.id);
+    EXPECT_NE(later->current().id(), old.id);
 }
 
 TEST(UniverseManagerStart, UnreadableOldFileIsIgnoredAndKept) {
     Installation installation;
     installation.documents.write("RidivivevIzeviduv.json", "{\"data\": [");
     auto manager = installation.start();
-    EXPECT_EQ(manager->current().name, "My Universe");
+    EXPECT_EQ(manager->current().name(), "My Universe");
     EXPECT_TRUE(installation.preferences.flag("didMigrateToUniverses"));
     EXPECT_EQ(installation.documents.read("RidivivevIzeviduv.json"), "{\"data\": [");
 }
@@ -108,14 +112,15 @@ TEST(UniverseManagerStart, MissingLastUniverseOpensTheFirstByName) {
     installation.preferences.setText("lastUniverseID", core::Uuid::generate().toString());
 
     auto manager = installation.start();
-    EXPECT_EQ(manager->current().id, first.id);
+    EXPECT_EQ(manager->current().id(), first.id);
     EXPECT_EQ(installation.preferences.texts["lastUniverseID"], first.id.toString());
 }
 
 TEST(UniverseManagerStart, JunkInTheFolderIsSkippedAndNeverTouched) {
     Installation installation;
     installation.preferences.setFlag("didMigrateToUniverses", true);
-    const std::string corrupt = "{\"id\": \"0A6B2E44-5F55-4C8A-9A51-43D7A0C1E001\", \"name\": \"Broken\", \"data\": [";
+    const std::string corrupt =
+        "{\"id\": \"0A6B2E44-5F55-4C8A-9A51-43D7A0C1E001\", \"name\": \"Broken\", \"data\": [";
     installation.documents.write("Universes/0A6B2E44-5F55-4C8A-9A51-43D7A0C1E001.json", corrupt);
     installation.documents.write("Universes/notes.txt", "not a universe");
     installation.documents.write("Universes/empty.json", "");
@@ -124,17 +129,18 @@ TEST(UniverseManagerStart, JunkInTheFolderIsSkippedAndNeverTouched) {
     installation.preferences.setText("lastUniverseID", "0A6B2E44-5F55-4C8A-9A51-43D7A0C1E001");
 
     auto manager = installation.start();
-    EXPECT_EQ(manager->current().name, "My Universe");
+    EXPECT_EQ(manager->current().name(), "My Universe");
     EXPECT_EQ(installation.names(*manager), std::vector<std::string>{"My Universe"});
     manager->switchTo(*core::Uuid::fromString("0A6B2E44-5F55-4C8A-9A51-43D7A0C1E001"));
-    EXPECT_EQ(installation.documents.read("Universes/0A6B2E44-5F55-4C8A-9A51-43D7A0C1E001.json"), corrupt);
+    EXPECT_EQ(installation.documents.read("Universes/0A6B2E44-5F55-4C8A-9A51-43D7A0C1E001.json"),
+              corrupt);
 }
 
 TEST(UniverseManagerStart, UniversesPathThatIsAFileStillOpensAUniverse) {
     Installation installation;
     installation.documents.write("Universes", "a file where the folder should be");
     auto manager = installation.start();
-    EXPECT_EQ(manager->current().name, "My Universe");
+    EXPECT_EQ(manager->current().name(), "My Universe");
     EXPECT_FALSE(installation.log.empty());
     EXPECT_EQ(installation.documents.read("Universes"), "a file where the folder should be");
 }
@@ -142,23 +148,24 @@ TEST(UniverseManagerStart, UniversesPathThatIsAFileStillOpensAUniverse) {
 TEST(UniverseManagerCommands, CreateRenameAndSwitch) {
     Installation installation;
     auto manager = installation.start();
-    const core::Uuid first = manager->current().id;
+    const core::Uuid first = manager->current().id();
     int replaced = 0;
     auto subscription = manager->currentReplaced().subscribe([&] { ++replaced; });
 
     manager->createUniverse("   ");
-    EXPECT_EQ(manager->current().name, "Untitled Universe");
+    EXPECT_EQ(manager->current().name(), "Untitled Universe");
     manager->createUniverse("  Reft Sector \n");
-    EXPECT_EQ(manager->current().name, "Reft Sector");
-    const core::Uuid reft = manager->current().id;
+    EXPECT_EQ(manager->current().name(), "Reft Sector");
+    const core::Uuid reft = manager->current().id();
     EXPECT_EQ(manager->headers().size(), 3u);
     EXPECT_EQ(installation.preferences.texts["lastUniverseID"], reft.toString());
 
     manager->renameCurrent("Reft");
-    EXPECT_EQ(installation.names(*manager), (std::vector<std::string>{"My Universe", "Reft", "Untitled Universe"}));
+    EXPECT_EQ(installation.names(*manager),
+              (std::vector<std::string>{"My Universe", "Reft", "Untitled Universe"}));
 
     manager->switchTo(first);
-    EXPECT_EQ(manager->current().id, first);
+    EXPECT_EQ(manager->current().id(), first);
     manager->switchTo(first);
     EXPECT_EQ(replaced, 3);
     EXPECT_FALSE(manager->loadError());
@@ -167,16 +174,18 @@ TEST(UniverseManagerCommands, CreateRenameAndSwitch) {
 TEST(UniverseManagerCommands, SwitchingToACorruptFileKeepsTheCurrent) {
     Installation installation;
     auto manager = installation.start();
-    const core::Uuid current = manager->current().id;
+    const core::Uuid current = manager->current().id();
     const UniverseRecord broken = named("Broken");
     const std::string file = installation.store(broken);
     installation.documents.write(std::filesystem::path("Universes") / file, "{\"id\": 5");
 
     manager->switchTo(broken.id);
-    EXPECT_EQ(manager->current().id, current);
-    EXPECT_EQ(manager->loadError(), "Couldn\u2019t open that universe \u2014 its file may be corrupt.");
+    EXPECT_EQ(manager->current().id(), current);
+    EXPECT_EQ(manager->loadError(),
+              "Couldn\u2019t open that universe \u2014 its file may be corrupt.");
     ASSERT_FALSE(installation.log.empty());
-    EXPECT_EQ(installation.log.back().rfind("Failed to load universe " + broken.id.toString(), 0), 0u);
+    EXPECT_EQ(installation.log.back().rfind("Failed to load universe " + broken.id.toString(), 0),
+              0u);
     manager->clearLoadError();
     EXPECT_FALSE(manager->loadError());
 }
@@ -184,10 +193,10 @@ TEST(UniverseManagerCommands, SwitchingToACorruptFileKeepsTheCurrent) {
 TEST(UniverseManagerCommands, DeletingTheOnlyUniverseLeavesAFreshOne) {
     Installation installation;
     auto manager = installation.start();
-    const core::Uuid only = manager->current().id;
+    const core::Uuid only = manager->current().id();
     manager->deleteUniverse(only);
-    EXPECT_NE(manager->current().id, only);
-    EXPECT_EQ(manager->current().name, "My Universe");
+    EXPECT_NE(manager->current().id(), only);
+    EXPECT_EQ(manager->current().name(), "My Universe");
     EXPECT_EQ(manager->headers().size(), 1u);
     EXPECT_FALSE(std::filesystem::exists(manager->fileFor(only)));
     EXPECT_FALSE(manager->deleteError());
@@ -199,20 +208,20 @@ TEST(UniverseManagerCommands, DeletingTheCurrentOpensTheFirstRemaining) {
     manager->createUniverse("Aardvark");
     manager->createUniverse("Zed");
     manager->current().scheduleSave(); // a pending map save must not bring the file back
-    const core::Uuid zed = manager->current().id;
+    const core::Uuid zed = manager->current().id();
     manager->deleteUniverse(zed);
     installation.clock.advance(std::chrono::seconds(1));
-    EXPECT_EQ(manager->current().name, "Aardvark");
+    EXPECT_EQ(manager->current().name(), "Aardvark");
     EXPECT_FALSE(std::filesystem::exists(manager->fileFor(zed)));
-    EXPECT_EQ(installation.preferences.texts["lastUniverseID"], manager->current().id.toString());
+    EXPECT_EQ(installation.preferences.texts["lastUniverseID"], manager->current().id().toString());
 }
 
 TEST(UniverseManagerCommands, ClosingWritesAPendingMapSave) {
     Installation installation;
     auto manager = installation.start();
     const std::filesystem::path file = manager->current().file();
-    manager->current().mapShowLabels = false;
-    manager->current().scheduleSave();
+    velmora::testing::changeView(manager->current(),
+                                 [](MapViewSettings& view) { view.mapShowLabels = false; });
     manager.reset(); // the application quits before the delay is over
     EXPECT_FALSE(universe::decodeUniverse(core::readWholeFile(file).value()).mapShowLabels);
 }
@@ -222,7 +231,8 @@ TEST(UniverseManagerCommands, DeleteFailureIsReported) {
     auto manager = installation.start();
     // A non-empty folder in place of the file cannot be removed as a file.
     const core::Uuid id = core::Uuid::generate();
-    installation.documents.write(std::filesystem::path("Universes") / (id.toString() + ".json") / "inside", "x");
+    installation.documents.write(
+        std::filesystem::path("Universes") / (id.toString() + ".json") / "inside", "x");
     manager->deleteUniverse(id);
     ASSERT_TRUE(manager->deleteError());
     EXPECT_EQ(manager->deleteError()->rfind("Couldn't delete that universe: ", 0), 0u);
@@ -231,15 +241,13 @@ TEST(UniverseManagerCommands, DeleteFailureIsReported) {
 TEST(UniverseManagerBackups, BackupThenRestoreOverTheSameUniverse) {
     Installation installation;
     auto manager = installation.start();
-    manager->current().data.push_back(velmora::testing::sampleHex());
-    manager->current().save();
+    manager->current().addHex(velmora::testing::sampleHex(), "Add System");
     EXPECT_EQ(manager->suggestedBackupName(), "My Universe-backup.json");
     const auto backupFile = installation.documents / "elsewhere.json";
     EXPECT_FALSE(manager->backup(backupFile));
     EXPECT_EQ(installation.log.back(), "Universe backed up to: " + backupFile.string());
 
-    manager->current().data.clear();
-    manager->current().save();
+    manager->current().removeHex(manager->current().data().front().id, "Delete System");
 
     std::vector<UniverseManager::OverwriteQuestion> asked;
     EXPECT_FALSE(manager->restoreBackup(backupFile, [&](const auto& question) {
@@ -248,27 +256,28 @@ TEST(UniverseManagerBackups, BackupThenRestoreOverTheSameUniverse) {
     }));
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].title, "Overwrite Universe?");
-    EXPECT_EQ(asked[0].message,
-              "A universe named \"My Universe\" already exists and will be replaced with the contents of this backup.");
-    EXPECT_TRUE(manager->current().data.empty()) << "cancelled";
+    EXPECT_EQ(asked[0].message, "A universe named \"My Universe\" already exists and will be "
+                                "replaced with the contents of this backup.");
+    EXPECT_TRUE(manager->current().data().empty()) << "cancelled";
 
     EXPECT_FALSE(manager->restoreBackup(backupFile, [](const auto&) { return true; }));
-    EXPECT_EQ(manager->current().data.size(), 1u);
+    EXPECT_EQ(manager->current().data().size(), 1u);
     EXPECT_EQ(manager->headers().size(), 1u);
-    EXPECT_EQ(decodeUniverse(installation.documents.read(manager->current().file())).data.size(), 1u);
+    EXPECT_EQ(decodeUniverse(installation.documents.read(manager->current().file())).data.size(),
+              1u);
 }
 
 TEST(UniverseManagerBackups, RestoreRefusesWhatIsNotAUniverse) {
     Installation installation;
     auto manager = installation.start();
-    const core::Uuid current = manager->current().id;
+    const core::Uuid current = manager->current().id();
     installation.documents.write("photo.json", "\x89PNG garbage");
     const auto notUniverse = manager->restoreBackup(installation.documents / "photo.json", nullptr);
     ASSERT_TRUE(notUniverse);
     EXPECT_EQ(notUniverse->rfind("Failed to restore backup: ", 0), 0u);
     EXPECT_EQ(manager->restoreBackup(installation.documents / "missing.json", nullptr),
               "Couldn't access the selected file.");
-    EXPECT_EQ(manager->current().id, current);
+    EXPECT_EQ(manager->current().id(), current);
     EXPECT_EQ(manager->headers().size(), 1u);
 }
 
@@ -279,6 +288,7 @@ TEST(UniverseManagerBackups, RestoreNeverOverwritesAnUnreadableStoredFile) {
     installation.documents.write("backup.json", encodeUniverse(backup));
     const auto stored = std::filesystem::path("Universes") / (backup.id.toString() + ".json");
     installation.documents.write(stored, "{ corrupt");
-    EXPECT_TRUE(manager->restoreBackup(installation.documents / "backup.json", [](const auto&) { return true; }));
+    EXPECT_TRUE(manager->restoreBackup(installation.documents / "backup.json",
+                                       [](const auto&) { return true; }));
     EXPECT_EQ(installation.documents.read(stored), "{ corrupt");
 }

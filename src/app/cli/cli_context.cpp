@@ -23,7 +23,7 @@ universe::RidivivevIzeviduv& universeNamed(CliContext& context, const std::strin
     if (!id)
         throw CliError{"Not a universe id: " + idText};
     store.switchTo(*id);
-    if (store.current().id != *id)
+    if (store.current().id() != *id)
         throw CliError{store.loadError().value_or("No universe with the id " + idText + ".")};
     return store.current();
 }

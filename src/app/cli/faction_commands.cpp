@@ -14,17 +14,18 @@ namespace {
 int listFactions(CliContext& context, const std::vector<std::string>& arguments) {
     if (arguments.size() > 1)
         throw CliError{"factions takes at most one universe id", 2};
-    const auto& universe = universeNamed(context, arguments.empty() ? std::string() : arguments.front());
+    const auto& universe =
+        universeNamed(context, arguments.empty() ? std::string() : arguments.front());
     auto& out = context.out();
-    for (const auto& group : factions::groupFactionsByCategory(universe.factions)) {
+    for (const auto& group : factions::groupFactionsByCategory(universe.factions())) {
         out << factions::groupHeading(group.category) << '\n';
         for (const std::size_t index : group.factionIndices) {
-            const universe::Faction& f = universe.factions[index];
-            out << "  " << f.id.toString() << '\t' << factions::factionDisplayName(f) << '\t' << "F" << f.force
-                << " C" << f.cunning << " W" << f.wealth << '\t' << "HP " << f.hp << '/' << factions::maxHP(f)
-                << '\t' << f.credits << " FC\tincome " << factions::income(f) << "\tupkeep "
-                << factions::upkeep(f) << '\t' << f.assets.size() << (f.assets.size() == 1 ? " asset" : " assets")
-                << '\n';
+            const universe::Faction& f = universe.factions()[index];
+            out << "  " << f.id.toString() << '\t' << factions::factionDisplayName(f) << '\t' << "F"
+                << f.force << " C" << f.cunning << " W" << f.wealth << '\t' << "HP " << f.hp << '/'
+                << factions::maxHP(f) << '\t' << f.credits << " FC\tincome " << factions::income(f)
+                << "\tupkeep " << factions::upkeep(f) << '\t' << f.assets.size()
+                << (f.assets.size() == 1 ? " asset" : " assets") << '\n';
         }
     }
     return 0;
@@ -33,10 +34,11 @@ int listFactions(CliContext& context, const std::vector<std::string>& arguments)
 int listFactionLists(CliContext& context, const std::vector<std::string>& arguments) {
     if (arguments.size() > 1)
         throw CliError{"faction-lists takes at most one universe id", 2};
-    const auto& universe = universeNamed(context, arguments.empty() ? std::string() : arguments.front());
+    const auto& universe =
+        universeNamed(context, arguments.empty() ? std::string() : arguments.front());
     auto& out = context.out();
-    for (const auto& list : universe.factionLists) {
-        const auto members = factions::factionsInList(list, universe.factions);
+    for (const auto& list : universe.factionLists()) {
+        const auto members = factions::factionsInList(list, universe.factions());
         out << list.id.toString() << '\t' << factions::listDisplayName(list) << '\t'
             << factions::factionCountText(members.size()) << '\n';
         for (const universe::Faction* f : members)
@@ -50,8 +52,11 @@ int listFactionLists(CliContext& context, const std::vector<std::string>& argume
 std::vector<CliCommand> factionCommands() {
     return {
         {"factions", "[ID]",
-         "A universe's factions by group: ratings, hit points, FacCreds, income, upkeep and assets.", listFactions},
-        {"faction-lists", "[ID]", "A universe's faction lists and the factions each one names.", listFactionLists},
+         "A universe's factions by group: ratings, hit points, FacCreds, income, upkeep and "
+         "assets.",
+         listFactions},
+        {"faction-lists", "[ID]", "A universe's faction lists and the factions each one names.",
+         listFactionLists},
     };
 }
 

@@ -28,16 +28,22 @@ core::GalacticCoordinates parseHex(const std::string& text) {
         throw CliError{"--hex \"" + text + "\" is not SX,SY,CCRR, for example " + example, 2};
     const auto [x, y] = parseSector("--hex", parts, text, example);
     const std::string& hex = parts[2];
-    if (hex.size() != 4 || !std::all_of(hex.begin(), hex.end(), [](unsigned char c) { return std::isdigit(c); }))
-        throw CliError{"--hex \"" + text + "\": the hex must be four digits, column then row, for example " + example,
+    if (hex.size() != 4 ||
+        !std::all_of(hex.begin(), hex.end(), [](unsigned char c) { return std::isdigit(c); }))
+        throw CliError{"--hex \"" + text +
+                           "\": the hex must be four digits, column then row, for example " +
+                           example,
                        2};
     const int column = std::stoi(hex.substr(0, 2));
     const int row = std::stoi(hex.substr(2, 2));
     if (column < 1 || column > core::sectorColumns)
-        throw CliError{"Column " + hex.substr(0, 2) + " of hex " + hex + " is out of range: columns run from 01 to 32.",
+        throw CliError{"Column " + hex.substr(0, 2) + " of hex " + hex +
+                           " is out of range: columns run from 01 to 32.",
                        2};
     if (row < 1 || row > core::sectorRows)
-        throw CliError{"Row " + hex.substr(2, 2) + " of hex " + hex + " is out of range: rows run from 01 to 40.", 2};
+        throw CliError{"Row " + hex.substr(2, 2) + " of hex " + hex +
+                           " is out of range: rows run from 01 to 40.",
+                       2};
     return {x, y, column, row};
 }
 
@@ -46,18 +52,20 @@ core::TechnologyLevel parseTechLevel(std::string text) {
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     if (const auto level = core::technologyLevelTable.value(text))
         return *level;
-    throw CliError{"Unknown tech level \"" + text + "\": use TL0 to TL22, or 0 to 6 and 4+ on the short scale.", 2};
+    throw CliError{"Unknown tech level \"" + text +
+                       "\": use TL0 to TL22, or 0 to 6 and 4+ on the short scale.",
+                   2};
 }
 
 // The scale a universe already uses; a new, empty universe starts on the Traveller scale.
 bool travellerScale(const universe::RidivivevIzeviduv& universe) {
-    return universe.data.empty() || universe.usesTravellerTechLevels();
+    return universe.data().empty() || universe.usesTravellerTechLevels();
 }
 
 // Pads to a number of characters, counting a UTF-8 sequence as one.
 std::string padded(const std::string& text, std::size_t width) {
-    const auto characters = static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](unsigned char c) { return (c & 0xC0) != 0x80; }));
+    const auto characters = static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](unsigned char c) { return (c & 0xC0) != 0x80; }));
     return characters >= width ? text + " " : text + std::string(width - characters, ' ');
 }
 
@@ -68,24 +76,26 @@ void printSystem(std::ostream& out, const core::HexData& hex, const std::string&
         out << "Star " << star.name << ": " << generator::starSummary(star);
         if (star.orbit != core::Orbits::starOrbitP)
             out << ", orbit " << core::rawValue(star.orbit);
-        out << ", habitable zone at orbit " << generator::hzOrbit(star.spectralType, star.luminosity) << '\n';
+        out << ", habitable zone at orbit "
+            << generator::hzOrbit(star.spectralType, star.luminosity) << '\n';
     }
     out << "Gas giants: " << system.gasGiant << "  Planetoid belts: " << system.planetoidBelts
         << "  Worlds: " << system.totalNumberOfWorlds << '\n';
     for (const core::Star& star : system.stars) {
         out << '\n'
             << "Star " << star.name << '\n'
-            << "  " << padded("Orbit", 8) << padded("Body", 24) << padded("Type", 28) << padded("UWP", 14)
-            << padded("Zone", 11) << "Trade codes\n";
+            << "  " << padded("Orbit", 8) << padded("Body", 24) << padded("Type", 28)
+            << padded("UWP", 14) << padded("Zone", 11) << "Trade codes\n";
         for (const std::size_t index : generator::worldsInOrbitOrder(star)) {
             const core::WorldData& world = star.worlds[index];
             std::string name = world.name + (world.mainWorld ? " *" : "");
             if (core::isSatelliteOrbit(world.satelliteOrbit))
                 name = "  " + name;
             out << "  " << padded(generator::orbitText(world), 8) << padded(name, 24)
-                << padded(generator::worldTypeLabel(world.type), 28) << padded(core::uwpCode(world.uwp), 14)
-                << padded(generator::zoneText(star, world), 11) << generator::tradeCodesText(world.tradeClasses)
-                << '\n';
+                << padded(generator::worldTypeLabel(world.type), 28)
+                << padded(core::uwpCode(world.uwp), 14)
+                << padded(generator::zoneText(star, world), 11)
+                << generator::tradeCodesText(world.tradeClasses) << '\n';
         }
     }
     out << "\n* main world\n";
@@ -123,8 +133,8 @@ int generate(CliContext& context, const std::vector<std::string>& arguments) {
     // Refuse before rolling anything, so a refused run changes nothing.
     const core::HexData* existing = universe.hexAt(coordinates);
     if (save && existing && !replace)
-        throw CliError{"Hex " + coordinates.description() + " already holds " + existing->starSystem.name +
-                           ". Add --replace to overwrite it.",
+        throw CliError{"Hex " + coordinates.description() + " already holds " +
+                           existing->starSystem.name + ". Add --replace to overwrite it.",
                        1};
 
     auto& random = generator::generatorRandomSource();
@@ -133,45 +143,50 @@ int generate(CliContext& context, const std::vector<std::string>& arguments) {
     core::HexData hex;
     hex.id = existing ? existing->id : generator::newId();
     hex.coordinates = coordinates;
-    hex.starSystem =
-        generator::generateSystem(std::nullopt, options.flag("--binary"), techLevel, rollTechLevel, random);
+    hex.starSystem = generator::generateSystem(std::nullopt, options.flag("--binary"), techLevel,
+                                               rollTechLevel, random);
     generator::nameSystem(hex.starSystem, name);
     printSystem(context.out(), hex, universe.locationText(coordinates));
 
     if (!save) {
         if (existing)
-            context.out() << "\nHex " << coordinates.description() << " holds " << existing->starSystem.name
+            context.out() << "\nHex " << coordinates.description() << " holds "
+                          << existing->starSystem.name
                           << ": add --save --replace to put this system there instead.\n";
         return 0;
     }
     const bool replacing = existing != nullptr;
-    if (core::HexData* slot = universe.hexAt(coordinates))
-        *slot = hex;
-    else
-        universe.data.push_back(hex);
-    if (!universe.save())
-        throw CliError{"The universe file " + universe.file().string() + " could not be written."};
+    const universe::EditResult result = replacing
+                                            ? universe.replaceHex(hex, "Replace System " + name)
+                                            : universe.addHex(hex, "Generate System " + name);
+    if (!result)
+        throw CliError{"The universe was not changed: " + result.error};
     context.out() << '\n'
-                  << (replacing ? "Replaced " : "Saved ") << name << " at " << coordinates.description() << " in "
-                  << universe.name << ".\n";
+                  << (replacing ? "Replaced " : "Saved ") << name << " at "
+                  << coordinates.description() << " in " << universe.name() << ".\n";
     return 0;
 }
 
 int generateArea(CliContext& context, const std::vector<std::string>& arguments) {
-    const Options options("generate-area", arguments, {"--sector", "--subsector", "--density"}, {"--save"});
+    const Options options("generate-area", arguments, {"--sector", "--subsector", "--density"},
+                          {"--save"});
     const auto sectorText = options.value("--sector");
     if (!sectorText)
         throw CliError{"generate-area needs --sector SX,SY, for example --sector 0,0", 2};
     const auto parts = splitCommas(*sectorText);
     if (parts.size() != 2)
-        throw CliError{"--sector \"" + *sectorText + "\" is not SX,SY, for example --sector 0,0", 2};
+        throw CliError{"--sector \"" + *sectorText + "\" is not SX,SY, for example --sector 0,0",
+                       2};
     const auto [x, y] = parseSector("--sector", parts, *sectorText, "--sector 0,0");
     generator::GenerationArea area{x, y, std::nullopt};
     if (const auto letter = options.value("--subsector")) {
-        const char upper = letter->size() == 1 ? static_cast<char>(std::toupper(static_cast<unsigned char>((*letter)[0])))
-                                               : '?';
+        const char upper =
+            letter->size() == 1
+                ? static_cast<char>(std::toupper(static_cast<unsigned char>((*letter)[0])))
+                : '?';
         if (!generator::isSubsectorLetter(upper))
-            throw CliError{"Unknown subsector \"" + *letter + "\": subsectors are the letters A to P.", 2};
+            throw CliError{
+                "Unknown subsector \"" + *letter + "\": subsectors are the letters A to P.", 2};
         area.subsector = upper;
     }
     generator::AreaOptions areaOptions;
@@ -181,7 +196,8 @@ int generateArea(CliContext& context, const std::vector<std::string>& arguments)
             digits.pop_back();
         const auto percent = wholeNumber(digits);
         if (!percent || *percent < 0 || *percent > 100)
-            throw CliError{"--density \"" + *density + "\" must be a whole percentage from 0 to 100.", 2};
+            throw CliError{
+                "--density \"" + *density + "\" must be a whole percentage from 0 to 100.", 2};
         areaOptions.densityPercent = *percent;
     }
 
@@ -189,7 +205,7 @@ int generateArea(CliContext& context, const std::vector<std::string>& arguments)
     if (!travellerScale(universe))
         areaOptions.techLevel = core::TechnologyLevel::tl6;
     std::set<std::string> names;
-    for (const core::HexData& hex : universe.data)
+    for (const core::HexData& hex : universe.data())
         names.insert(hex.starSystem.name);
     int occupied = 0;
     const auto hexes = generator::generateArea(
@@ -215,17 +231,20 @@ int generateArea(CliContext& context, const std::vector<std::string>& arguments)
     out << "Generated " << count << (count == 1 ? " system" : " systems") << " in "
         << generator::areaDescription(area) << " at " << areaOptions.densityPercent << "% density";
     if (occupied > 0)
-        out << ", leaving " << occupied << (occupied == 1 ? " occupied hex" : " occupied hexes") << " alone";
+        out << ", leaving " << occupied << (occupied == 1 ? " occupied hex" : " occupied hexes")
+            << " alone";
     out << ".\n";
     if (!options.flag("--save")) {
         out << "Not saved: add --save to keep them.\n";
         return 0;
     }
+    universe::UniverseEdit edit = universe.beginEdit(generator::areaEditName(area));
     for (const core::HexData& hex : hexes)
-        universe.data.push_back(hex);
-    if (!universe.save())
-        throw CliError{"The universe file " + universe.file().string() + " could not be written."};
-    out << "Saved " << count << (count == 1 ? " system" : " systems") << " in " << universe.name << ".\n";
+        edit.addHex(hex);
+    if (const universe::EditResult result = universe.apply(std::move(edit)); !result)
+        throw CliError{"The universe was not changed: " + result.error};
+    out << "Saved " << count << (count == 1 ? " system" : " systems") << " in " << universe.name()
+        << ".\n";
     return 0;
 }
 
@@ -233,10 +252,12 @@ int generateArea(CliContext& context, const std::vector<std::string>& arguments)
 
 std::vector<CliCommand> generatorCommands() {
     return {
-        {"generate", "--hex SX,SY,CCRR [--name NAME] [--binary] [--tl TL12] [--roll-tl] [--save] [--replace]",
+        {"generate",
+         "--hex SX,SY,CCRR [--name NAME] [--binary] [--tl TL12] [--roll-tl] [--save] [--replace]",
          "Generate a star system for one hex; --save keeps it in the current universe.", generate},
         {"generate-area", "--sector SX,SY [--subsector L] [--density PERCENT] [--save]",
-         "Fill the empty hexes of a sector or subsector with systems (50% unless given).", generateArea},
+         "Fill the empty hexes of a sector or subsector with systems (50% unless given).",
+         generateArea},
     };
 }
 

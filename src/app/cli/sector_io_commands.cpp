@@ -10,7 +10,6 @@
 #include "universe/universe_manager.h"
 
 #include <QEventLoop>
-
 #include <algorithm>
 #include <cctype>
 #include <ostream>
@@ -76,12 +75,12 @@ int secExport(CliContext& context, const std::vector<std::string>& arguments) {
     // written under no name, with its coordinates for the region block.
     const universe::SectorInfo* info = universe.sector(x, y);
     std::vector<core::HexData> hexes;
-    std::copy_if(universe.data.begin(), universe.data.end(), std::back_inserter(hexes),
+    std::copy_if(universe.data().begin(), universe.data().end(), std::back_inserter(hexes),
                  [&](const core::HexData& hex) {
                      return hex.coordinates.sectorX == x && hex.coordinates.sectorY == y;
                  });
     sector_io::SecSector sector{x, y, info ? std::optional(info->name) : std::nullopt};
-    const std::string text = sector_io::secExportText(hexes, sector, universe.regions);
+    const std::string text = sector_io::secExportText(hexes, sector, universe.regions());
     if (const auto error = sector_io::writeSecFile(*out, text))
         throw CliError{*error};
     context.out() << sector_io::secExportMessage(sector_io::exportedWorldCount(hexes), *out)
@@ -93,8 +92,8 @@ std::string subsectorOption(const Options& options) {
     std::string letter = options.value("--subsector").value_or("");
     if (letter.size() == 1)
         letter[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(letter[0])));
-    if (!letter.empty() && (letter.size() != 1 || sector_io::subsectorLetters.find(letter[0]) ==
-                                                      std::string_view::npos))
+    if (!letter.empty() && (letter.size() != 1 ||
+                            sector_io::subsectorLetters.find(letter[0]) == std::string_view::npos))
         throw CliError{"--subsector \"" + letter + "\" is not a letter from A to P", 2};
     return letter;
 }
@@ -113,9 +112,10 @@ std::string milieuOption(const Options& options) {
 }
 
 int travellerMapImport(CliContext& context, const std::vector<std::string>& arguments) {
-    const Options options("travellermap-import", arguments, {"--subsector", "--milieu", "--base-url"},
-                          {"--no-worlds", "--no-routes", "--no-borders", "--no-labels", "--overwrite",
-                           "--generate-additional-worlds", "--race-factions"},
+    const Options options("travellermap-import", arguments,
+                          {"--subsector", "--milieu", "--base-url"},
+                          {"--no-worlds", "--no-routes", "--no-borders", "--no-labels",
+                           "--overwrite", "--generate-additional-worlds", "--race-factions"},
                           /*takesPositionals=*/true);
     if (options.positionals().size() != 1)
         throw CliError{"travellermap-import needs one sector name, for example: "
@@ -159,9 +159,11 @@ int travellerMapImport(CliContext& context, const std::vector<std::string>& argu
         loop.exec();
     if (result.error)
         throw CliError{result.error->what()};
-    context.out() << sector_io::applyTravellerMapImport(std::move(*result.download), import, universe,
-                                                        generator::generatorRandomSource())
-                  << '\n';
+    const sector_io::TravellerMapApplied applied = sector_io::applyTravellerMapImport(
+        std::move(*result.download), import, universe, generator::generatorRandomSource());
+    if (!applied.error.empty())
+        throw CliError{applied.error};
+    context.out() << applied.message << '\n';
     return 0;
 }
 

@@ -5,6 +5,8 @@
 #include "app/platform/name_order.h"
 #include "app/platform/qt_delayed_call.h"
 
+#include <QCoreApplication>
+
 namespace velmora::app {
 
 std::unique_ptr<universe::UniverseManager> openUniverseStore(const DataLocations& locations,
@@ -15,7 +17,10 @@ std::unique_ptr<universe::UniverseManager> openUniverseStore(const DataLocations
     environment.preferences = &preferences;
     if (delayedSaves) {
         environment.delayedCalls = QtDelayedCall::factory();
-        environment.backgroundSaves = true;
+        // Writes report back on the window's thread, through its event loop.
+        environment.backgroundSaves = [](std::function<void()> task) {
+            QMetaObject::invokeMethod(qApp, std::move(task), Qt::QueuedConnection);
+        };
     }
     environment.log = diagnosticLogger();
     environment.nameOrder = fileBrowserNameOrder();

@@ -10,7 +10,8 @@ namespace velmora::app {
 
 QColor qtColor(universe::FactionColor color) {
     const universe::RgbColor c = universe::rgb(color);
-    return QColor::fromRgbF(static_cast<float>(c.red), static_cast<float>(c.green), static_cast<float>(c.blue));
+    return QColor::fromRgbF(static_cast<float>(c.red), static_cast<float>(c.green),
+                            static_cast<float>(c.blue));
 }
 
 QIcon swatchIcon(universe::FactionColor color, int size) {
@@ -53,9 +54,12 @@ SaveQuestion askToSaveWithMessageBox() {
         box.setDefaultButton(QMessageBox::Save);
         box.setEscapeButton(QMessageBox::Cancel);
         switch (box.exec()) {
-        case QMessageBox::Save: return SaveAnswer::save;
-        case QMessageBox::Discard: return SaveAnswer::discard;
-        default: return SaveAnswer::cancel;
+        case QMessageBox::Save:
+            return SaveAnswer::save;
+        case QMessageBox::Discard:
+            return SaveAnswer::discard;
+        default:
+            return SaveAnswer::cancel;
         }
     };
 }
@@ -100,6 +104,15 @@ void makeTitle(QLabel* label) {
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.6);
     label->setFont(font);
+}
+
+void showEditFailure(QWidget* parent, const QString& title, const std::string& error) {
+    if (error.empty())
+        return;
+    auto* box = new QMessageBox(QMessageBox::Warning, title, qt(error), QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("editFailure"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 } // namespace velmora::app

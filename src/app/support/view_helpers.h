@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QIcon>
 #include <QString>
-
 #include <functional>
 #include <string>
 #include <string_view>
@@ -31,7 +30,8 @@ QString colorDisplayName(universe::FactionColor color);
 
 // Asks before something is destroyed; answers true to go ahead. Views take one
 // so that tests can answer without a modal box.
-using Confirmation = std::function<bool(QWidget* parent, const QString& title, const QString& message)>;
+using Confirmation =
+    std::function<bool(QWidget* parent, const QString& title, const QString& message)>;
 Confirmation askWithMessageBox();
 
 // What becomes of edits not saved yet when the referee leaves them: saved first,
@@ -39,8 +39,13 @@ Confirmation askWithMessageBox();
 enum class SaveAnswer { save, discard, cancel };
 // Asks whether to save edits before leaving them, with Save, Discard and Cancel.
 // Views take one so that tests can answer without a modal box.
-using SaveQuestion = std::function<SaveAnswer(QWidget* parent, const QString& question, const QString& detail)>;
+using SaveQuestion =
+    std::function<SaveAnswer(QWidget* parent, const QString& question, const QString& detail)>;
 SaveQuestion askToSaveWithMessageBox();
+
+// Tells the referee why an edit of the universe was not made, in a box that does
+// not hold up the window. Does nothing when the edit was made.
+void showEditFailure(QWidget* parent, const QString& title, const std::string& error);
 
 // Section headings, quiet notes and titles, styled once for every view.
 QLabel* sectionHeading(const QString& text, QWidget* parent);

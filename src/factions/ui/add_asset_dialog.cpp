@@ -22,7 +22,6 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace velmora::factions {
@@ -34,7 +33,8 @@ namespace {
 
 constexpr int templateRole = Qt::UserRole + 1;
 
-constexpr AssetCategory catalogueOrder[] = {AssetCategory::force, AssetCategory::cunning, AssetCategory::wealth};
+constexpr AssetCategory catalogueOrder[] = {AssetCategory::force, AssetCategory::cunning,
+                                            AssetCategory::wealth};
 
 QVariant coordinatesData(const core::GalacticCoordinates& c) {
     return QList<QVariant>{c.sectorX, c.sectorY, c.column, c.row};
@@ -50,7 +50,8 @@ core::GalacticCoordinates coordinatesOf(const QVariant& data) {
 QString templateDetails(const AssetTemplate& t) {
     QStringList lines;
     lines << QObject::tr("<b>%1</b> · %2 · needs %3 %4, TL %5 · %6 HP")
-                 .arg(qt(t.name).toHtmlEscaped(), qt(universe::displayName(t.type)), qt(displayName(t.category)))
+                 .arg(qt(t.name).toHtmlEscaped(), qt(universe::displayName(t.type)),
+                      qt(displayName(t.category)))
                  .arg(t.ratingRequired)
                  .arg(qt(core::rawValue(t.tl)))
                  .arg(t.hp);
@@ -73,11 +74,11 @@ QString templateDetails(const AssetTemplate& t) {
 
 } // namespace
 
-AddAssetDialog::AddAssetDialog(const universe::Faction& owner, const universe::RidivivevIzeviduv& universe,
-                               QWidget* parent)
+AddAssetDialog::AddAssetDialog(const universe::Faction& owner,
+                               const universe::RidivivevIzeviduv& universe, QWidget* parent)
     : QDialog(parent), m_owner(owner), m_universe(universe), m_location(new QComboBox(this)),
-      m_pages(new QTabWidget(this)), m_catalogue(new QTreeWidget(this)), m_details(new QLabel(this)),
-      m_baseNote(nullptr), m_problem(new QLabel(this)),
+      m_pages(new QTabWidget(this)), m_catalogue(new QTreeWidget(this)),
+      m_details(new QLabel(this)), m_baseNote(nullptr), m_problem(new QLabel(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setWindowTitle(tr("Add Asset"));
     setObjectName(QStringLiteral("addAssetDialog"));
@@ -133,10 +134,11 @@ AddAssetDialog::AddAssetDialog(const universe::Faction& owner, const universe::R
 
 void AddAssetDialog::fillLocations() {
     std::vector<const core::HexData*> hexes;
-    for (const core::HexData& hex : m_universe.data)
+    for (const core::HexData& hex : m_universe.data())
         hexes.push_back(&hex);
-    std::sort(hexes.begin(), hexes.end(),
-              [](const core::HexData* a, const core::HexData* b) { return a->coordinates < b->coordinates; });
+    std::sort(hexes.begin(), hexes.end(), [](const core::HexData* a, const core::HexData* b) {
+        return a->coordinates < b->coordinates;
+    });
     for (const core::HexData* hex : hexes) {
         m_location->addItem(qt(systemDisplayName(*hex)) + QStringLiteral(" — ") +
                                 qt(m_universe.locationText(hex->coordinates)),
@@ -178,19 +180,22 @@ void AddAssetDialog::buildCatalogue() {
         group->setFont(0, bold);
         for (const AssetTemplate& t : assetTemplates(category)) {
             const bool lacking = lacksRequiredRating(m_owner, t.category, t.ratingRequired);
-            auto* item = new QTreeWidgetItem(
-                group, {qt(catalogueEntryText(t)),
-                        QString::number(t.ratingRequired) + (lacking ? QStringLiteral(" ⚠") : QString()),
-                        QString::number(t.hp), qt(core::rawValue(t.tl)), qt(universe::displayName(t.type))});
+            auto* item =
+                new QTreeWidgetItem(group, {qt(catalogueEntryText(t)),
+                                            QString::number(t.ratingRequired) +
+                                                (lacking ? QStringLiteral(" ⚠") : QString()),
+                                            QString::number(t.hp), qt(core::rawValue(t.tl)),
+                                            qt(universe::displayName(t.type))});
             item->setData(0, templateRole, qt(t.name));
             item->setTextAlignment(1, Qt::AlignCenter);
             item->setTextAlignment(2, Qt::AlignCenter);
             item->setTextAlignment(3, Qt::AlignCenter);
             if (lacking) {
-                item->setToolTip(1, tr("The faction's %1 rating (%2) is below the %3 this asset needs.")
-                                        .arg(qt(displayName(t.category)))
-                                        .arg(rating(m_owner, t.category))
-                                        .arg(t.ratingRequired));
+                item->setToolTip(
+                    1, tr("The faction's %1 rating (%2) is below the %3 this asset needs.")
+                           .arg(qt(displayName(t.category)))
+                           .arg(rating(m_owner, t.category))
+                           .arg(t.ratingRequired));
             }
         }
         group->setExpanded(true);
@@ -334,7 +339,8 @@ void AddAssetDialog::refresh() {
     const auto candidate = asset();
     QString problem;
     if (candidate && !canAddAsset(m_owner, *candidate))
-        problem = tr("The faction already has a base of influence on this world; it may hold one per world.");
+        problem = tr("The faction already has a base of influence on this world; it may hold one "
+                     "per world.");
     m_problem->setText(problem);
     m_problem->setVisible(!problem.isEmpty());
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(candidate && problem.isEmpty());

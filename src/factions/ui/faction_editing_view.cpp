@@ -27,7 +27,6 @@
 #include <QSpinBox>
 #include <QStackedLayout>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace velmora::factions {
@@ -40,7 +39,8 @@ using universe::FactionTag;
 
 namespace {
 
-constexpr AssetCategory statOrder[] = {AssetCategory::force, AssetCategory::cunning, AssetCategory::wealth};
+constexpr AssetCategory statOrder[] = {AssetCategory::force, AssetCategory::cunning,
+                                       AssetCategory::wealth};
 constexpr int tagColumns = 4;
 
 QVariant coordinatesData(const core::GalacticCoordinates& c) {
@@ -70,8 +70,9 @@ QFrame* rowFrame(QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setObjectName(QStringLiteral("row"));
-    frame->setStyleSheet(QStringLiteral("QFrame#row { border: 1px solid palette(mid); border-radius: 6px; "
-                                        "background: palette(base); }"));
+    frame->setStyleSheet(
+        QStringLiteral("QFrame#row { border: 1px solid palette(mid); border-radius: 6px; "
+                       "background: palette(base); }"));
     return frame;
 }
 
@@ -85,14 +86,15 @@ QLabel* warningLabel(const QString& text, QWidget* parent) {
 }
 
 QString markText(const QString& text) {
-    return QStringLiteral("<span style='background:#e9e4f5; color:#3c2f6b; border-radius:3px;'>&nbsp;") +
+    return QStringLiteral(
+               "<span style='background:#e9e4f5; color:#3c2f6b; border-radius:3px;'>&nbsp;") +
            text.toHtmlEscaped() + QStringLiteral("&nbsp;</span>");
 }
 
 } // namespace
 
-FactionEditingView::FactionEditingView(app::ViewContext& context, std::optional<core::Uuid> factionID,
-                                       QWidget* parent)
+FactionEditingView::FactionEditingView(app::ViewContext& context,
+                                       std::optional<core::Uuid> factionID, QWidget* parent)
     : QWidget(parent), m_context(context), m_creating(!factionID) {
     setObjectName(QStringLiteral("factionEditingView"));
     auto& universe = m_context.manager.current();
@@ -158,8 +160,8 @@ FactionEditingView::FactionEditingView(app::ViewContext& context, std::optional<
     centring->addWidget(content, 1, Qt::AlignHCenter | Qt::AlignTop);
     scroll->setWidget(centred);
     m_pages->addWidget(scroll);
-    m_pages->addWidget(new app::EmptyStateView(tr("No Faction"),
-                                               tr("This faction is no longer in the universe."), this));
+    m_pages->addWidget(new app::EmptyStateView(
+        tr("No Faction"), tr("This faction is no longer in the universe."), this));
 
     connect(m_save, &QPushButton::clicked, this, &FactionEditingView::saveFaction);
     auto* saveShortcut = new QShortcut(QKeySequence::Save, this);
@@ -225,7 +227,8 @@ QWidget* FactionEditingView::buildIdentity(QWidget* parent) {
         refreshMode();
     });
     connect(m_category, &QComboBox::activated, this, [this] {
-        m_draft.category = static_cast<universe::FactionCategory>(m_category->currentData().toInt());
+        m_draft.category =
+            static_cast<universe::FactionCategory>(m_category->currentData().toInt());
         refreshMode();
     });
     connect(m_color, &ColorSwatchPicker::colorChanged, this, [this](universe::FactionColor color) {
@@ -243,7 +246,8 @@ QWidget* FactionEditingView::buildIdentity(QWidget* parent) {
     return box;
 }
 
-FactionEditingView::StatField FactionEditingView::makeStatField(QWidget* parent, int minimum, int maximum) {
+FactionEditingView::StatField FactionEditingView::makeStatField(QWidget* parent, int minimum,
+                                                                int maximum) {
     StatField field;
     field.spin = new QSpinBox(parent);
     // Wider than the rules allow: an out-of-range number typed in is taken and
@@ -409,10 +413,11 @@ void FactionEditingView::loadDraftIntoFields() {
     refreshDerived();
     if (m_draft.hp > maxHP(m_draft) || m_draft.hp < 0) {
         // Files written elsewhere can hold any number; it stays until changed.
-        m_hpNote->setText(tr("HP runs from 0 to the faction's maximum, %1; this faction's %2 is kept until "
-                             "you change it.")
-                              .arg(maxHP(m_draft))
-                              .arg(m_draft.hp));
+        m_hpNote->setText(
+            tr("HP runs from 0 to the faction's maximum, %1; this faction's %2 is kept until "
+               "you change it.")
+                .arg(maxHP(m_draft))
+                .arg(m_draft.hp));
         m_hpNote->show();
     }
     rebuildAssets();
@@ -424,10 +429,11 @@ void FactionEditingView::fillHomeworlds() {
     m_homeworld->clear();
     m_homeworld->addItem(tr("None"), coordinatesData({}));
     std::vector<const core::HexData*> hexes;
-    for (const core::HexData& hex : universe.data)
+    for (const core::HexData& hex : universe.data())
         hexes.push_back(&hex);
-    std::sort(hexes.begin(), hexes.end(),
-              [](const core::HexData* a, const core::HexData* b) { return a->coordinates < b->coordinates; });
+    std::sort(hexes.begin(), hexes.end(), [](const core::HexData* a, const core::HexData* b) {
+        return a->coordinates < b->coordinates;
+    });
     for (const core::HexData* hex : hexes) {
         m_homeworld->addItem(qt(systemDisplayName(*hex)) + QStringLiteral(" — ") +
                                  qt(universe.locationText(hex->coordinates)),
@@ -436,7 +442,8 @@ void FactionEditingView::fillHomeworlds() {
     int index = m_homeworld->findData(coordinatesData(m_draft.homeworld));
     if (index < 0) {
         // The system was removed after the faction chose it: keep the choice visible.
-        m_homeworld->addItem(tr("System Not Found — ") + qt(universe.locationText(m_draft.homeworld)),
+        m_homeworld->addItem(tr("System Not Found — ") +
+                                 qt(universe.locationText(m_draft.homeworld)),
                              coordinatesData(m_draft.homeworld));
         index = m_homeworld->count() - 1;
     }
@@ -539,9 +546,10 @@ void FactionEditingView::refreshDerived() {
         if (const int extra = excessAssetCount(m_draft, category); extra > 0)
             excess << tr("%1 %2 beyond the rating").arg(extra).arg(qt(displayName(category)));
     }
-    m_maintenance->setToolTip(excess.isEmpty() ? tr("The assets' own upkeep")
-                                               : tr("The assets' own upkeep, plus 1 for each asset ") +
-                                                     excess.join(QStringLiteral(", ")));
+    m_maintenance->setToolTip(excess.isEmpty()
+                                  ? tr("The assets' own upkeep")
+                                  : tr("The assets' own upkeep, plus 1 for each asset ") +
+                                        excess.join(QStringLiteral(", ")));
 }
 
 void FactionEditingView::refreshTagsSummary() {
@@ -576,11 +584,13 @@ void FactionEditingView::rebuildAssets() {
         grid->setContentsMargins(10, 6, 10, 6);
         grid->setHorizontalSpacing(10);
 
-        auto* name = new QLabel(QStringLiteral("<b>") + qt(asset.name).toHtmlEscaped() + QStringLiteral("</b>"), row);
+        auto* name = new QLabel(
+            QStringLiteral("<b>") + qt(asset.name).toHtmlEscaped() + QStringLiteral("</b>"), row);
         name->setObjectName(QStringLiteral("assetName"));
         const bool lacking = lacksRequiredRating(m_draft, asset);
         QString kind = qt(universe::displayName(asset.type)) + QStringLiteral(" · ") +
-                       qt(displayName(asset.category)) + QStringLiteral(" ") + QString::number(asset.ratingRequired);
+                       qt(displayName(asset.category)) + QStringLiteral(" ") +
+                       QString::number(asset.ratingRequired);
         auto* type = new QLabel(kind + (lacking ? QStringLiteral(" ⚠") : QString()), row);
         type->setObjectName(QStringLiteral("assetKind"));
         if (lacking) {
@@ -653,7 +663,8 @@ void FactionEditingView::rebuildNotes() {
         auto* grid = new QGridLayout(row);
         grid->setContentsMargins(10, 6, 10, 6);
         const QString title = note.title.empty() ? tr("Untitled Note") : qt(note.title);
-        auto* heading = new QLabel(QStringLiteral("<b>") + title.toHtmlEscaped() + QStringLiteral("</b>"), row);
+        auto* heading =
+            new QLabel(QStringLiteral("<b>") + title.toHtmlEscaped() + QStringLiteral("</b>"), row);
         heading->setObjectName(QStringLiteral("noteTitle"));
         auto* date = quietNote(stardateText(note.date), row);
         date->setWordWrap(false);
@@ -700,8 +711,9 @@ bool FactionEditingView::confirmLeave() {
     if (!hasEditsToKeep())
         return true;
     const QString question = tr("Save changes to “%1”?").arg(qt(factionDisplayName(m_draft)));
-    const QString detail = m_creating ? tr("The new faction is not created unless you save it.")
-                                      : tr("Your changes to this faction are lost unless you save them.");
+    const QString detail = m_creating
+                               ? tr("The new faction is not created unless you save it.")
+                               : tr("Your changes to this faction are lost unless you save them.");
     switch (m_askToSave(this, question, detail)) {
     case SaveAnswer::save:
         writeDraft();
@@ -831,22 +843,22 @@ bool FactionEditingView::writeDraft() {
     if (m_deleted)
         return false;
     auto& universe = m_context.manager.current();
-    if (m_creating) {
-        universe.factions.push_back(m_draft);
-    } else {
-        auto it = std::find_if(universe.factions.begin(), universe.factions.end(),
-                               [this](const Faction& f) { return f.id == m_draft.id; });
-        if (it == universe.factions.end()) {
-            m_deleted = true;
-            refreshMode();
-            return false;
-        }
-        *it = m_draft;
+    if (!m_creating && !universe.faction(m_draft.id)) {
+        m_deleted = true;
+        refreshMode();
+        return false;
+    }
+    const std::string name = factionDisplayName(m_draft);
+    // Saving tells the sidebar, which rebuilds its faction rows.
+    const universe::EditResult result =
+        universe.putRecord(&universe::UniverseRecord::factions, m_draft,
+                           (m_creating ? "New Faction " : "Edit Faction ") + name);
+    if (!result) {
+        app::showEditFailure(this, tr("Can't Save Faction"), result.error);
+        return false;
     }
     m_creating = false;
     refreshMode();
-    // Saving tells the sidebar, which rebuilds its faction rows.
-    universe.save();
     return true;
 }
 
@@ -854,18 +866,22 @@ void FactionEditingView::deleteFaction() {
     if (m_creating || m_deleted)
         return;
     const QString name = qt(factionDisplayName(m_draft));
-    if (!m_confirm(this, tr("Delete Faction?"),
-                   tr("“%1” will be removed from this universe. Worlds and lists that name it keep the "
-                      "reference and show it as “Unknown Faction”.")
-                       .arg(name)))
+    if (!m_confirm(
+            this, tr("Delete Faction?"),
+            tr("“%1” will be removed from this universe. Worlds and lists that name it keep the "
+               "reference and show it as “Unknown Faction”.")
+                .arg(name)))
         return;
     auto& universe = m_context.manager.current();
     const QString id = qt(m_draft.id.toString());
     closeFactionInfo(m_context, m_draft.id);
     m_deleted = true;
     refreshMode();
-    if (removeFaction(universe, m_draft.id))
-        universe.save();
+    universe::UniverseEdit edit =
+        universe.beginEdit("Delete Faction " + factionDisplayName(m_draft));
+    if (removeFaction(edit, m_draft.id))
+        app::showEditFailure(this, tr("Can't Delete Faction"),
+                             universe.apply(std::move(edit)).error);
     emit factionDeleted(id);
 }
 

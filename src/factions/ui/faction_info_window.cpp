@@ -49,8 +49,9 @@ QLabel* bold(const QString& text, QWidget* parent) {
 QWidget* statBox(const QString& caption, const QString& figure, QWidget* parent) {
     auto* box = new QFrame(parent);
     box->setObjectName(QStringLiteral("stat"));
-    box->setStyleSheet(QStringLiteral("QFrame#stat { border: 1px solid palette(mid); border-radius: 6px; "
-                                      "background: palette(base); }"));
+    box->setStyleSheet(
+        QStringLiteral("QFrame#stat { border: 1px solid palette(mid); border-radius: 6px; "
+                       "background: palette(base); }"));
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(0);
@@ -73,8 +74,8 @@ QWidget* statBox(const QString& caption, const QString& figure, QWidget* parent)
 
 } // namespace
 
-FactionInfoWindow::FactionInfoWindow(universe::UniverseManager& manager, const core::Uuid& factionID,
-                                     QWidget* parent)
+FactionInfoWindow::FactionInfoWindow(universe::UniverseManager& manager,
+                                     const core::Uuid& factionID, QWidget* parent)
     : QWidget(parent), m_manager(manager), m_factionID(factionID) {
     setWindowFlag(Qt::Window);
     setWindowTitle(tr("Faction Info"));
@@ -141,7 +142,7 @@ void FactionInfoWindow::rebuild() {
         category += QStringLiteral(" · ") + qt(faction->shortName);
     layout->addWidget(quietNote(category, m_content));
     layout->addWidget(plain(tr("Homeworld:") + QLatin1Char(' ') +
-                                qt(homeworldText(universe.data, faction->homeworld)),
+                                qt(homeworldText(universe.data(), faction->homeworld)),
                             m_content));
 
     auto* stats = new QGridLayout;
@@ -149,11 +150,14 @@ void FactionInfoWindow::rebuild() {
     stats->addWidget(statBox(tr("FORCE"), QString::number(faction->force), m_content), 0, 0);
     stats->addWidget(statBox(tr("CUNNING"), QString::number(faction->cunning), m_content), 0, 1);
     stats->addWidget(statBox(tr("WEALTH"), QString::number(faction->wealth), m_content), 0, 2);
-    stats->addWidget(statBox(tr("HP"), QStringLiteral("%1/%2").arg(faction->hp).arg(maxHP(*faction)), m_content),
-                     0, 3);
+    stats->addWidget(
+        statBox(tr("HP"), QStringLiteral("%1/%2").arg(faction->hp).arg(maxHP(*faction)), m_content),
+        0, 3);
     stats->addWidget(statBox(tr("FACCREDS"), QString::number(faction->credits), m_content), 1, 0);
-    stats->addWidget(statBox(tr("INCOME/TURN"), QString::number(income(*faction)), m_content), 1, 1);
-    stats->addWidget(statBox(tr("UPKEEP/TURN"), QString::number(upkeep(*faction)), m_content), 1, 2);
+    stats->addWidget(statBox(tr("INCOME/TURN"), QString::number(income(*faction)), m_content), 1,
+                     1);
+    stats->addWidget(statBox(tr("UPKEEP/TURN"), QString::number(upkeep(*faction)), m_content), 1,
+                     2);
     layout->addSpacing(6);
     layout->addLayout(stats);
 
@@ -161,7 +165,8 @@ void FactionInfoWindow::rebuild() {
     QStringList tags;
     for (universe::FactionTag tag : faction->tags)
         tags << qt(displayName(tag, traveller));
-    layout->addWidget(plain(tags.isEmpty() ? tr("None") : tags.join(QStringLiteral(", ")), m_content));
+    layout->addWidget(
+        plain(tags.isEmpty() ? tr("None") : tags.join(QStringLiteral(", ")), m_content));
 
     layout->addWidget(sectionHeading(tr("Description"), m_content));
     layout->addWidget(faction->description.empty() ? quietNote(tr("No description"), m_content)
@@ -172,9 +177,11 @@ void FactionInfoWindow::rebuild() {
         layout->addWidget(quietNote(tr("No assets"), m_content));
     for (const universe::FactionAsset& asset : faction->assets) {
         const bool lacking = lacksRequiredRating(*faction, asset);
-        layout->addWidget(bold(qt(asset.name) + QStringLiteral("  ·  ") + qt(universe::displayName(asset.type)) +
-                                   QStringLiteral(" · ") + qt(displayName(asset.category)) + QLatin1Char(' ') +
-                                   QString::number(asset.ratingRequired) + (lacking ? QStringLiteral(" ⚠") : QString()),
+        layout->addWidget(bold(qt(asset.name) + QStringLiteral("  ·  ") +
+                                   qt(universe::displayName(asset.type)) + QStringLiteral(" · ") +
+                                   qt(displayName(asset.category)) + QLatin1Char(' ') +
+                                   QString::number(asset.ratingRequired) +
+                                   (lacking ? QStringLiteral(" ⚠") : QString()),
                                m_content));
         QStringList lines;
         lines << tr("Location: ") + locationWithSystem(universe, asset.location);
@@ -201,16 +208,16 @@ void FactionInfoWindow::rebuild() {
     if (faction->notes.empty())
         layout->addWidget(quietNote(tr("No notes"), m_content));
     for (const universe::FactionNote& note : faction->notes) {
-        layout->addWidget(bold((note.title.empty() ? tr("Untitled Note") : qt(note.title)) + QStringLiteral(" — ") +
-                                   stardateText(note.date),
+        layout->addWidget(bold((note.title.empty() ? tr("Untitled Note") : qt(note.title)) +
+                                   QStringLiteral(" — ") + stardateText(note.date),
                                m_content));
         if (!note.content.empty())
             layout->addWidget(plain(qt(note.content), m_content));
     }
 
     layout->addSpacing(12);
-    m_wiki = new QPushButton(tr("Look up “%1” in the Traveller Wiki.").arg(qt(factionDisplayName(*faction))),
-                             m_content);
+    m_wiki = new QPushButton(
+        tr("Look up “%1” in the Traveller Wiki.").arg(qt(factionDisplayName(*faction))), m_content);
     m_wiki->setObjectName(QStringLiteral("wikiLookup"));
     m_wiki->setEnabled(false);
     m_wiki->setToolTip(tr("The Traveller Wiki lookup arrives in a later version of Velmora."));
@@ -234,12 +241,14 @@ QString FactionInfoWindow::shownText() const {
 
 QWidget* openFactionInfo(app::ViewContext& context, const core::Uuid& factionID) {
     auto& manager = context.manager;
-    return context.windows.open(FactionInfoWindow::identifier, qt(factionID.toString()),
-                                [&manager, factionID] { return new FactionInfoWindow(manager, factionID); });
+    return context.windows.open(
+        FactionInfoWindow::identifier, qt(factionID.toString()),
+        [&manager, factionID] { return new FactionInfoWindow(manager, factionID); });
 }
 
 void closeFactionInfo(app::ViewContext& context, const core::Uuid& factionID) {
-    if (QWidget* window = context.windows.find(FactionInfoWindow::identifier, qt(factionID.toString())))
+    if (QWidget* window =
+            context.windows.find(FactionInfoWindow::identifier, qt(factionID.toString())))
         window->close();
 }
 

@@ -15,7 +15,6 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace velmora::factions {
@@ -26,10 +25,10 @@ constexpr int idRole = Qt::UserRole + 1;
 
 FactionListsView::FactionListsView(app::ViewContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_lists(new QListWidget(this)), m_noLists(nullptr),
-      m_new(new QPushButton(tr("New Faction List"), this)), m_delete(new QPushButton(tr("Delete"), this)),
-      m_detail(new QStackedWidget(this)),
-      m_empty(new app::EmptyStateView(tr("No List Selected"), tr("Choose a faction list or create a new one."),
-                                      this)),
+      m_new(new QPushButton(tr("New Faction List"), this)),
+      m_delete(new QPushButton(tr("Delete"), this)), m_detail(new QStackedWidget(this)),
+      m_empty(new app::EmptyStateView(tr("No List Selected"),
+                                      tr("Choose a faction list or create a new one."), this)),
       m_editor(new QWidget(this)), m_title(new QLabel(this)), m_name(new QLineEdit(this)),
       m_ticks(new QListWidget(this)), m_count(new QLabel(this)), m_noFactions(nullptr),
       m_save(new QPushButton(this)) {
@@ -67,7 +66,8 @@ FactionListsView::FactionListsView(app::ViewContext& context, QWidget* parent)
     form->addLayout(factionsHeading);
     m_ticks->setObjectName(QStringLiteral("factionTicks"));
     form->addWidget(m_ticks, 1);
-    m_noFactions = quietNote(tr("No factions yet — create factions first to add them to a list."), m_editor);
+    m_noFactions =
+        quietNote(tr("No factions yet — create factions first to add them to a list."), m_editor);
     m_noFactions->setObjectName(QStringLiteral("noFactions"));
     form->addWidget(m_noFactions);
     auto* footer = new QHBoxLayout;
@@ -137,15 +137,15 @@ void FactionListsView::rebuildLists() {
     const QSignalBlocker blocker(m_lists);
     const auto previous = m_editing && !m_creating ? std::optional(m_draft.id) : std::nullopt;
     m_lists->clear();
-    for (const universe::FactionList& list : universe.factionLists) {
-        const auto count = factionsInList(list, universe.factions).size();
-        auto* item = new QListWidgetItem(qt(listDisplayName(list)) + QLatin1Char('\n') + qt(factionCountText(count)),
-                                         m_lists);
+    for (const universe::FactionList& list : universe.factionLists()) {
+        const auto count = factionsInList(list, universe.factions()).size();
+        auto* item = new QListWidgetItem(
+            qt(listDisplayName(list)) + QLatin1Char('\n') + qt(factionCountText(count)), m_lists);
         item->setData(idRole, qt(list.id.toString()));
         if (previous && *previous == list.id)
             item->setSelected(true);
     }
-    const bool none = universe.factionLists.empty();
+    const bool none = universe.factionLists().empty();
     m_lists->setVisible(!none);
     m_noLists->setVisible(none);
     m_delete->setEnabled(selectedListID().has_value());
@@ -160,7 +160,7 @@ void FactionListsView::startNewList() {
 }
 
 void FactionListsView::selectList(const core::Uuid& id) {
-    const auto& lists = m_context.manager.current().factionLists;
+    const auto& lists = m_context.manager.current().factionLists();
     const auto it = std::find_if(lists.begin(), lists.end(),
                                  [&id](const universe::FactionList& l) { return l.id == id; });
     if (it == lists.end())
@@ -187,11 +187,12 @@ void FactionListsView::showEditor() {
 }
 
 void FactionListsView::rebuildTicks() {
-    const auto& factions = m_context.manager.current().factions;
+    const auto& factions = m_context.manager.current().factions();
     const QSignalBlocker blocker(m_ticks);
     m_ticks->clear();
     for (const universe::Faction& faction : factions) {
-        auto* item = new QListWidgetItem(swatchIcon(faction.color), qt(factionDisplayName(faction)), m_ticks);
+        auto* item = new QListWidgetItem(swatchIcon(faction.color), qt(factionDisplayName(faction)),
+                                         m_ticks);
         item->setData(idRole, qt(faction.id.toString()));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(listContains(m_draft, faction.id) ? Qt::Checked : Qt::Unchecked);
@@ -218,12 +219,14 @@ void FactionListsView::refreshEditorState() {
     const auto& universe = m_context.manager.current();
     m_title->setText(m_creating ? tr("Faction List Creation") : tr("Edit Faction List"));
     m_save->setText(m_creating ? tr("Create List") : tr("Save Changes"));
-    m_count->setText(QString::number(factionsInList(m_draft, universe.factions).size()) + tr(" selected"));
+    m_count->setText(QString::number(factionsInList(m_draft, universe.factions()).size()) +
+                     tr(" selected"));
     bool changed = m_creating;
     if (!m_creating) {
-        const auto& lists = universe.factionLists;
-        const auto it = std::find_if(lists.begin(), lists.end(),
-                                     [this](const universe::FactionList& l) { return l.id == m_draft.id; });
+        const auto& lists = universe.factionLists();
+        const auto it =
+            std::find_if(lists.begin(), lists.end(),
+                         [this](const universe::FactionList& l) { return l.id == m_draft.id; });
         changed = it == lists.end() || *it != m_draft;
     }
     m_save->setEnabled(changed);
@@ -233,15 +236,16 @@ void FactionListsView::saveList() {
     if (!m_editing)
         return;
     auto& universe = m_context.manager.current();
-    auto& lists = universe.factionLists;
-    const auto it = std::find_if(lists.begin(), lists.end(),
-                                 [this](const universe::FactionList& l) { return l.id == m_draft.id; });
-    if (it == lists.end())
-        lists.push_back(m_draft);
-    else
-        *it = m_draft;
+    const std::string name =
+        (m_creating ? "New Faction List " : "Edit Faction List ") + listDisplayName(m_draft);
+    // Saving rebuilds the rows, keeping this list selected.
+    const universe::EditResult result =
+        universe.putRecord(&universe::UniverseRecord::factionLists, m_draft, name);
+    if (!result) {
+        app::showEditFailure(this, tr("Can't Save Faction List"), result.error);
+        return;
+    }
     m_creating = false;
-    universe.save(); // rebuilds the rows, keeping this list selected
     selectList(m_draft.id);
 }
 
@@ -250,18 +254,23 @@ void FactionListsView::deleteSelectedList() {
     if (!id)
         return;
     auto& universe = m_context.manager.current();
-    auto& lists = universe.factionLists;
-    const auto it = std::find_if(lists.begin(), lists.end(), [&id](const universe::FactionList& l) { return l.id == *id; });
+    const auto& lists = universe.factionLists();
+    const auto it = std::find_if(lists.begin(), lists.end(),
+                                 [&id](const universe::FactionList& l) { return l.id == *id; });
     if (it == lists.end())
         return;
+    const std::string name = listDisplayName(*it);
     if (!m_confirm(this, tr("Delete Faction List?"),
-                   tr("“%1” will be deleted. Its factions stay in the universe.").arg(qt(listDisplayName(*it)))))
+                   tr("“%1” will be deleted. Its factions stay in the universe.").arg(qt(name))))
         return;
-    lists.erase(it);
     m_editing = false;
     m_creating = false;
     m_detail->setCurrentWidget(m_empty);
-    universe.save();
+    app::showEditFailure(this, tr("Can't Delete Faction List"),
+                         universe
+                             .removeRecord(&universe::UniverseRecord::factionLists, *id,
+                                           "Delete Faction List " + name)
+                             .error);
 }
 
 } // namespace velmora::factions

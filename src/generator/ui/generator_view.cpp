@@ -28,7 +28,6 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <set>
 
@@ -39,20 +38,23 @@ namespace {
 constexpr std::array allTypes{core::SpectralType::O, core::SpectralType::B, core::SpectralType::A,
                               core::SpectralType::F, core::SpectralType::G, core::SpectralType::K,
                               core::SpectralType::M};
-constexpr std::array allClasses{core::LuminosityClass::Ia, core::LuminosityClass::Ib, core::LuminosityClass::II,
-                                core::LuminosityClass::III, core::LuminosityClass::IV, core::LuminosityClass::V,
-                                core::LuminosityClass::VI,  core::LuminosityClass::D};
+constexpr std::array allClasses{core::LuminosityClass::Ia, core::LuminosityClass::Ib,
+                                core::LuminosityClass::II, core::LuminosityClass::III,
+                                core::LuminosityClass::IV, core::LuminosityClass::V,
+                                core::LuminosityClass::VI, core::LuminosityClass::D};
 
 QString plural(std::size_t count, const QString& noun) {
-    return QStringLiteral("%1 %2%3").arg(count).arg(noun, count == 1 ? QString() : QStringLiteral("s"));
+    return QStringLiteral("%1 %2%3").arg(count).arg(noun,
+                                                    count == 1 ? QString() : QStringLiteral("s"));
 }
 
 bool defaultsToTraveller(const universe::RidivivevIzeviduv& universe) {
-    return universe.data.empty() || universe.usesTravellerTechLevels();
+    return universe.data().empty() || universe.usesTravellerTechLevels();
 }
 
 // Reads a hex coordinate typed by hand: a whole number within 1...last.
-std::optional<int> readCoordinate(const QLineEdit* field, const QString& what, int last, QString& error) {
+std::optional<int> readCoordinate(const QLineEdit* field, const QString& what, int last,
+                                  QString& error) {
     bool ok = false;
     const int value = field->text().trimmed().toInt(&ok);
     if (!ok) {
@@ -79,9 +81,10 @@ QTreeWidgetItem* worldItem(const core::Star& star, const core::WorldData& world)
     QString day = qt(dayText(world.dayLength));
     if (world.tideLocked)
         day += QObject::tr(", locked");
-    auto* item = new QTreeWidgetItem(QStringList{qt(world.name), qt(orbitText(world)), qt(core::uwpCode(world.uwp)),
-                                                 qt(tradeCodesText(world.tradeClasses)), qt(zoneText(star, world)),
-                                                 type, day, qt(yearText(world.yearLength))});
+    auto* item = new QTreeWidgetItem(
+        QStringList{qt(world.name), qt(orbitText(world)), qt(core::uwpCode(world.uwp)),
+                    qt(tradeCodesText(world.tradeClasses)), qt(zoneText(star, world)), type, day,
+                    qt(yearText(world.yearLength))});
     if (world.mainWorld) {
         QFont bold = item->font(0);
         bold.setBold(true);
@@ -97,8 +100,8 @@ QTreeWidgetItem* worldItem(const core::Star& star, const core::WorldData& world)
 GeneratorView::GeneratorView(universe::UniverseManager& manager, QWidget* parent)
     : QWidget(parent), m_manager(manager), m_random(&generatorRandomSource()) {
     m_confirmReplace = [this](const QString& title, const QString& text) {
-        return QMessageBox::warning(this, title, text, QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel) ==
-               QMessageBox::Yes;
+        return QMessageBox::warning(this, title, text, QMessageBox::Yes | QMessageBox::Cancel,
+                                    QMessageBox::Cancel) == QMessageBox::Yes;
     };
 
     // Location.
@@ -164,7 +167,8 @@ GeneratorView::GeneratorView(universe::UniverseManager& manager, QWidget* parent
     m_techLevel->setObjectName(QStringLiteral("techLevel"));
     m_rollTechLevel = new QCheckBox(tr("Max TL"));
     m_rollTechLevel->setObjectName(QStringLiteral("maxTL"));
-    m_rollTechLevel->setToolTip(tr("Roll every world's tech level; the chosen level is the highest it can reach."));
+    m_rollTechLevel->setToolTip(
+        tr("Roll every world's tech level; the chosen level is the highest it can reach."));
     auto* techBox = new QGroupBox(tr("Tech Level"));
     auto* techForm = new QFormLayout(techBox);
     techForm->addRow(tr("Scale"), m_scale);
@@ -228,8 +232,9 @@ GeneratorView::GeneratorView(universe::UniverseManager& manager, QWidget* parent
     areaButtons->addWidget(m_generateArea);
     areaButtons->addWidget(m_saveArea);
     areaForm->addRow(areaButtons);
-    auto* areaNote = new QLabel(tr("Fills the empty hexes of the chosen sector (above) with this chance each; "
-                                   "occupied hexes are left alone."));
+    auto* areaNote =
+        new QLabel(tr("Fills the empty hexes of the chosen sector (above) with this chance each; "
+                      "occupied hexes are left alone."));
     areaNote->setWordWrap(true);
     areaForm->addRow(areaNote);
 
@@ -257,8 +262,8 @@ GeneratorView::GeneratorView(universe::UniverseManager& manager, QWidget* parent
     m_summary->setTextFormat(Qt::RichText);
     m_tree = new QTreeWidget;
     m_tree->setObjectName(QStringLiteral("systemTree"));
-    m_tree->setHeaderLabels({tr("Body"), tr("Orbit"), tr("UWP"), tr("Trade Codes"), tr("Zone"), tr("Type"), tr("Day"),
-                             tr("Year")});
+    m_tree->setHeaderLabels({tr("Body"), tr("Orbit"), tr("UWP"), tr("Trade Codes"), tr("Zone"),
+                             tr("Type"), tr("Day"), tr("Year")});
     m_tree->setAlternatingRowColors(true);
     m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* systemPage = new QWidget;
@@ -273,7 +278,8 @@ GeneratorView::GeneratorView(universe::UniverseManager& manager, QWidget* parent
     m_areaTable->setObjectName(QStringLiteral("areaTable"));
     m_areaTable->setRootIsDecorated(false);
     m_areaTable->setAlternatingRowColors(true);
-    m_areaTable->setHeaderLabels({tr("Hex"), tr("Name"), tr("UWP"), tr("Stars"), tr("Trade Codes")});
+    m_areaTable->setHeaderLabels(
+        {tr("Hex"), tr("Name"), tr("UWP"), tr("Stars"), tr("Trade Codes")});
     m_areaTable->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* areaPage = new QWidget;
     auto* areaLayout = new QVBoxLayout(areaPage);
@@ -306,7 +312,8 @@ GeneratorView::GeneratorView(universe::UniverseManager& manager, QWidget* parent
     connect(m_randomName, &QPushButton::clicked, this,
             [this] { m_name->setText(qt(generateName(*m_random))); });
     connect(m_scale, &QComboBox::currentIndexChanged, this, &GeneratorView::fillTechLevels);
-    connect(m_spectralType, &QComboBox::currentIndexChanged, this, &GeneratorView::updateSpectralControls);
+    connect(m_spectralType, &QComboBox::currentIndexChanged, this,
+            &GeneratorView::updateSpectralControls);
     for (QSpinBox* box : {m_sectorX, m_sectorY})
         connect(box, &QSpinBox::valueChanged, this, &GeneratorView::updateSaveButton);
     for (QLineEdit* field : {m_column, m_row})
@@ -346,9 +353,10 @@ void GeneratorView::fillTechLevels() {
             m_techLevel->addItem(qt(text), static_cast<int>(level));
     }
     const int kept = m_techLevel->findText(previous);
-    m_techLevel->setCurrentIndex(kept >= 0 ? kept
-                                           : m_techLevel->findText(traveller ? QStringLiteral("TL12")
-                                                                             : QStringLiteral("4")));
+    m_techLevel->setCurrentIndex(
+        kept >= 0
+            ? kept
+            : m_techLevel->findText(traveller ? QStringLiteral("TL12") : QStringLiteral("4")));
 }
 
 core::TechnologyLevel GeneratorView::chosenTechLevel() const {
@@ -372,7 +380,8 @@ void GeneratorView::updateSaveButton() {
     const auto column = readCoordinate(m_column, tr("Column"), core::sectorColumns, ignored);
     const auto row = readCoordinate(m_row, tr("Row"), core::sectorRows, ignored);
     const bool occupied =
-        column && row && universe().hexAt({m_sectorX->value(), m_sectorY->value(), *column, *row}) != nullptr;
+        column && row &&
+        universe().hexAt({m_sectorX->value(), m_sectorY->value(), *column, *row}) != nullptr;
     m_save->setText(occupied ? tr("Replace") : tr("Save"));
     m_save->setEnabled(m_system.has_value());
     m_generate->setText(m_system ? tr("Regenerate") : tr("Generate"));
@@ -381,7 +390,8 @@ void GeneratorView::updateSaveButton() {
 std::optional<core::GalacticCoordinates> GeneratorView::readHex() {
     QString error;
     const auto column = readCoordinate(m_column, tr("Column"), core::sectorColumns, error);
-    const auto row = column ? readCoordinate(m_row, tr("Row"), core::sectorRows, error) : std::nullopt;
+    const auto row =
+        column ? readCoordinate(m_row, tr("Row"), core::sectorRows, error) : std::nullopt;
     if (!column || !row) {
         showMessage(error, true);
         return std::nullopt;
@@ -402,9 +412,10 @@ std::optional<core::Star> GeneratorView::readChosenPrimary(bool& ok) {
         for (const auto allowed : possibleLuminosityClasses(type, subclass))
             possible << qt(core::rawValue(allowed));
         const QString star = qt(core::rawValue(type)) + QString::number(subclass);
-        showMessage(tr("A %1 star cannot be of luminosity class %2. Choose one of %3.")
-                        .arg(star, qt(core::rawValue(luminosity)), possible.join(QStringLiteral(", "))),
-                    true);
+        showMessage(
+            tr("A %1 star cannot be of luminosity class %2. Choose one of %3.")
+                .arg(star, qt(core::rawValue(luminosity)), possible.join(QStringLiteral(", "))),
+            true);
         ok = false;
         return std::nullopt;
     }
@@ -429,15 +440,16 @@ void GeneratorView::generate() {
     if (m_name->text().trimmed().isEmpty())
         m_name->setText(qt(generateName(*m_random)));
     core::StarSystem system =
-        generateSystem(std::move(primary), m_binary->isChecked(), chosenTechLevel(), m_rollTechLevel->isChecked(),
-                       *m_random);
+        generateSystem(std::move(primary), m_binary->isChecked(), chosenTechLevel(),
+                       m_rollTechLevel->isChecked(), *m_random);
     nameSystem(system, m_name->text().trimmed().toStdString());
     m_system = std::move(system);
     showSystem();
     updateSaveButton();
     m_tabs->setCurrentIndex(0);
     showMessage(universe().hexAt(*coordinates)
-                    ? tr("Hex %1 already holds a system: saving replaces it.").arg(qt(coordinates->description()))
+                    ? tr("Hex %1 already holds a system: saving replaces it.")
+                          .arg(qt(coordinates->description()))
                     : QString(),
                 false);
 }
@@ -457,11 +469,12 @@ void GeneratorView::save() {
     }
 
     auto& document = universe();
-    core::HexData* existing = document.hexAt(*coordinates);
+    const core::HexData* existing = document.hexAt(*coordinates);
     if (existing) {
-        const QString question = tr("Hex %1 already holds %2. Replacing it discards that system, its worlds and "
-                                    "its notes.")
-                                     .arg(qt(document.locationText(*coordinates)), qt(existing->starSystem.name));
+        const QString question =
+            tr("Hex %1 already holds %2. Replacing it discards that system, its worlds and "
+               "its notes.")
+                .arg(qt(document.locationText(*coordinates)), qt(existing->starSystem.name));
         if (!m_confirmReplace(tr("Replace System?"), question)) {
             showMessage(tr("Not saved: %1 still holds %2.")
                             .arg(qt(coordinates->description()), qt(existing->starSystem.name)),
@@ -471,34 +484,22 @@ void GeneratorView::save() {
     }
 
     core::HexData hex;
-    hex.id = existing ? existing->id : newId();
+    hex.id = existing ? existing->id : core::Uuid::generate();
     hex.coordinates = *coordinates;
     hex.starSystem = *m_system;
     nameSystem(hex.starSystem, name.toStdString());
     applyFlags(hex.starSystem);
 
-    // The whole hex goes in at once; if the file cannot be written the universe is
-    // put back as it was, so memory and file never disagree.
-    std::optional<core::HexData> previous;
-    if (existing) {
-        previous = *existing;
-        *existing = hex;
-    } else {
-        document.data.push_back(hex);
-    }
-    if (!document.save()) {
-        if (previous) {
-            if (core::HexData* slot = document.hexAt(*coordinates))
-                *slot = *previous;
-        } else {
-            document.data.pop_back();
-        }
-        document.notifyChanged();
-        showMessage(tr("The universe file could not be written; nothing was saved."), true);
+    const bool replacing = existing != nullptr;
+    const universe::EditResult result =
+        replacing ? document.replaceHex(hex, tr("Replace System %1").arg(name).toStdString())
+                  : document.addHex(hex, tr("Generate System %1").arg(name).toStdString());
+    if (!result) {
+        showMessage(tr("Nothing was saved: %1").arg(qt(result.error)), true);
         return;
     }
     showMessage(tr("%1 %2 at %3.")
-                    .arg(previous ? tr("Replaced the system with") : tr("Saved"), name,
+                    .arg(replacing ? tr("Replaced the system with") : tr("Saved"), name,
                          qt(document.locationText(*coordinates))),
                 false);
     updateSaveButton();
@@ -515,7 +516,7 @@ void GeneratorView::generateArea() {
 
     auto& document = universe();
     std::set<std::string> names;
-    for (const core::HexData& hex : document.data)
+    for (const core::HexData& hex : document.data())
         names.insert(hex.starSystem.name);
     std::size_t occupied = 0;
     m_area = generator::generateArea(
@@ -546,24 +547,23 @@ void GeneratorView::saveArea() {
     if (m_area.empty())
         return;
     auto& document = universe();
-    const std::size_t before = document.data.size();
     // Anything saved into the area since it was rolled keeps its hex.
     std::size_t skipped = 0;
+    universe::UniverseEdit edit = document.beginEdit(areaEditName(m_areaPlace));
     for (const core::HexData& hex : m_area) {
         if (document.hexAt(hex.coordinates)) {
             ++skipped;
             continue;
         }
-        document.data.push_back(hex);
+        edit.addHex(hex);
     }
-    const std::size_t added = document.data.size() - before;
-    if (!document.save()) {
-        document.data.resize(before);
-        document.notifyChanged();
-        showAreaMessage(tr("The universe file could not be written; nothing was saved."), true);
+    const std::size_t added = m_area.size() - skipped;
+    if (const universe::EditResult result = document.apply(std::move(edit)); !result) {
+        showAreaMessage(tr("Nothing was saved: %1").arg(qt(result.error)), true);
         return;
     }
-    QString text = tr("Saved %1 in %2.").arg(plural(added, tr("system")), qt(areaDescription(m_areaPlace)));
+    QString text =
+        tr("Saved %1 in %2.").arg(plural(added, tr("system")), qt(areaDescription(m_areaPlace)));
     if (skipped > 0)
         text += tr(" %1 had been filled meanwhile and kept their systems.").arg(skipped);
     m_area.clear();
@@ -581,22 +581,26 @@ void GeneratorView::showSystem() {
     QString location;
     if (const auto coordinates = [this]() -> std::optional<core::GalacticCoordinates> {
             QString ignored;
-            const auto column = readCoordinate(m_column, tr("Column"), core::sectorColumns, ignored);
+            const auto column =
+                readCoordinate(m_column, tr("Column"), core::sectorColumns, ignored);
             const auto row = readCoordinate(m_row, tr("Row"), core::sectorRows, ignored);
             if (!column || !row)
                 return std::nullopt;
             return core::GalacticCoordinates{m_sectorX->value(), m_sectorY->value(), *column, *row};
         }())
         location = qt(universe().locationText(*coordinates));
-    QString summary = QStringLiteral("<b>%1</b> — %2<br>").arg(qt(system.name).toHtmlEscaped(), location);
-    summary += tr("%1 · %2 · %3 · %4")
-                   .arg(plural(system.stars.size(), tr("star")), plural(system.gasGiant, tr("gas giant")),
-                        plural(system.planetoidBelts, tr("planetoid belt")),
-                        plural(system.totalNumberOfWorlds, tr("world")));
+    QString summary =
+        QStringLiteral("<b>%1</b> — %2<br>").arg(qt(system.name).toHtmlEscaped(), location);
+    summary +=
+        tr("%1 · %2 · %3 · %4")
+            .arg(plural(system.stars.size(), tr("star")), plural(system.gasGiant, tr("gas giant")),
+                 plural(system.planetoidBelts, tr("planetoid belt")),
+                 plural(system.totalNumberOfWorlds, tr("world")));
     if (const core::WorldData* main = core::mainWorld(system)) {
-        summary += QStringLiteral("<br>") +
-                   tr("Main world %1 %2, orbit %3").arg(qt(core::uwpCode(main->uwp)),
-                                                       qt(tradeCodesText(main->tradeClasses)), qt(orbitText(*main)));
+        summary += QStringLiteral("<br>") + tr("Main world %1 %2, orbit %3")
+                                                .arg(qt(core::uwpCode(main->uwp)),
+                                                     qt(tradeCodesText(main->tradeClasses)),
+                                                     qt(orbitText(*main)));
     }
     m_summary->setText(summary);
 
@@ -635,7 +639,8 @@ void GeneratorView::showArea() {
             stars << qt(spectralText(star));
         new QTreeWidgetItem(m_areaTable,
                             QStringList{qt(hex.coordinates.hexNumber()), qt(hex.starSystem.name),
-                                        main ? qt(core::uwpCode(main->uwp)) : QString(), stars.join(QStringLiteral(" + ")),
+                                        main ? qt(core::uwpCode(main->uwp)) : QString(),
+                                        stars.join(QStringLiteral(" + ")),
                                         main ? qt(tradeCodesText(main->tradeClasses)) : QString()});
     }
 }

@@ -182,7 +182,7 @@ void ImportExportSECView::showMemory() {
 void ImportExportSECView::fillSectorPicker() {
     const int previous = m_sectorPicker->currentIndex();
     m_sectorPicker->clear();
-    const auto& sectors = universe().sectors;
+    const auto& sectors = universe().sectors();
     if (sectors.empty()) {
         m_sectorPicker->addItem(tr("All hexes (no named sectors)"));
     } else {
@@ -200,7 +200,7 @@ void ImportExportSECView::fillSectorPicker() {
 }
 
 const universe::SectorInfo* ImportExportSECView::chosenSector() const {
-    const auto& sectors = universe().sectors;
+    const auto& sectors = universe().sectors();
     const int index = m_sectorPicker->currentIndex();
     if (sectors.empty() || index < 0 || index >= static_cast<int>(sectors.size()))
         return nullptr;
@@ -238,9 +238,9 @@ void ImportExportSECView::importFile(const QString& path) {
 void ImportExportSECView::exportTo(const QString& path) {
     const universe::RidivivevIzeviduv& current = universe();
     const universe::SectorInfo* sector = chosenSector();
-    const std::string text = secExportTextFor(current.data, sector, current.regions);
+    const std::string text = secExportTextFor(current.data(), sector, current.regions());
     std::size_t worlds = 0;
-    for (const core::HexData& hex : current.data) {
+    for (const core::HexData& hex : current.data()) {
         if (!sector || (hex.coordinates.sectorX == sector->sectorX &&
                         hex.coordinates.sectorY == sector->sectorY))
             worlds += core::mainWorld(hex.starSystem) ? 1 : 0;

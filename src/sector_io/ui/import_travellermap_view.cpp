@@ -15,7 +15,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <initializer_list>
 #include <optional>
@@ -30,8 +29,7 @@ TravellerMapViewMemory::TravellerMapViewMemory(core::RandomSource& random) : m_r
 
 TravellerMapViewMemory::~TravellerMapViewMemory() = default;
 
-void TravellerMapViewMemory::startImport(universe::UniverseManager& manager,
-                                         core::HttpClient& http,
+void TravellerMapViewMemory::startImport(universe::UniverseManager& manager, core::HttpClient& http,
                                          TravellerMapEndpoints endpoints) {
     if (m_importing)
         return;
@@ -65,9 +63,10 @@ void TravellerMapViewMemory::finishImport(universe::UniverseManager& manager,
     m_importing = false;
     m_universeReplaced.reset();
     if (result.download) {
-        importResult = qt(applyTravellerMapImport(std::move(*result.download), m_running,
-                                                  manager.current(), m_random));
-        importError.clear();
+        const TravellerMapApplied applied = applyTravellerMapImport(
+            std::move(*result.download), m_running, manager.current(), m_random);
+        importResult = qt(applied.message);
+        importError = qt(applied.error);
     } else {
         importResult.clear();
         importError = result.error ? qt(std::string(result.error->what())) : QString();
@@ -115,7 +114,8 @@ ImportTravellerMapView::ImportTravellerMapView(universe::UniverseManager& manage
     m_subsector->setObjectName(QStringLiteral("subsector"));
     m_subsector->addItem(tr("Whole sector"), QString());
     for (const char letter : subsectorLetters)
-        m_subsector->addItem(QString(QChar::fromLatin1(letter)), QString(QChar::fromLatin1(letter)));
+        m_subsector->addItem(QString(QChar::fromLatin1(letter)),
+                             QString(QChar::fromLatin1(letter)));
     m_milieu = new QComboBox;
     m_milieu->setObjectName(QStringLiteral("milieu"));
     for (const std::string_view milieu : travellerMapMilieux)
@@ -224,8 +224,8 @@ ImportTravellerMapView::ImportTravellerMapView(universe::UniverseManager& manage
     columnLayout->addWidget(m_importResult);
     columnLayout->addWidget(m_importError);
     if (!m_http) {
-        auto* offline = app::quietNote(tr("Importing needs the network, which isn't available."),
-                                       this);
+        auto* offline =
+            app::quietNote(tr("Importing needs the network, which isn't available."), this);
         offline->setObjectName(QStringLiteral("offlineNote"));
         columnLayout->addWidget(offline);
     }
@@ -252,8 +252,8 @@ ImportTravellerMapView::ImportTravellerMapView(universe::UniverseManager& manage
     if (m_memory->address.isEmpty()) {
         const auto stored =
             m_preferences ? m_preferences->text(travellerMapAddressKey) : std::nullopt;
-        m_memory->address = qt(stored && !stored->empty() ? *stored
-                                                          : std::string(defaultTravellerMapAddress));
+        m_memory->address =
+            qt(stored && !stored->empty() ? *stored : std::string(defaultTravellerMapAddress));
     }
     m_address->setText(m_memory->address);
     showMemory();
@@ -266,8 +266,8 @@ ImportTravellerMapView::ImportTravellerMapView(universe::UniverseManager& manage
     });
     connect(m_subsector, &QComboBox::currentIndexChanged, this, &ImportTravellerMapView::readForm);
     connect(m_milieu, &QComboBox::currentIndexChanged, this, &ImportTravellerMapView::readForm);
-    for (QCheckBox* box : {m_worlds, m_routes, m_borders, m_labels, m_overwrite, m_generate,
-                           m_raceFactions})
+    for (QCheckBox* box :
+         {m_worlds, m_routes, m_borders, m_labels, m_overwrite, m_generate, m_raceFactions})
         connect(box, &QCheckBox::toggled, this, &ImportTravellerMapView::readForm);
     connect(m_import, &QPushButton::clicked, this, &ImportTravellerMapView::startImport);
     connect(m_cancel, &QPushButton::clicked, this, &ImportTravellerMapView::cancelImport);

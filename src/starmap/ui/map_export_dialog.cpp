@@ -15,19 +15,20 @@
 
 namespace velmora::starmap {
 
-MapExportDialog::MapExportDialog(const universe::RidivivevIzeviduv& universe, const universe::MapTransform& view,
-                                 QSize viewSize, QWidget* parent)
-    : QDialog(parent), m_universe(universe), m_view(view), m_viewSize(viewSize), m_area(new QComboBox(this)),
-      m_sectorX(new QSpinBox(this)), m_sectorY(new QSpinBox(this)), m_subsector(new QComboBox(this)),
-      m_format(new QComboBox(this)) {
+MapExportDialog::MapExportDialog(const universe::RidivivevIzeviduv& universe,
+                                 const universe::MapTransform& view, QSize viewSize,
+                                 QWidget* parent)
+    : QDialog(parent), m_universe(universe), m_view(view), m_viewSize(viewSize),
+      m_area(new QComboBox(this)), m_sectorX(new QSpinBox(this)), m_sectorY(new QSpinBox(this)),
+      m_subsector(new QComboBox(this)), m_format(new QComboBox(this)) {
     setWindowTitle(tr("Export Map"));
     m_area->addItems({tr("Current View"), tr("Whole Universe"), tr("Sector"), tr("Subsector")});
     m_area->setCurrentIndex(1);
     for (QSpinBox* box : {m_sectorX, m_sectorY})
         box->setRange(-999, 999);
-    if (!universe.data.empty()) {
-        m_sectorX->setValue(universe.data.front().coordinates.sectorX);
-        m_sectorY->setValue(universe.data.front().coordinates.sectorY);
+    if (!universe.data().empty()) {
+        m_sectorX->setValue(universe.data().front().coordinates.sectorX);
+        m_sectorY->setValue(universe.data().front().coordinates.sectorY);
     }
     for (char letter = 'A'; letter <= 'P'; ++letter)
         m_subsector->addItem(QString(QChar::fromLatin1(letter)));
@@ -64,13 +65,15 @@ void MapExportDialog::exportTo() {
     area.viewTransform = m_view;
     area.viewSize = m_viewSize;
     const QString suffix = m_format->currentText().toLower();
-    const QString suggested = QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
-                                  .filePath(QString::fromStdString(m_universe.name) + QStringLiteral(".") + suffix);
+    const QString suggested =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
+            .filePath(QString::fromStdString(m_universe.name()) + QStringLiteral(".") + suffix);
     const QString file = QFileDialog::getSaveFileName(this, tr("Export Map"), suggested,
-                                                      m_format->currentText() + QStringLiteral(" (*.") + suffix + ")");
+                                                      m_format->currentText() +
+                                                          QStringLiteral(" (*.") + suffix + ")");
     if (file.isEmpty())
         return;
-    if (const auto error = exportMap(m_universe, area, file)) {
+    if (const auto error = exportMap(m_universe.record(), area, file)) {
         QMessageBox::warning(this, tr("Export Failed"), *error);
         return;
     }

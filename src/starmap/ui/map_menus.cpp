@@ -8,32 +8,32 @@
 
 #include <QActionGroup>
 #include <QMenu>
-
 #include <set>
 
 namespace velmora::starmap {
 
-namespace {
+namespace {} // namespace
 
-QAction* addSwitch(QMenu* menu, const QString& text, bool& field, const std::function<void()>& changed) {
+QAction* MapMenus::addSwitch(QMenu* menu, const QString& text,
+                             bool universe::MapViewSettings::*field) {
     QAction* action = menu->addAction(text);
     action->setCheckable(true);
-    action->setChecked(field);
-    QObject::connect(action, &QAction::toggled, menu, [&field, changed](bool on) {
-        field = on;
-        changed();
+    action->setChecked(m_universe->mapView().*field);
+    connect(action, &QAction::toggled, this, [this, field](bool on) {
+        change([&](universe::MapViewSettings& view) { view.*field = on; });
     });
     return action;
 }
 
-} // namespace
-
 QString MapMenus::locationCodeHelp() {
-    return tr("Also show the map grid code after Traveller-style locations, e.g. “Troj 2815 (D0)”.");
+    return tr(
+        "Also show the map grid code after Traveller-style locations, e.g. “Troj 2815 (D0)”.");
 }
 
-void MapMenus::changed() {
-    m_universe->scheduleSave(universe::RidivivevIzeviduv::mapSaveDelay);
+void MapMenus::change(const std::function<void(universe::MapViewSettings&)>& apply) {
+    universe::MapViewSettings view = m_universe->mapView();
+    apply(view);
+    m_universe->setMapView(view);
 }
 
 void MapMenus::fillViewMenu(QMenu* menu) {
@@ -41,38 +41,43 @@ void MapMenus::fillViewMenu(QMenu* menu) {
     if (!m_universe)
         return;
     auto& u = *m_universe;
+    const universe::MapViewSettings view = u.mapView();
     const bool traveller = u.usesTravellerTechLevels();
-    const auto onChange = [this] { changed(); };
 
     auto* modes = new QActionGroup(menu);
     for (const auto& [mode, text] : {std::pair{universe::MapViewMode::referee, tr("Referee View")},
                                      std::pair{universe::MapViewMode::player, tr("Player View")}}) {
         QAction* action = menu->addAction(text);
         action->setCheckable(true);
-        action->setChecked(u.mapViewMode == mode);
+        action->setChecked(view.mapViewMode == mode);
         modes->addAction(action);
         connect(action, &QAction::triggered, this, [this, mode = mode] {
-            m_universe->mapViewMode = mode;
-            changed();
+            change([&](universe::MapViewSettings& settings) { settings.mapViewMode = mode; });
         });
     }
     menu->addSection(tr("Layers"));
-    addSwitch(menu, qt(universe::rutterListTitle(traveller)), u.mapShowRutters, onChange);
-    addSwitch(menu, tr("Distance"), u.mapShowRouteDistances, onChange);
-    addSwitch(menu, tr("Nebulae"), u.mapShowNebulae, onChange);
-    addSwitch(menu, tr("Regions"), u.mapShowRegions, onChange);
-    addSwitch(menu, tr("Labels"), u.mapShowLabels, onChange);
-    addSwitch(menu, tr("Surveyed"), u.mapShowSurveyedData, onChange)
-        ->setToolTip(tr("Mark surveyed systems; in the player view, show the profiles of surveyed systems."));
-    QAction* code = addSwitch(menu, tr("Sector Code in Locations"), u.locationShowsSectorCode, onChange);
+    addSwitch(menu, qt(universe::rutterListTitle(traveller)),
+              &universe::MapViewSettings::mapShowRutters);
+    addSwitch(menu, tr("Distance"), &universe::MapViewSettings::mapShowRouteDistances);
+    addSwitch(menu, tr("Nebulae"), &universe::MapViewSettings::mapShowNebulae);
+    addSwitch(menu, tr("Regions"), &universe::MapViewSettings::mapShowRegions);
+    addSwitch(menu, tr("Labels"), &universe::MapViewSettings::mapShowLabels);
+    addSwitch(menu, tr("Surveyed"), &universe::MapViewSettings::mapShowSurveyedData)
+        ->setToolTip(tr(
+            "Mark surveyed systems; in the player view, show the profiles of surveyed systems."));
+    QAction* code = addSwitch(menu, tr("Sector Code in Locations"),
+                              &universe::MapViewSettings::locationShowsSectorCode);
     code->setToolTip(locationCodeHelp());
     code->setStatusTip(locationCodeHelp());
     menu->setToolTipsVisible(true);
 
     menu->addSection(tr("System Awareness"));
-    addSwitch(menu, qt(awarenessLabel(AwarenessGroup::starfarers, traveller)), u.mapShowStarfarers, onChange);
-    addSwitch(menu, qt(awarenessLabel(AwarenessGroup::sathar, traveller)), u.mapShowSathar, onChange);
-    addSwitch(menu, qt(awarenessLabel(AwarenessGroup::other, traveller)), u.mapShowOther, onChange);
+    addSwitch(menu, qt(awarenessLabel(AwarenessGroup::starfarers, traveller)),
+              &universe::MapViewSettings::mapShowStarfarers);
+    addSwitch(menu, qt(awarenessLabel(AwarenessGroup::sathar, traveller)),
+              &universe::MapViewSettings::mapShowSathar);
+    addSwitch(menu, qt(awarenessLabel(AwarenessGroup::other, traveller)),
+              &universe::MapViewSettings::mapShowOther);
 }
 
 void MapMenus::fillFactionMenu(QMenu* menu) {
@@ -80,41 +85,44 @@ void MapMenus::fillFactionMenu(QMenu* menu) {
     if (!m_universe)
         return;
     auto& u = *m_universe;
+    const universe::MapViewSettings view = u.mapView();
     QAction* all = menu->addAction(tr("All factions"));
     all->setCheckable(true);
-    all->setChecked(u.selectedFactionIDs.empty());
+    all->setChecked(view.selectedFactionIDs.empty());
     connect(all, &QAction::triggered, this, [this] {
-        m_universe->selectedFactionIDs.clear();
-        changed();
+        change([&](universe::MapViewSettings& settings) { settings.selectedFactionIDs.clear(); });
     });
-    if (!u.factionLists.empty()) {
+    if (!u.factionLists().empty()) {
         menu->addSection(tr("Faction Lists"));
-        for (const universe::FactionList& list : u.factionLists) {
+        for (const universe::FactionList& list : u.factionLists()) {
             std::vector<core::Uuid> ids;
-            for (const universe::Faction* member : factions::factionsInList(list, u.factions))
+            for (const universe::Faction* member : factions::factionsInList(list, u.factions()))
                 ids.push_back(member->id);
             QAction* action = menu->addAction(qt(factions::listDisplayName(list)));
             action->setCheckable(true);
-            action->setChecked(!ids.empty() && u.selectedFactionIDs == std::set<core::Uuid>(ids.begin(), ids.end()));
+            action->setChecked(!ids.empty() && view.selectedFactionIDs ==
+                                                   std::set<core::Uuid>(ids.begin(), ids.end()));
             connect(action, &QAction::triggered, this, [this, ids] {
-                m_universe->selectedFactionIDs = std::set<core::Uuid>(ids.begin(), ids.end());
-                changed();
+                change([&](universe::MapViewSettings& settings) {
+                    settings.selectedFactionIDs = std::set<core::Uuid>(ids.begin(), ids.end());
+                });
             });
         }
     }
-    if (!u.factions.empty())
+    if (!u.factions().empty())
         menu->addSection(tr("Factions"));
-    for (const universe::Faction& faction : u.factions) {
+    for (const universe::Faction& faction : u.factions()) {
         QAction* action = menu->addAction(qt(factions::factionDisplayName(faction)));
         action->setCheckable(true);
-        action->setChecked(u.selectedFactionIDs.count(faction.id) > 0);
+        action->setChecked(view.selectedFactionIDs.count(faction.id) > 0);
         const core::Uuid id = faction.id;
         connect(action, &QAction::toggled, this, [this, id](bool on) {
-            if (on)
-                m_universe->selectedFactionIDs.insert(id);
-            else
-                m_universe->selectedFactionIDs.erase(id);
-            changed();
+            change([&](universe::MapViewSettings& settings) {
+                if (on)
+                    settings.selectedFactionIDs.insert(id);
+                else
+                    settings.selectedFactionIDs.erase(id);
+            });
         });
     }
 }
@@ -124,12 +132,13 @@ void MapMenus::fillTradeCodeMenu(QMenu* menu) {
     if (!m_universe)
         return;
     auto& u = *m_universe;
+    const universe::MapViewSettings view = u.mapView();
     QAction* all = menu->addAction(tr("All codes"));
     all->setCheckable(true);
-    all->setChecked(u.mapFilterTradeClasses.empty());
+    all->setChecked(view.mapFilterTradeClasses.empty());
     connect(all, &QAction::triggered, this, [this] {
-        m_universe->mapFilterTradeClasses.clear();
-        changed();
+        change(
+            [&](universe::MapViewSettings& settings) { settings.mapFilterTradeClasses.clear(); });
     });
     menu->addSeparator();
     for (std::size_t c = 0; c < core::tradeClassCategoryTable.size(); ++c) {
@@ -142,13 +151,14 @@ void MapMenus::fillTradeCodeMenu(QMenu* menu) {
             QAction* action = sub->addAction(qt(core::code(tradeClass)) + QStringLiteral(" — ") +
                                              qt(core::displayName(tradeClass)));
             action->setCheckable(true);
-            action->setChecked(u.mapFilterTradeClasses.count(tradeClass) > 0);
+            action->setChecked(view.mapFilterTradeClasses.count(tradeClass) > 0);
             connect(action, &QAction::toggled, this, [this, tradeClass](bool on) {
-                if (on)
-                    m_universe->mapFilterTradeClasses.insert(tradeClass);
-                else
-                    m_universe->mapFilterTradeClasses.erase(tradeClass);
-                changed();
+                change([&](universe::MapViewSettings& settings) {
+                    if (on)
+                        settings.mapFilterTradeClasses.insert(tradeClass);
+                    else
+                        settings.mapFilterTradeClasses.erase(tradeClass);
+                });
             });
         }
     }
@@ -159,17 +169,18 @@ void MapMenus::fillLabelMenu(QMenu* menu) {
     if (!m_universe)
         return;
     auto& u = *m_universe;
+    const universe::MapViewSettings view = u.mapView();
     std::set<std::string> categories;
-    for (const auto& label : u.starmapLabels) {
+    for (const auto& label : u.starmapLabels()) {
         if (!label.category.empty())
             categories.insert(label.category);
     }
     QAction* all = menu->addAction(tr("All categories"));
     all->setCheckable(true);
-    all->setChecked(u.hiddenLabelCategories.empty());
+    all->setChecked(view.hiddenLabelCategories.empty());
     connect(all, &QAction::triggered, this, [this] {
-        m_universe->hiddenLabelCategories.clear();
-        changed();
+        change(
+            [&](universe::MapViewSettings& settings) { settings.hiddenLabelCategories.clear(); });
     });
     menu->addSeparator();
     // The empty category stands for labels without one.
@@ -179,13 +190,14 @@ void MapMenus::fillLabelMenu(QMenu* menu) {
     for (const auto& [category, text] : entries) {
         QAction* action = menu->addAction(text);
         action->setCheckable(true);
-        action->setChecked(u.hiddenLabelCategories.count(category) == 0);
+        action->setChecked(view.hiddenLabelCategories.count(category) == 0);
         connect(action, &QAction::toggled, this, [this, category = category](bool shown) {
-            if (shown)
-                m_universe->hiddenLabelCategories.erase(category);
-            else
-                m_universe->hiddenLabelCategories.insert(category);
-            changed();
+            change([&](universe::MapViewSettings& settings) {
+                if (shown)
+                    settings.hiddenLabelCategories.erase(category);
+                else
+                    settings.hiddenLabelCategories.insert(category);
+            });
         });
     }
 }

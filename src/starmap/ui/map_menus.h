@@ -1,7 +1,11 @@
 #pragma once
 
-#include <QObject>
+#include "universe/map_view_settings.h"
 
+#include <QObject>
+#include <functional>
+
+class QAction;
 class QMenu;
 
 namespace velmora::universe {
@@ -12,8 +16,8 @@ namespace velmora::starmap {
 
 // The map's menus: the view switches and layers, the faction filter, the
 // trade-code filter and the label categories. Each menu is built afresh when it
-// opens, so it always shows the universe as it is; every choice is written into
-// the universe and saved with the map's delayed save.
+// opens, so it always shows the universe as it is; every choice changes the
+// universe's map view settings, saved with the map's delayed save.
 class MapMenus : public QObject {
     Q_OBJECT
 public:
@@ -29,7 +33,9 @@ public:
     static QString locationCodeHelp();
 
 private:
-    void changed();
+    // Changes the map's view settings, saved with the map's delayed save.
+    void change(const std::function<void(universe::MapViewSettings&)>& apply);
+    QAction* addSwitch(QMenu* menu, const QString& text, bool universe::MapViewSettings::*field);
     universe::RidivivevIzeviduv* m_universe = nullptr;
 };
 

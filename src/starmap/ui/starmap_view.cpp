@@ -44,8 +44,8 @@ void StarMapView::setWorldInfoOpener(WorldInfoOpener opener) {
 StarMapView::StarMapView(app::ViewContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_universe(context.manager.current()),
       m_canvas(new StarMapCanvas(this)), m_card(new SystemCard(m_canvas)),
-      m_empty(new app::EmptyStateView(QString(), QString(), this)), m_stack(new QStackedLayout), m_search(new QLineEdit(this)),
-      m_status(new QLabel(this)), m_menus(new MapMenus(this)) {
+      m_empty(new app::EmptyStateView(QString(), QString(), this)), m_stack(new QStackedLayout),
+      m_search(new QLineEdit(this)), m_status(new QLabel(this)), m_menus(new MapMenus(this)) {
     setObjectName(QStringLiteral("starmap"));
     m_menus->setUniverse(&m_universe);
 
@@ -54,10 +54,14 @@ StarMapView::StarMapView(app::ViewContext& context, QWidget* parent)
     auto* tradeMenu = new QMenu(this);
     auto* labelMenu = new QMenu(this);
     auto* exportMenu = new QMenu(this);
-    connect(viewMenu, &QMenu::aboutToShow, this, [this, viewMenu] { m_menus->fillViewMenu(viewMenu); });
-    connect(factionMenu, &QMenu::aboutToShow, this, [this, factionMenu] { m_menus->fillFactionMenu(factionMenu); });
-    connect(tradeMenu, &QMenu::aboutToShow, this, [this, tradeMenu] { m_menus->fillTradeCodeMenu(tradeMenu); });
-    connect(labelMenu, &QMenu::aboutToShow, this, [this, labelMenu] { m_menus->fillLabelMenu(labelMenu); });
+    connect(viewMenu, &QMenu::aboutToShow, this,
+            [this, viewMenu] { m_menus->fillViewMenu(viewMenu); });
+    connect(factionMenu, &QMenu::aboutToShow, this,
+            [this, factionMenu] { m_menus->fillFactionMenu(factionMenu); });
+    connect(tradeMenu, &QMenu::aboutToShow, this,
+            [this, tradeMenu] { m_menus->fillTradeCodeMenu(tradeMenu); });
+    connect(labelMenu, &QMenu::aboutToShow, this,
+            [this, labelMenu] { m_menus->fillLabelMenu(labelMenu); });
     exportMenu->addAction(tr("Export Map…"), this, [this] {
         MapExportDialog dialog(m_universe, m_canvas->transform(), m_canvas->size(), this);
         dialog.exec();
@@ -117,9 +121,9 @@ StarMapView::StarMapView(app::ViewContext& context, QWidget* parent)
 StarMapView::~StarMapView() = default;
 
 void StarMapView::rebuild() {
-    m_model = std::make_unique<StarMapModel>(m_universe);
-    m_canvas->setContent(&m_universe, m_model.get());
-    const auto empty = emptyMapState(m_universe, m_universe.usesTravellerTechLevels());
+    m_model = std::make_unique<StarMapModel>(m_universe.record());
+    m_canvas->setContent(&m_universe.record(), m_model.get());
+    const auto empty = emptyMapState(m_universe.record(), m_universe.usesTravellerTechLevels());
     if (empty) {
         m_empty->setTitle(QString::fromStdString(empty->title));
         m_empty->setMessage(QString::fromStdString(empty->message));
@@ -153,7 +157,8 @@ void StarMapView::showEvent(QShowEvent* event) {
         return;
     m_placed = true;
     // The last zoom and pan come back; a universe never moved starts fitted.
-    m_canvas->setTransform(m_universe.mapTransform ? *m_universe.mapTransform : m_canvas->fitting(m_model->bounds()));
+    const auto& stored = m_universe.record().mapTransform;
+    m_canvas->setTransform(stored ? *stored : m_canvas->fitting(m_model->bounds()));
 }
 
 void StarMapView::resizeEvent(QResizeEvent* event) {
@@ -168,8 +173,9 @@ void StarMapView::placeCard() {
 
 void StarMapView::storeTransform() {
     m_ownChange = true;
-    m_universe.mapTransform = m_canvas->transform();
-    m_universe.scheduleSave(universe::RidivivevIzeviduv::mapSaveDelay);
+    universe::MapViewSettings view = m_universe.mapView();
+    view.mapTransform = m_canvas->transform();
+    m_universe.setMapView(view);
     m_ownChange = false;
 }
 
@@ -217,8 +223,10 @@ void StarMapView::openWorldInfo() {
 }
 
 void registerStarMapViews(app::DetailViewRegistry& registry) {
-    registry.add(app::Destination::starmap, [](app::ViewContext& context, const app::SidebarSelection&,
-                                               QWidget* parent) { return new StarMapView(context, parent); });
+    registry.add(app::Destination::starmap,
+                 [](app::ViewContext& context, const app::SidebarSelection&, QWidget* parent) {
+                     return new StarMapView(context, parent);
+                 });
 }
 
 } // namespace velmora::starmap

@@ -30,10 +30,12 @@ QLabel* wrapping(QWidget* parent) {
 } // namespace
 
 SystemCard::SystemCard(QWidget* parent)
-    : QFrame(parent), m_name(new QLabel(this)), m_location(new QLabel(this)), m_profile(wrapping(this)),
-      m_tags(wrapping(this)), m_factions(wrapping(this)), m_worldInfo(new QPushButton(tr("World Info"), this)),
+    : QFrame(parent), m_name(new QLabel(this)), m_location(new QLabel(this)),
+      m_profile(wrapping(this)), m_tags(wrapping(this)), m_factions(wrapping(this)),
+      m_worldInfo(new QPushButton(tr("World Info"), this)),
       m_travel(new QPushButton(tr("Interplanetary && jump-point travel times"), this)),
-      m_wiki(new QPushButton(this)), m_copy(new QPushButton(tr("Copy main world info to clipboard"), this)) {
+      m_wiki(new QPushButton(this)),
+      m_copy(new QPushButton(tr("Copy main world info to clipboard"), this)) {
     setObjectName(QStringLiteral("systemCard"));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
@@ -98,11 +100,13 @@ void SystemCard::show(const core::HexData& hex, const universe::RidivivevIzevidu
         for (const core::WorldTag tag : main->worldTags)
             tags << qt(std::string(core::rawValue(tag)));
         for (const core::Uuid& id : main->factionIDs)
-            factionNames << qt(factions::factionDisplayName(universe.factions, id));
+            factionNames << qt(factions::factionDisplayName(universe.factions(), id));
     }
-    m_tags->setText(tags.isEmpty() ? tr("Tags: none") : tr("Tags: %1").arg(tags.join(QStringLiteral(", "))));
-    m_factions->setText(factionNames.isEmpty() ? tr("Factions: none")
-                                               : tr("Factions: %1").arg(factionNames.join(QStringLiteral(", "))));
+    m_tags->setText(tags.isEmpty() ? tr("Tags: none")
+                                   : tr("Tags: %1").arg(tags.join(QStringLiteral(", "))));
+    m_factions->setText(factionNames.isEmpty()
+                            ? tr("Factions: none")
+                            : tr("Factions: %1").arg(factionNames.join(QStringLiteral(", "))));
     m_wiki->setText(tr("Look up “%1” in the Traveller Wiki").arg(name));
     m_copy->setEnabled(main != nullptr);
     m_summary = qt(mainWorldSummary(hex, location));

@@ -18,8 +18,8 @@ namespace velmora::systems {
 namespace {
 
 // One figure as a small card: the value large, its caption under it.
-QFrame* figureCard(const QString& name, const QString& value, const QString& caption, const QString& detail,
-                   QWidget* parent) {
+QFrame* figureCard(const QString& name, const QString& value, const QString& caption,
+                   const QString& detail, QWidget* parent) {
     auto* card = new QFrame(parent);
     card->setFrameShape(QFrame::StyledPanel);
     card->setMinimumWidth(170);
@@ -51,7 +51,8 @@ QTableWidget* makeTable(const QString& name, const QStringList& headers, QWidget
     table->setShowGrid(false);
     // The name column takes the room; the figures stay next to it.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(headers.size() > 3 ? 1 : 0, QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(headers.size() > 3 ? 1 : 0,
+                                                    QHeaderView::Stretch);
     table->setMaximumWidth(680);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -113,7 +114,7 @@ void InformationView::refresh() {
     m_layout->insertWidget(0, m_content);
 
     const universe::RidivivevIzeviduv& universe = m_manager.current();
-    const UniverseStatistics stats = computeStatistics(universe);
+    const UniverseStatistics stats = computeStatistics(universe.record());
 
     auto* title = new QLabel(tr("Information"), m_content);
     QFont titleFont = title->font();
@@ -121,26 +122,30 @@ void InformationView::refresh() {
     titleFont.setBold(true);
     title->setFont(titleFont);
     layout->addWidget(title);
-    layout->addWidget(makeMutedLabel(tr("Figures of the universe “%1”.").arg(qt(universe.name)), m_content));
+    layout->addWidget(
+        makeMutedLabel(tr("Figures of the universe “%1”.").arg(qt(universe.name())), m_content));
 
     auto* figures = new QGridLayout;
     figures->setSpacing(10);
-    const QString highest = stats.highestTechLevel ? qt(core::rawValue(stats.highestTechLevel->level)) : tr("—");
+    const QString highest =
+        stats.highestTechLevel ? qt(core::rawValue(stats.highestTechLevel->level)) : tr("—");
     const QString highestWhere = stats.highestTechLevel
-                                     ? tr("on %1 (%2)").arg(qt(stats.highestTechLevel->worldName),
-                                                           qt(stats.highestTechLevel->systemName))
+                                     ? tr("on %1 (%2)")
+                                           .arg(qt(stats.highestTechLevel->worldName),
+                                                qt(stats.highestTechLevel->systemName))
                                      : tr("No inhabited worlds");
     QFrame* const cards[] = {
         figureCard(QStringLiteral("Systems"), count(stats.systems), tr("Systems"), {}, m_content),
-        figureCard(QStringLiteral("InhabitedSystems"), count(stats.inhabitedSystems), tr("Inhabited systems"), {},
-                   m_content),
-        figureCard(QStringLiteral("Worlds"), count(stats.worlds), tr("Worlds"), tr("Every body, moons included"),
-                   m_content),
-        figureCard(QStringLiteral("InhabitedWorlds"), count(stats.inhabitedWorlds), tr("Inhabited worlds"), {},
-                   m_content),
+        figureCard(QStringLiteral("InhabitedSystems"), count(stats.inhabitedSystems),
+                   tr("Inhabited systems"), {}, m_content),
+        figureCard(QStringLiteral("Worlds"), count(stats.worlds), tr("Worlds"),
+                   tr("Every body, moons included"), m_content),
+        figureCard(QStringLiteral("InhabitedWorlds"), count(stats.inhabitedWorlds),
+                   tr("Inhabited worlds"), {}, m_content),
         figureCard(QStringLiteral("Population"), qt(populationFigureText(stats.totalPopulation)),
                    tr("Total population"), {}, m_content),
-        figureCard(QStringLiteral("HighestTechLevel"), highest, tr("Highest tech level"), highestWhere, m_content),
+        figureCard(QStringLiteral("HighestTechLevel"), highest, tr("Highest tech level"),
+                   highestWhere, m_content),
         figureCard(QStringLiteral("NavalBases"), count(stats.navalBases), tr("Naval bases"),
                    tr("Worlds with a naval base or depot"), m_content),
         figureCard(QStringLiteral("ScoutBases"), count(stats.scoutBases), tr("Scout bases"),
@@ -158,18 +163,21 @@ void InformationView::refresh() {
     if (stats.tradeClasses.empty()) {
         layout->addWidget(makeMutedLabel(tr("No world carries a trade class yet."), m_content));
     } else {
-        auto* table = makeTable(QStringLiteral("tradeClassTable"), {tr("Code"), tr("Name"), tr("Category"), tr("Worlds")},
-                                m_content);
+        auto* table = makeTable(QStringLiteral("tradeClassTable"),
+                                {tr("Code"), tr("Name"), tr("Category"), tr("Worlds")}, m_content);
         for (const TradeClassCount& entry : stats.tradeClasses)
-            addRow(table, {qt(core::code(entry.tradeClass)), qt(core::displayName(entry.tradeClass)),
-                           qt(core::displayName(core::category(entry.tradeClass))), count(entry.worlds)},
+            addRow(table,
+                   {qt(core::code(entry.tradeClass)), qt(core::displayName(entry.tradeClass)),
+                    qt(core::displayName(core::category(entry.tradeClass))), count(entry.worlds)},
                    3);
         fitHeight(table);
         layout->addWidget(table);
     }
 
-    const auto presenceTable = [&](const QString& name, const QString& heading, const QString& firstColumn,
-                                   const std::vector<std::pair<QString, Presence>>& rows, const QString& empty) {
+    const auto presenceTable = [&](const QString& name, const QString& heading,
+                                   const QString& firstColumn,
+                                   const std::vector<std::pair<QString, Presence>>& rows,
+                                   const QString& empty) {
         layout->addSpacing(8);
         layout->addWidget(makeSectionTitle(heading, m_content));
         if (rows.empty()) {
@@ -178,7 +186,9 @@ void InformationView::refresh() {
         }
         auto* table = makeTable(name, {firstColumn, tr("Worlds"), tr("Population")}, m_content);
         for (const auto& [label, presence] : rows)
-            addRow(table, {label, count(presence.worlds), qt(populationFigureText(presence.population))}, 1);
+            addRow(table,
+                   {label, count(presence.worlds), qt(populationFigureText(presence.population))},
+                   1);
         fitHeight(table);
         layout->addWidget(table);
     };

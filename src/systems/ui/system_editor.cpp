@@ -5,6 +5,7 @@
 #include "core/uwp.h"
 #include "factions/faction_texts.h"
 #include "systems/system_editing.h"
+#include "systems/system_edits.h"
 #include "systems/system_move.h"
 #include "systems/system_refill.h"
 #include "systems/system_texts.h"
@@ -30,7 +31,6 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace velmora::systems {
@@ -63,7 +63,7 @@ void selectData(QComboBox* combo, const QVariant& value) {
 
 SystemEditor::SystemEditor(app::ViewContext& context, const core::Uuid& hexID, QWidget* parent)
     : QWidget(parent), m_context(context), m_hexID(hexID) {
-    for (const core::HexData& hex : m_context.manager.current().data) {
+    for (const core::HexData& hex : m_context.manager.current().data()) {
         if (hex.id == hexID)
             m_original = hex;
     }
@@ -97,7 +97,8 @@ SystemEditor::SystemEditor(app::ViewContext& context, const core::Uuid& hexID, Q
     else if (!m_draft.starSystem.stars.empty() && !m_draft.starSystem.stars.front().worlds.empty())
         m_worldID = m_draft.starSystem.stars.front().worlds.front().id;
     showDraft();
-    m_universeChanged = m_context.manager.current().changed().subscribe([this] { universeChanged(); });
+    m_universeChanged =
+        m_context.manager.current().changed().subscribe([this] { universeChanged(); });
 }
 
 void SystemEditor::setQuestions(UserQuestions questions) {
@@ -110,7 +111,7 @@ void SystemEditor::universeChanged() {
     // there is nothing of the referee's own to lose.
     if (hasUnsavedChanges())
         return;
-    for (const core::HexData& hex : m_context.manager.current().data) {
+    for (const core::HexData& hex : m_context.manager.current().data()) {
         if (hex.id == m_hexID && hex != m_original) {
             m_original = hex;
             m_draft = hex;
@@ -139,7 +140,8 @@ QWidget* SystemEditor::buildHeader() {
 
     m_generate = new QPushButton(tr("Generate"), header);
     m_generate->setObjectName(QStringLiteral("generateBodies"));
-    m_generate->setToolTip(tr("Roll every body but the main world again: gas giants, belts, other worlds and moons."));
+    m_generate->setToolTip(
+        tr("Roll every body but the main world again: gas giants, belts, other worlds and moons."));
     m_delete = new QPushButton(tr("Delete System…"), header);
     m_delete->setObjectName(QStringLiteral("deleteSystem"));
     m_revert = new QPushButton(tr("Revert"), header);
@@ -205,7 +207,8 @@ QWidget* SystemEditor::buildSystemSection() {
     setWarningStyle(m_coordinateWarning);
     form->addRow(QString(), m_coordinateWarning);
 
-    const AwarenessLabels labels = awarenessLabels(m_context.manager.current().usesTravellerTechLevels());
+    const AwarenessLabels labels =
+        awarenessLabels(m_context.manager.current().usesTravellerTechLevels());
     m_starfarers = new QCheckBox(qt(labels.starfarers), card);
     m_starfarers->setObjectName(QStringLiteral("awarenessStarfarers"));
     m_sathar = new QCheckBox(qt(labels.sathar), card);
@@ -248,7 +251,8 @@ QWidget* SystemEditor::buildSystemSection() {
     layout->addLayout(form);
 
     connect(m_name, &QLineEdit::textEdited, this, &SystemEditor::readSystemFields);
-    for (QSpinBox* box : {m_sectorX, m_sectorY, m_column, m_row, m_gasGiants, m_belts, m_worldCount})
+    for (QSpinBox* box :
+         {m_sectorX, m_sectorY, m_column, m_row, m_gasGiants, m_belts, m_worldCount})
         connect(box, &QSpinBox::valueChanged, this, &SystemEditor::readSystemFields);
     for (QCheckBox* box : {m_starfarers, m_sathar, m_other, m_surveyed})
         connect(box, &QCheckBox::toggled, this, &SystemEditor::readSystemFields);
@@ -301,7 +305,8 @@ QWidget* SystemEditor::buildStarsSection() {
     m_luminosity = new QComboBox(m_starForm);
     m_luminosity->setObjectName(QStringLiteral("starLuminosity"));
     for (const auto& [luminosity, text] : core::luminosityClassTable.entries)
-        m_luminosity->addItem(luminosity == core::LuminosityClass::D ? tr("D (white dwarf)") : qt(text),
+        m_luminosity->addItem(luminosity == core::LuminosityClass::D ? tr("D (white dwarf)")
+                                                                     : qt(text),
                               static_cast<int>(luminosity));
     m_mass = new QDoubleSpinBox(m_starForm);
     m_mass->setObjectName(QStringLiteral("starMass"));
@@ -347,11 +352,12 @@ QWidget* SystemEditor::buildStarsSection() {
             return;
         const core::Star& star = m_draft.starSystem.stars[static_cast<std::size_t>(m_starIndex)];
         if (!star.worlds.empty() &&
-            !m_questions.confirm(this, tr("Remove Star?"),
-                                 tr("“%1” is orbited by %2. Removing the star removes them too.")
-                                     .arg(qt(star.name), qt(countText(static_cast<long long>(star.worlds.size()),
-                                                                      "world"))),
-                                 tr("Remove Star")))
+            !m_questions.confirm(
+                this, tr("Remove Star?"),
+                tr("“%1” is orbited by %2. Removing the star removes them too.")
+                    .arg(qt(star.name),
+                         qt(countText(static_cast<long long>(star.worlds.size()), "world"))),
+                tr("Remove Star")))
             return;
         removeStar(m_draft.starSystem, static_cast<std::size_t>(m_starIndex));
         m_starIndex = std::min(m_starIndex, static_cast<int>(m_draft.starSystem.stars.size()) - 1);
@@ -368,7 +374,8 @@ QWidget* SystemEditor::buildWorldsSection() {
     layout->addWidget(makeSectionTitle(tr("Worlds"), card));
     m_worlds = new QTreeWidget(card);
     m_worlds->setObjectName(QStringLiteral("worldList"));
-    m_worlds->setHeaderLabels({tr("World"), tr("Orbit"), tr("Type"), tr("Profile"), tr("Trade Classes")});
+    m_worlds->setHeaderLabels(
+        {tr("World"), tr("Orbit"), tr("Type"), tr("Profile"), tr("Trade Classes")});
     m_worlds->setRootIsDecorated(false);
     m_worlds->setMinimumHeight(180);
     m_worlds->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -432,13 +439,14 @@ QWidget* SystemEditor::buildWorldsSection() {
             return;
         const auto position = findWorld(m_draft.starSystem, world->id);
         const std::size_t moons =
-            endOfSatelliteRun(m_draft.starSystem.stars[position->star], position->world) - position->world - 1;
-        if (moons > 0 &&
-            !m_questions.confirm(this, tr("Delete World?"),
-                                 tr("“%1” takes its %2 with it.")
-                                     .arg(qt(worldDisplayName(*world)),
-                                          qt(countText(static_cast<long long>(moons), "satellite"))),
-                                 tr("Delete World")))
+            endOfSatelliteRun(m_draft.starSystem.stars[position->star], position->world) -
+            position->world - 1;
+        if (moons > 0 && !m_questions.confirm(
+                             this, tr("Delete World?"),
+                             tr("“%1” takes its %2 with it.")
+                                 .arg(qt(worldDisplayName(*world)),
+                                      qt(countText(static_cast<long long>(moons), "satellite"))),
+                             tr("Delete World")))
             return;
         deleteWorld(m_draft.starSystem, world->id);
         m_worldID.reset();
@@ -478,10 +486,10 @@ void SystemEditor::showDraft() {
 void SystemEditor::showHeader() {
     m_title->setText(qt(systemDisplayName(m_draft.starSystem)));
     const universe::RidivivevIzeviduv& universe = m_context.manager.current();
-    m_location->setText(qt(universe.locationText(m_draft.coordinates)) + QStringLiteral("  ·  ") +
-                        qt(countText(static_cast<long long>(m_draft.starSystem.stars.size()), "star")) +
-                        QStringLiteral(", ") +
-                        qt(countText(countBodies(m_draft.starSystem).worlds, "world")));
+    m_location->setText(
+        qt(universe.locationText(m_draft.coordinates)) + QStringLiteral("  ·  ") +
+        qt(countText(static_cast<long long>(m_draft.starSystem.stars.size()), "star")) +
+        QStringLiteral(", ") + qt(countText(countBodies(m_draft.starSystem).worlds, "world")));
 }
 
 void SystemEditor::showStars() {
@@ -503,7 +511,8 @@ void SystemEditor::showStars() {
 }
 
 void SystemEditor::showStar() {
-    const bool valid = m_starIndex >= 0 && m_starIndex < static_cast<int>(m_draft.starSystem.stars.size());
+    const bool valid =
+        m_starIndex >= 0 && m_starIndex < static_cast<int>(m_draft.starSystem.stars.size());
     m_starForm->setEnabled(valid);
     m_removeStar->setEnabled(valid);
     if (!valid)
@@ -557,7 +566,8 @@ void SystemEditor::updateWorldItem(QTreeWidgetItem* item, const core::WorldData&
         orbit += QStringLiteral(" ") + qt(core::rawValue(world.satelliteOrbit));
     const int star = item->data(0, starIndexRole).toInt();
     if (star > 0)
-        orbit = qt(m_draft.starSystem.stars[static_cast<std::size_t>(star)].name) + QStringLiteral(" · ") + orbit;
+        orbit = qt(m_draft.starSystem.stars[static_cast<std::size_t>(star)].name) +
+                QStringLiteral(" · ") + orbit;
     item->setText(1, orbit);
     item->setText(2, qt(core::rawValue(world.type)));
     item->setText(3, qt(core::uwpCode(world.uwp)));
@@ -589,9 +599,9 @@ void SystemEditor::showWorldForm() {
         return;
     const universe::RidivivevIzeviduv& universe = m_context.manager.current();
     WorldForm::Choices choices;
-    for (const universe::Faction& faction : universe.factions)
+    for (const universe::Faction& faction : universe.factions())
         choices.factions.emplace_back(faction.id, factions::factionDisplayName(faction));
-    choices.customRaces = universe.customRaces;
+    choices.customRaces = universe.customRaces();
     choices.travellerScale = core::isTravellerScale(world->uwp.techLevel);
     m_worldForm->setChoices(std::move(choices));
     m_worldForm->setWorld(*world);
@@ -630,7 +640,8 @@ void SystemEditor::readSystemFields() {
 }
 
 void SystemEditor::readStarFields() {
-    if (m_loading || m_starIndex < 0 || m_starIndex >= static_cast<int>(m_draft.starSystem.stars.size()))
+    if (m_loading || m_starIndex < 0 ||
+        m_starIndex >= static_cast<int>(m_draft.starSystem.stars.size()))
         return;
     core::Star& star = m_draft.starSystem.stars[static_cast<std::size_t>(m_starIndex)];
     star.name = std8(m_starName->text());
@@ -640,10 +651,11 @@ void SystemEditor::readStarFields() {
     star.temperature = m_subclass->value();
     star.luminosity = static_cast<core::LuminosityClass>(m_luminosity->currentData().toInt());
     star.mass = m_mass->value();
-    star.orbit = core::orbitsFromRawValue(m_starOrbit->currentData().toInt()).value_or(core::Orbits::starOrbitP);
+    star.orbit = core::orbitsFromRawValue(m_starOrbit->currentData().toInt())
+                     .value_or(core::Orbits::starOrbitP);
     if (QListWidgetItem* item = m_stars->item(m_starIndex)) {
-        QString text = qt(star.name.empty() ? std::string("Unnamed star") : star.name) + QStringLiteral("  ") +
-                       qt(spectrumText(star));
+        QString text = qt(star.name.empty() ? std::string("Unnamed star") : star.name) +
+                       QStringLiteral("  ") + qt(spectrumText(star));
         if (m_starIndex == 0)
             text += tr("  (primary)");
         item->setText(text);
@@ -684,8 +696,9 @@ void SystemEditor::refreshState() {
     m_revert->setEnabled(changed);
     const auto issues = checkSystemEdit(m_original, m_draft);
     if (!issues.empty()) {
-        m_status->setText(tr("Not ready to save: %1").arg(qt(issues.front().text())) +
-                          (issues.size() > 1 ? tr(" (and %1 more)").arg(issues.size() - 1) : QString()));
+        m_status->setText(
+            tr("Not ready to save: %1").arg(qt(issues.front().text())) +
+            (issues.size() > 1 ? tr(" (and %1 more)").arg(issues.size() - 1) : QString()));
         setErrorStyle(m_status);
     } else if (changed) {
         m_status->setText(tr("Unsaved changes"));
@@ -696,24 +709,26 @@ void SystemEditor::refreshState() {
     m_status->setVisible(!m_status->text().isEmpty());
     const bool canRefill = core::mainWorld(m_draft.starSystem) != nullptr;
     m_generate->setEnabled(canRefill);
-    m_generate->setToolTip(canRefill ? tr("Roll every body but the main world again: gas giants, belts, other "
-                                          "worlds and moons.")
-                                     : tr("Mark a main world first: the other bodies are rolled around it."));
+    m_generate->setToolTip(
+        canRefill ? tr("Roll every body but the main world again: gas giants, belts, other "
+                       "worlds and moons.")
+                  : tr("Mark a main world first: the other bodies are rolled around it."));
 }
 
 bool SystemEditor::save() {
     universe::RidivivevIzeviduv& universe = m_context.manager.current();
     auto issues = checkSystemEdit(m_original, m_draft);
     if (!issues.empty()) {
-        const bool clampable =
-            std::all_of(issues.begin(), issues.end(), [](const EditIssue& issue) { return issue.clampable; });
+        const bool clampable = std::all_of(issues.begin(), issues.end(),
+                                           [](const EditIssue& issue) { return issue.clampable; });
         const QString list = qt(issuesText(issues));
         if (!clampable) {
             m_questions.inform(this, tr("Can't Save Changes"), list);
             return false;
         }
         if (!m_questions.confirm(this, tr("Can't Save Changes"),
-                                 tr("Some values are out of range:\n\n%1\n\nClamp them to the nearest allowed values "
+                                 tr("Some values are out of range:\n\n%1\n\nClamp them to the "
+                                    "nearest allowed values "
                                     "and save?")
                                      .arg(list),
                                  tr("Clamp and Save")))
@@ -724,31 +739,20 @@ bool SystemEditor::save() {
     const core::HexData* occupant = universe.hexAt(m_draft.coordinates);
     std::optional<core::Uuid> replaced;
     if (occupant && occupant->id != m_hexID) {
-        if (!m_questions.confirm(this, tr("Replace System?"),
-                                 tr("%1 already holds “%2”. Saving moves “%3” there and deletes “%2”.")
-                                     .arg(qt(universe.locationText(m_draft.coordinates)),
-                                          qt(systemDisplayName(occupant->starSystem)),
-                                          qt(systemDisplayName(m_draft.starSystem))),
-                                 tr("Replace")))
+        if (!m_questions.confirm(
+                this, tr("Replace System?"),
+                tr("%1 already holds “%2”. Saving moves “%3” there and deletes “%2”.")
+                    .arg(qt(universe.locationText(m_draft.coordinates)),
+                         qt(systemDisplayName(occupant->starSystem)),
+                         qt(systemDisplayName(m_draft.starSystem))),
+                tr("Replace")))
             return false;
         replaced = occupant->id;
     }
-    const auto stored = std::find_if(universe.data.begin(), universe.data.end(),
-                                     [&](const core::HexData& hex) { return hex.id == m_hexID; });
-    if (stored == universe.data.end()) {
-        m_questions.inform(this, tr("System Not Found"),
-                           tr("This system was removed from the universe while you edited it."));
+    if (const universe::EditResult result = saveSystem(universe, m_draft, replaced); !result) {
+        m_questions.inform(this, tr("Can't Save Changes"), qt(result.error));
         return false;
     }
-    const core::GalacticCoordinates storedAt = stored->coordinates;
-    if (replaced)
-        std::erase_if(universe.data, [&](const core::HexData& hex) { return hex.id == *replaced; });
-    for (std::string& race : newCustomRaces(universe.customRaces, m_draft))
-        universe.customRaces.push_back(std::move(race));
-    // Its routes, and the factions based there, go with a system that moves.
-    followMovedSystem(universe, storedAt, m_draft.coordinates);
-    // replaceHex writes the file (all of the above in the one save) and tells every view.
-    universe.replaceHex(m_draft);
     m_original = m_draft;
     showDraft();
     Q_EMIT savedAt(m_hexID);
@@ -765,9 +769,10 @@ void SystemEditor::revert() {
 bool SystemEditor::deleteSystem() {
     auto& current = m_context.manager.current();
     const QString name = qt(systemDisplayName(m_original.starSystem));
-    QString message = tr("The system, its stars and all its worlds will be removed from the universe.");
+    QString message =
+        tr("The system, its stars and all its worlds will be removed from the universe.");
     // A route to an empty hex leads nowhere: the system's routes go with it.
-    const std::size_t routes = ruttersAt(current.rutters, m_original.coordinates);
+    const std::size_t routes = ruttersAt(current.rutters(), m_original.coordinates);
     const QString noun = qt(universe::rutterNoun(current.usesTravellerTechLevels())).toLower();
     if (routes == 1)
         message += tr(" The %1 that ends there goes with it.").arg(noun);
@@ -775,8 +780,10 @@ bool SystemEditor::deleteSystem() {
         message += tr(" The %1 %2s that end there go with it.").arg(routes).arg(noun);
     if (!m_questions.confirm(this, tr("Delete “%1”?").arg(name), message, tr("Delete")))
         return false;
-    removeRuttersAt(current.rutters, m_original.coordinates);
-    current.removeHex(m_hexID);
+    if (const universe::EditResult result = systems::deleteSystem(current, m_hexID); !result) {
+        m_questions.inform(this, tr("Can't Delete “%1”").arg(name), qt(result.error));
+        return false;
+    }
     Q_EMIT systemDeleted();
     return true;
 }
@@ -784,11 +791,12 @@ bool SystemEditor::deleteSystem() {
 void SystemEditor::generateBodies() {
     const int replaced = bodiesReplacedByRefill(m_draft.starSystem);
     if (replaced > 0 &&
-        !m_questions.confirm(this, tr("Replace Worlds?"),
-                             tr("Generate rolls every body but the main world again. The %1 now in this system, "
-                                "whether entered by hand or generated before, will be replaced.")
-                                 .arg(qt(countText(replaced, "other world"))),
-                             tr("Generate")))
+        !m_questions.confirm(
+            this, tr("Replace Worlds?"),
+            tr("Generate rolls every body but the main world again. The %1 now in this system, "
+               "whether entered by hand or generated before, will be replaced.")
+                .arg(qt(countText(replaced, "other world"))),
+            tr("Generate")))
         return;
     if (const auto error = refillSystem(m_draft.starSystem, core::systemRandomSource())) {
         m_questions.inform(this, tr("Can't Generate"), qt(*error));

@@ -15,7 +15,6 @@
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace velmora::systems {
@@ -25,7 +24,10 @@ namespace {
 constexpr int hexIdRole = Qt::UserRole;
 
 QString subsectorData(const SubsectorKey& key) {
-    return QStringLiteral("%1,%2,%3").arg(key.sectorX).arg(key.sectorY).arg(QChar::fromLatin1(key.letter));
+    return QStringLiteral("%1,%2,%3")
+        .arg(key.sectorX)
+        .arg(key.sectorY)
+        .arg(QChar::fromLatin1(key.letter));
 }
 
 std::optional<SubsectorKey> subsectorFromData(const QString& data) {
@@ -37,7 +39,8 @@ std::optional<SubsectorKey> subsectorFromData(const QString& data) {
 
 } // namespace
 
-SystemsView::SystemsView(app::ViewContext& context, QWidget* parent) : QWidget(parent), m_context(context) {
+SystemsView::SystemsView(app::ViewContext& context, QWidget* parent)
+    : QWidget(parent), m_context(context) {
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -98,7 +101,7 @@ SystemsView::SystemsView(app::ViewContext& context, QWidget* parent) : QWidget(p
     // A double-click (or Return) shows the main world's full profile.
     connect(m_list, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         const auto id = core::Uuid::fromString(std8(item->data(0, hexIdRole).toString()));
-        for (const core::HexData& hex : m_context.manager.current().data) {
+        for (const core::HexData& hex : m_context.manager.current().data()) {
             if (id && hex.id == *id && core::mainWorld(hex.starSystem))
                 openWorldInfo(m_context, WorldInfoTarget{hex.coordinates, std::nullopt});
         }
@@ -108,9 +111,10 @@ SystemsView::SystemsView(app::ViewContext& context, QWidget* parent) : QWidget(p
         refreshSubsectors();
         refreshList();
         // The system shown was deleted, here or elsewhere.
-        const auto& data = m_context.manager.current().data;
-        if (m_selected && std::none_of(data.begin(), data.end(),
-                                       [&](const core::HexData& hex) { return hex.id == *m_selected; }))
+        const auto& data = m_context.manager.current().data();
+        if (m_selected && std::none_of(data.begin(), data.end(), [&](const core::HexData& hex) {
+                return hex.id == *m_selected;
+            }))
             showEditorFor(std::nullopt);
     });
     refreshSubsectors();
@@ -130,7 +134,7 @@ void SystemsView::refreshSubsectors() {
     m_refreshing = true;
     m_subsector->clear();
     m_subsector->addItem(tr("All Subsectors"), QString());
-    for (const SubsectorKey& key : subsectorsInUse(universe.data))
+    for (const SubsectorKey& key : subsectorsInUse(universe.data()))
         m_subsector->addItem(qt(subsectorLabel(universe, key)), subsectorData(key));
     const int index = m_subsector->findData(chosen);
     m_subsector->setCurrentIndex(index >= 0 ? index : 0);
@@ -154,7 +158,8 @@ void SystemsView::refreshList() {
         auto* item = new QTreeWidgetItem(m_list);
         item->setText(0, qt(row.location));
         item->setText(1, qt(row.name));
-        item->setText(2, row.mainWorldProfile.empty() ? tr("No main world") : qt(row.mainWorldProfile));
+        item->setText(2, row.mainWorldProfile.empty() ? tr("No main world")
+                                                      : qt(row.mainWorldProfile));
         if (row.mainWorldName != row.name && !row.mainWorldName.empty())
             item->setToolTip(1, tr("Main world: %1").arg(qt(row.mainWorldName)));
         QFont mono = item->font(2);
@@ -169,16 +174,18 @@ void SystemsView::refreshList() {
         m_list->setCurrentItem(current);
     m_refreshing = false;
 
-    const long long total = static_cast<long long>(universe.data.size());
+    const long long total = static_cast<long long>(universe.data().size());
     const long long shown = static_cast<long long>(rows.size());
-    m_count->setText(shown == total ? qt(countText(total, "system"))
-                                    : tr("%1 of %2").arg(shown).arg(qt(countText(total, "system"))));
+    m_count->setText(shown == total
+                         ? qt(countText(total, "system"))
+                         : tr("%1 of %2").arg(shown).arg(qt(countText(total, "system"))));
 }
 
 std::vector<core::Uuid> SystemsView::listedSystems() const {
     std::vector<core::Uuid> ids;
     for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
-        if (const auto id = core::Uuid::fromString(std8(m_list->topLevelItem(i)->data(0, hexIdRole).toString())))
+        if (const auto id = core::Uuid::fromString(
+                std8(m_list->topLevelItem(i)->data(0, hexIdRole).toString())))
             ids.push_back(*id);
     }
     return ids;
@@ -198,7 +205,8 @@ void SystemsView::selectionChanged() {
     if (m_refreshing)
         return;
     QTreeWidgetItem* item = m_list->currentItem();
-    const auto id = item ? core::Uuid::fromString(std8(item->data(0, hexIdRole).toString())) : std::nullopt;
+    const auto id =
+        item ? core::Uuid::fromString(std8(item->data(0, hexIdRole).toString())) : std::nullopt;
     if (id == m_selected)
         return;
     if (m_editor && m_editor->hasUnsavedChanges() &&
@@ -225,13 +233,15 @@ void SystemsView::showEditorFor(const std::optional<core::Uuid>& hexID) {
     if (hexID) {
         m_editor = new SystemEditor(m_context, *hexID, this);
         m_editor->setQuestions(m_questions);
-        connect(m_editor, &SystemEditor::systemDeleted, this, [this] { showEditorFor(std::nullopt); });
+        connect(m_editor, &SystemEditor::systemDeleted, this,
+                [this] { showEditorFor(std::nullopt); });
         m_detail = m_editor;
-    } else if (m_context.manager.current().data.empty()) {
-        m_detail = new app::EmptyStateView(tr("No Systems"),
-                                           tr("Generate systems with the Generator, or import a sector."), this);
+    } else if (m_context.manager.current().data().empty()) {
+        m_detail = new app::EmptyStateView(
+            tr("No Systems"), tr("Generate systems with the Generator, or import a sector."), this);
     } else {
-        m_detail = new app::EmptyStateView(tr("No System Selected"), tr("Choose a system from the list."), this);
+        m_detail = new app::EmptyStateView(tr("No System Selected"),
+                                           tr("Choose a system from the list."), this);
     }
     m_detailLayout->addWidget(m_detail);
 }

@@ -38,8 +38,10 @@ const char* const pageStyle = R"(
 
 } // namespace
 
-WorldInfoWindow::WorldInfoWindow(universe::UniverseManager& manager, WorldInfoTarget target, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_manager(manager), m_target(std::move(target)), m_page(new QTextBrowser(this)) {
+WorldInfoWindow::WorldInfoWindow(universe::UniverseManager& manager, WorldInfoTarget target,
+                                 QWidget* parent)
+    : QWidget(parent, Qt::Window), m_manager(manager), m_target(std::move(target)),
+      m_page(new QTextBrowser(this)) {
     setWindowTitle(tr("World Info"));
     m_page->setObjectName(QStringLiteral("worldInfoPage"));
     m_page->setOpenLinks(false);
@@ -89,8 +91,9 @@ QString WorldInfoWindow::pageHtml() const {
     html += QStringLiteral("<h2>%1</h2><p class='code'>%2</p><table>")
                 .arg(tr("Profile"), escaped(core::uwpCode(world.uwp)));
     for (const ProfileLine& line : profileExplanation(world.uwp))
-        html += QStringLiteral("<tr><td class='label'>%1</td><td class='digit'>%2</td><td>%3</td></tr>")
-                    .arg(escaped(line.label), escaped(line.digit), escaped(line.meaning));
+        html +=
+            QStringLiteral("<tr><td class='label'>%1</td><td class='digit'>%2</td><td>%3</td></tr>")
+                .arg(escaped(line.label), escaped(line.digit), escaped(line.meaning));
     html += QStringLiteral("</table>");
 
     html += QStringLiteral("<h2>%1</h2><table>").arg(tr("World"));
@@ -115,8 +118,9 @@ QString WorldInfoWindow::pageHtml() const {
         for (const TradeClassGroup& group : groups) {
             QStringList entries;
             for (const core::TradeClass tradeClass : group.classes)
-                entries << QStringLiteral("<b>%1</b> %2").arg(qt(core::code(tradeClass)),
-                                                              qt(core::displayName(tradeClass)).toHtmlEscaped());
+                entries << QStringLiteral("<b>%1</b> %2")
+                               .arg(qt(core::code(tradeClass)),
+                                    qt(core::displayName(tradeClass)).toHtmlEscaped());
             html += row(qt(core::displayName(group.category)), entries.join(QStringLiteral(", ")));
         }
         html += QStringLiteral("</table>");
@@ -135,8 +139,8 @@ QString WorldInfoWindow::pageHtml() const {
         QStringList others;
         for (const core::Star& other : hex.starSystem.stars) {
             if (&other != &star)
-                others << escaped(other.name) + QStringLiteral(" (") + escaped(spectrumText(other)) +
-                              QStringLiteral(")");
+                others << escaped(other.name) + QStringLiteral(" (") +
+                              escaped(spectrumText(other)) + QStringLiteral(")");
         }
         html += row(tr("Other stars"), others.join(QStringLiteral(", ")));
     }
@@ -157,20 +161,23 @@ QString WorldInfoWindow::pageHtml() const {
     html += QStringLiteral("<h2>%1</h2>").arg(tr("Factions"));
     QStringList factionNames;
     for (const core::Uuid& id : world.factionIDs)
-        factionNames << escaped(factions::factionDisplayName(universe.factions, id));
-    html += factionNames.isEmpty() ? QStringLiteral("<p class='muted'>%1</p>").arg(tr("None"))
-                                   : QStringLiteral("<p>%1</p>").arg(factionNames.join(QStringLiteral("<br>")));
+        factionNames << escaped(factions::factionDisplayName(universe.factions(), id));
+    html += factionNames.isEmpty()
+                ? QStringLiteral("<p class='muted'>%1</p>").arg(tr("None"))
+                : QStringLiteral("<p>%1</p>").arg(factionNames.join(QStringLiteral("<br>")));
 
     html += QStringLiteral("<h2>%1</h2>").arg(tr("Notes"));
     html += world.notes.empty()
                 ? QStringLiteral("<p class='muted'>%1</p>").arg(tr("No notes"))
-                : QStringLiteral("<p>%1</p>").arg(escaped(world.notes).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+                : QStringLiteral("<p>%1</p>")
+                      .arg(escaped(world.notes).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
     return html;
 }
 
 QWidget* openWorldInfo(app::ViewContext& context, const WorldInfoTarget& target) {
-    return context.windows.open(QString::fromLatin1(worldInfoWindowIdentifier), qt(target.key()),
-                                [&context, target] { return new WorldInfoWindow(context.manager, target); });
+    return context.windows.open(
+        QString::fromLatin1(worldInfoWindowIdentifier), qt(target.key()),
+        [&context, target] { return new WorldInfoWindow(context.manager, target); });
 }
 
 } // namespace velmora::systems

@@ -18,7 +18,8 @@
 namespace velmora::universe {
 
 UniverseBar::UniverseBar(UniverseManager& manager, QWidget* parent)
-    : QWidget(parent), m_manager(manager), m_picker(new QComboBox(this)), m_menuButton(new QToolButton(this)) {
+    : QWidget(parent), m_manager(manager), m_picker(new QComboBox(this)),
+      m_menuButton(new QToolButton(this)) {
     m_picker->setObjectName(QStringLiteral("universePicker"));
     m_picker->setToolTip(tr("The universe you are working in"));
     m_picker->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -47,7 +48,7 @@ UniverseBar::UniverseBar(UniverseManager& manager, QWidget* parent)
         if (m_refreshing || index < 0)
             return;
         const auto id = core::Uuid::fromString(m_picker->itemData(index).toString().toStdString());
-        if (id && *id != m_manager.current().id && !mayLeave()) {
+        if (id && *id != m_manager.current().id() && !mayLeave()) {
             refresh(); // back to the universe that stays open
             return;
         }
@@ -65,7 +66,7 @@ void UniverseBar::refresh() {
     m_refreshing = true;
     const QSignalBlocker blocker(m_picker);
     m_picker->clear();
-    const auto currentId = m_manager.current().id;
+    const auto currentId = m_manager.current().id();
     int currentIndex = -1;
     for (const auto& header : m_manager.headers()) {
         if (header.id == currentId)
@@ -75,7 +76,7 @@ void UniverseBar::refresh() {
     if (currentIndex < 0) {
         // The open universe could not be written to disk: still show it.
         currentIndex = m_picker->count();
-        m_picker->addItem(qt(m_manager.current().name), qt(currentId.toString()));
+        m_picker->addItem(qt(m_manager.current().name()), qt(currentId.toString()));
     }
     m_picker->setCurrentIndex(currentIndex);
     m_refreshing = false;
@@ -94,8 +95,9 @@ void UniverseBar::showErrors() {
 
 void UniverseBar::createUniverse() {
     bool accepted = false;
-    const QString name = QInputDialog::getText(window(), tr("New Universe"), tr("Name of the new universe:"),
-                                               QLineEdit::Normal, QString(), &accepted);
+    const QString name =
+        QInputDialog::getText(window(), tr("New Universe"), tr("Name of the new universe:"),
+                              QLineEdit::Normal, QString(), &accepted);
     if (accepted && mayLeave())
         m_manager.createUniverse(name.toStdString());
 }
@@ -104,45 +106,51 @@ void UniverseBar::renameUniverse() {
     bool accepted = false;
     const QString name =
         QInputDialog::getText(window(), tr("Rename Universe"), tr("New name:"), QLineEdit::Normal,
-                              qt(m_manager.current().name), &accepted);
+                              qt(m_manager.current().name()), &accepted);
     if (accepted)
-        m_manager.renameCurrent(name.trimmed().isEmpty() ? "Untitled Universe" : name.trimmed().toStdString());
+        m_manager.renameCurrent(name.trimmed().isEmpty() ? "Untitled Universe"
+                                                         : name.trimmed().toStdString());
 }
 
 void UniverseBar::deleteUniverse() {
-    const QString name = qt(m_manager.current().name);
-    QMessageBox box(QMessageBox::Warning, tr("Delete \"%1\"?").arg(name),
-                    tr("The universe \"%1\" and everything in it will be removed. This cannot be undone.").arg(name),
-                    QMessageBox::Cancel, window());
-    QPushButton* confirm = box.addButton(tr("Delete \"%1\"").arg(name), QMessageBox::DestructiveRole);
+    const QString name = qt(m_manager.current().name());
+    QMessageBox box(
+        QMessageBox::Warning, tr("Delete \"%1\"?").arg(name),
+        tr("The universe \"%1\" and everything in it will be removed. This cannot be undone.")
+            .arg(name),
+        QMessageBox::Cancel, window());
+    QPushButton* confirm =
+        box.addButton(tr("Delete \"%1\"").arg(name), QMessageBox::DestructiveRole);
     box.setDefaultButton(QMessageBox::Cancel);
     box.exec();
     if (box.clickedButton() != confirm)
         return;
-    m_manager.deleteUniverse(m_manager.current().id);
+    m_manager.deleteUniverse(m_manager.current().id());
     showErrors();
 }
 
 void UniverseBar::backUpUniverse() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested = QDir(folder).filePath(qt(m_manager.suggestedBackupName()));
-    const QString path =
-        QFileDialog::getSaveFileName(window(), tr("Back Up Universe"), suggested, tr("Universe files (*.json)"));
+    const QString path = QFileDialog::getSaveFileName(window(), tr("Back Up Universe"), suggested,
+                                                      tr("Universe files (*.json)"));
     if (path.isEmpty())
         return;
     if (const auto error = m_manager.backup(path.toStdString()))
-        QMessageBox::warning(window(), tr("Backup Failed"), tr("Universe backup failed: %1").arg(qt(*error)));
+        QMessageBox::warning(window(), tr("Backup Failed"),
+                             tr("Universe backup failed: %1").arg(qt(*error)));
 }
 
 void UniverseBar::restoreUniverse() {
     const QString path = QFileDialog::getOpenFileName(
-        window(), tr("Restore Universe"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        window(), tr("Restore Universe"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
         tr("Universe files (*.json);;All files (*)"));
     if (path.isEmpty() || !mayLeave())
         return;
     const auto confirm = [this](const UniverseManager::OverwriteQuestion& question) {
-        QMessageBox box(QMessageBox::Question, qt(question.title), qt(question.message), QMessageBox::Cancel,
-                        window());
+        QMessageBox box(QMessageBox::Question, qt(question.title), qt(question.message),
+                        QMessageBox::Cancel, window());
         QPushButton* overwrite = box.addButton(tr("Overwrite"), QMessageBox::DestructiveRole);
         box.setDefaultButton(QMessageBox::Cancel);
         box.exec();

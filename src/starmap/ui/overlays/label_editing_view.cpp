@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QToolButton>
-
 #include <algorithm>
 #include <cmath>
 
@@ -35,7 +34,8 @@ QLabel* valueLabel(QWidget* parent) {
 int roundedForSlider(double value, int minimum, int maximum) {
     if (!std::isfinite(value))
         return minimum;
-    return static_cast<int>(std::lround(std::clamp(value, static_cast<double>(minimum), static_cast<double>(maximum))));
+    return static_cast<int>(
+        std::lround(std::clamp(value, static_cast<double>(minimum), static_cast<double>(maximum))));
 }
 
 QString integerText(double value) {
@@ -47,8 +47,9 @@ QString integerText(double value) {
 } // namespace
 
 LabelEditingView::LabelEditingView(universe::UniverseManager& manager, QWidget* parent)
-    : LabelEditingBase(manager, parent), m_text(new QLineEdit(this)), m_category(new QLineEdit(this)),
-      m_existing(new QToolButton(this)), m_position(new HexPicker(this)), m_color(new FactionColorPicker(this)),
+    : LabelEditingBase(manager, parent), m_text(new QLineEdit(this)),
+      m_category(new QLineEdit(this)), m_existing(new QToolButton(this)),
+      m_position(new HexPicker(this)), m_color(new FactionColorPicker(this)),
       m_size(new QSlider(Qt::Horizontal, this)), m_sizeValue(valueLabel(this)),
       m_angle(new QSlider(Qt::Horizontal, this)), m_angleValue(valueLabel(this)),
       m_resetAngle(new QPushButton(tr("Reset"), this)), m_preview(new LabelPreview(this)) {
@@ -124,10 +125,11 @@ LabelEditingView::LabelEditingView(universe::UniverseManager& manager, QWidget* 
         m_draft.category = action->text().toStdString();
         refreshState();
     });
-    connect(m_position, &HexPicker::coordinatesChanged, this, [this](const core::GalacticCoordinates& hex) {
-        m_draft.position = hex;
-        refreshState();
-    });
+    connect(m_position, &HexPicker::coordinatesChanged, this,
+            [this](const core::GalacticCoordinates& hex) {
+                m_draft.position = hex;
+                refreshState();
+            });
     connect(m_color, &FactionColorPicker::colorChanged, this, [this](universe::FactionColor color) {
         m_draft.color = color;
         refreshValues();
@@ -160,8 +162,8 @@ LabelEditingView::LabelEditingView(universe::UniverseManager& manager, QWidget* 
 universe::StarmapLabel LabelEditingView::blank() const {
     const auto& universe = this->universe();
     universe::StarmapLabel label;
-    label.position =
-        universe.data.empty() ? core::GalacticCoordinates{0, 0, 1, 1} : universe.data.front().coordinates;
+    label.position = universe.data().empty() ? core::GalacticCoordinates{0, 0, 1, 1}
+                                             : universe.data().front().coordinates;
     return label;
 }
 
@@ -196,6 +198,10 @@ void LabelEditingView::refreshValues() {
     m_sizeValue->setText(integerText(m_draft.size));
     m_angleValue->setText(integerText(m_draft.angle) + QStringLiteral("°"));
     m_preview->setLabel(qt(m_draft.text), m_draft.size, m_draft.color, m_draft.angle);
+}
+
+std::string LabelEditingView::recordName(const universe::StarmapLabel& record) const {
+    return "Label " + labelDisplayName(record);
 }
 
 QString LabelEditingView::titleText() const {

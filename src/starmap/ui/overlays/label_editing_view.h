@@ -17,11 +17,13 @@ class LabelPreview;
 
 // Creates or edits one map label: its text and optional category, the hex it
 // is centred on, its colour, size and angle, with a preview of the result.
-using LabelEditingBase = OverlayRecordEditor<universe::StarmapLabel, &universe::UniverseRecord::starmapLabels>;
+using LabelEditingBase =
+    OverlayRecordEditor<universe::StarmapLabel, &universe::UniverseRecord::starmapLabels>;
 
 class LabelEditingView : public LabelEditingBase {
     Q_OBJECT
 public:
+    std::string recordName(const universe::StarmapLabel& record) const override;
     LabelEditingView(universe::UniverseManager& manager, QWidget* parent = nullptr);
 
     // The categories offered under "Existing" follow the universe's labels.

@@ -11,9 +11,9 @@ namespace velmora::starmap {
 
 LabelsView::LabelsView(app::ViewContext& context, QWidget* parent)
     : OverlayRecordBrowser(context,
-                     {tr("Labels"), tr("New Label"), tr("Search text or category"), tr("No Label Selected"),
-                      tr("Choose a label or create a new one."), 1},
-                     parent) {
+                           {tr("Labels"), tr("New Label"), tr("Search text or category"),
+                            tr("No Label Selected"), tr("Choose a label or create a new one."), 1},
+                           parent) {
     setObjectName(QStringLiteral("labelsView"));
     rebuildRows();
 }
@@ -21,12 +21,13 @@ LabelsView::LabelsView(app::ViewContext& context, QWidget* parent)
 std::vector<OverlayBrowser::Row> LabelsView::rows(const QString& search) const {
     const auto& universe = this->universe();
     std::unordered_map<core::Uuid, universe::FactionColor> colors;
-    for (const universe::StarmapLabel& label : universe.starmapLabels)
+    for (const universe::StarmapLabel& label : universe.starmapLabels())
         colors.emplace(label.id, label.color);
     std::vector<Row> result;
     for (OverlayRowText& text : labelRows(universe, search.toStdString())) {
         const auto color = colors.find(text.id);
-        result.push_back({std::move(text), color == colors.end() ? std::nullopt : std::optional(color->second)});
+        result.push_back(
+            {std::move(text), color == colors.end() ? std::nullopt : std::optional(color->second)});
     }
     return result;
 }
@@ -37,7 +38,8 @@ QString LabelsView::deleteTitle() const {
 
 QString LabelsView::deleteMessage(const core::Uuid& id) const {
     const universe::StarmapLabel* label = find(id);
-    return tr("“%1” will be removed from the map.").arg(label ? qt(labelDisplayName(*label)) : QString());
+    return tr("“%1” will be removed from the map.")
+        .arg(label ? qt(labelDisplayName(*label)) : QString());
 }
 
 void LabelsView::universeChanged() {

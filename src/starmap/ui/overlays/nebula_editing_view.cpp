@@ -11,16 +11,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <algorithm>
 
 namespace velmora::starmap {
 
 namespace {
 
-constexpr universe::NebulaType types[] = {universe::NebulaType::emission, universe::NebulaType::reflection,
-                                          universe::NebulaType::dark, universe::NebulaType::planetary,
-                                          universe::NebulaType::supernovaRemnant};
+constexpr universe::NebulaType types[] = {
+    universe::NebulaType::emission, universe::NebulaType::reflection, universe::NebulaType::dark,
+    universe::NebulaType::planetary, universe::NebulaType::supernovaRemnant};
 
 } // namespace
 
@@ -89,8 +88,8 @@ void NebulaEditingView::load() {
     }
     if (!m_draft.hexes.empty())
         m_picker->setCoordinates(m_draft.hexes.back());
-    else if (!universe.data.empty())
-        m_picker->setCoordinates(universe.data.front().coordinates);
+    else if (!universe.data().empty())
+        m_picker->setCoordinates(universe.data().front().coordinates);
     refreshHexes();
     refreshState();
 }
@@ -132,7 +131,12 @@ void NebulaEditingView::refreshHexes() {
 
 void NebulaEditingView::refreshAddButton() {
     const core::GalacticCoordinates hex = m_picker->coordinates();
-    m_addHex->setEnabled(std::find(m_draft.hexes.begin(), m_draft.hexes.end(), hex) == m_draft.hexes.end());
+    m_addHex->setEnabled(std::find(m_draft.hexes.begin(), m_draft.hexes.end(), hex) ==
+                         m_draft.hexes.end());
+}
+
+std::string NebulaEditingView::recordName(const universe::Nebula& record) const {
+    return "Nebula " + nebulaDisplayName(record);
 }
 
 QString NebulaEditingView::titleText() const {

@@ -19,6 +19,7 @@ using NebulaEditingBase = OverlayRecordEditor<universe::Nebula, &universe::Unive
 class NebulaEditingView : public NebulaEditingBase {
     Q_OBJECT
 public:
+    std::string recordName(const universe::Nebula& record) const override;
     NebulaEditingView(universe::UniverseManager& manager, QWidget* parent = nullptr);
 
     // Adds the hex in the picker, once: a hex already covered is not listed twice.

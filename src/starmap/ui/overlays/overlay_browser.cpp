@@ -6,12 +6,12 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QKeyEvent>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -42,7 +42,8 @@ public:
         return {200, line * (1 + m_detailLines) + 14};
     }
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         QStyleOptionViewItem background = option;
         initStyleOption(&background, index);
         background.text.clear();
@@ -65,7 +66,8 @@ public:
             } else {
                 // No colour to show (the owner is gone): an empty outline keeps the column.
                 painter->setRenderHint(QPainter::Antialiasing);
-                painter->setPen(QPen(option.palette.color(QPalette::PlaceholderText), 1, Qt::DashLine));
+                painter->setPen(
+                    QPen(option.palette.color(QPalette::PlaceholderText), 1, Qt::DashLine));
                 painter->setBrush(Qt::NoBrush);
                 painter->drawRoundedRect(QRectF(swatch).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
             }
@@ -75,21 +77,24 @@ public:
         QFont titleFont = option.font;
         titleFont.setBold(true);
         painter->setFont(titleFont);
-        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setPen(
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         const QRect titleRect(left, area.top(), area.right() - left, line);
         painter->drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter,
-                          QFontMetrics(titleFont).elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight,
-                                                             titleRect.width()));
+                          QFontMetrics(titleFont).elidedText(index.data(Qt::DisplayRole).toString(),
+                                                             Qt::ElideRight, titleRect.width()));
         painter->setFont(option.font);
-        QColor quiet = option.palette.color(selected ? QPalette::HighlightedText : QPalette::PlaceholderText);
+        QColor quiet =
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::PlaceholderText);
         if (selected)
             quiet.setAlphaF(0.8f);
         painter->setPen(quiet);
         const QStringList details = index.data(detailRole).toString().split(QLatin1Char('\n'));
         for (int i = 0; i < std::min<int>(m_detailLines, static_cast<int>(details.size())); ++i) {
             const QRect detailRect(left, area.top() + line * (i + 1), area.right() - left, line);
-            painter->drawText(detailRect, Qt::AlignLeft | Qt::AlignVCenter,
-                              option.fontMetrics.elidedText(details[i], Qt::ElideRight, detailRect.width()));
+            painter->drawText(
+                detailRect, Qt::AlignLeft | Qt::AlignVCenter,
+                option.fontMetrics.elidedText(details[i], Qt::ElideRight, detailRect.width()));
         }
         painter->restore();
     }
@@ -102,10 +107,11 @@ private:
 } // namespace
 
 OverlayBrowser::OverlayBrowser(app::ViewContext& context, const Texts& texts, QWidget* parent)
-    : QWidget(parent), m_context(context), m_heading(new QLabel(texts.heading, this)), m_sideLayout(nullptr),
-      m_search(new QLineEdit(this)), m_list(new QListWidget(this)), m_noMatches(nullptr),
-      m_new(new QPushButton(texts.newButton, this)), m_delete(new QPushButton(tr("Delete"), this)),
-      m_detail(new QStackedWidget(this)), m_empty(new app::EmptyStateView(texts.emptyTitle, texts.emptyMessage, this)),
+    : QWidget(parent), m_context(context), m_heading(new QLabel(texts.heading, this)),
+      m_sideLayout(nullptr), m_search(new QLineEdit(this)), m_list(new QListWidget(this)),
+      m_noMatches(nullptr), m_new(new QPushButton(texts.newButton, this)),
+      m_delete(new QPushButton(tr("Delete"), this)), m_detail(new QStackedWidget(this)),
+      m_empty(new app::EmptyStateView(texts.emptyTitle, texts.emptyMessage, this)),
       m_scroll(new QScrollArea(this)) {
     auto* side = new QWidget(this);
     m_sideLayout = new QVBoxLayout(side);
@@ -208,7 +214,8 @@ void OverlayBrowser::setTexts(const Texts& texts) {
     m_empty->setTitle(texts.emptyTitle);
     m_empty->setMessage(texts.emptyMessage);
     auto* delegate = dynamic_cast<RecordRowDelegate*>(m_list->itemDelegate());
-    if (delegate && (delegate->detailLines() != texts.detailLines || delegate->swatches() != texts.swatches)) {
+    if (delegate &&
+        (delegate->detailLines() != texts.detailLines || delegate->swatches() != texts.swatches)) {
         delegate->setDetailLines(texts.detailLines);
         delegate->setSwatches(texts.swatches);
         // Uniform rows are measured once; a new height needs a new layout.
@@ -314,12 +321,14 @@ void OverlayBrowser::deleteSelected() {
         return;
     if (!m_confirm(this, deleteTitle(), deleteMessage(*id)))
         return;
-    eraseRecord(*id);
+    if (const universe::EditResult result = eraseRecord(*id); !result) {
+        showEditFailure(this, deleteTitle(), result.error);
+        return;
+    }
     if (m_shownID == id) {
         m_shownID.reset();
         showEmpty();
     }
-    universe().save();
 }
 
 void OverlayBrowser::showEmpty() {

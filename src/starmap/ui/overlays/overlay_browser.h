@@ -5,9 +5,9 @@
 #include "starmap/ui/overlays/overlay_rows.h"
 #include "starmap/ui/overlays/overlay_ui_support.h"
 #include "universe/faction_color.h"
+#include "universe/ridivivev_izeviduv.h"
 
 #include <QWidget>
-
 #include <optional>
 #include <vector>
 
@@ -92,7 +92,7 @@ protected:
     virtual void openNewRecord() = 0;
     virtual QString deleteTitle() const = 0;
     virtual QString deleteMessage(const core::Uuid& id) const = 0;
-    virtual void eraseRecord(const core::Uuid& id) = 0;
+    virtual universe::EditResult eraseRecord(const core::Uuid& id) = 0;
     // The universe changed (this view's save or another's).
     virtual void universeChanged() {}
 

@@ -37,10 +37,6 @@ universe::RidivivevIzeviduv& OverlayEditor::universe() const {
     return m_manager.current();
 }
 
-universe::UniverseRecord& OverlayEditor::records() const {
-    return m_manager.current();
-}
-
 void OverlayEditor::addSection(const QString& heading) {
     m_form->addWidget(sectionHeading(heading, this));
 }
@@ -58,9 +54,12 @@ void OverlayEditor::refreshState() {
 void OverlayEditor::save() {
     if (!canSave() || !hasChanges())
         return;
-    const core::Uuid id = store();
+    const core::Uuid id = draftID();
+    if (const universe::EditResult result = store(); !result) {
+        showEditFailure(this, tr("Can't Save"), result.error);
+        return;
+    }
     m_creating = false;
-    universe().save();
     refreshState();
     emit saved(id);
 }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/uuid.h"
-#include "universe/universe_record.h"
+#include "universe/ridivivev_izeviduv.h"
 
 #include <QWidget>
-
 #include <algorithm>
 #include <vector>
 
@@ -14,7 +13,6 @@ class QVBoxLayout;
 
 namespace velmora::universe {
 class UniverseManager;
-class RidivivevIzeviduv;
 } // namespace velmora::universe
 
 namespace velmora::starmap {
@@ -44,8 +42,6 @@ protected:
     void addToForm(QWidget* widget, int stretch = 0);
     void setCreating(bool creating) { m_creating = creating; }
     universe::RidivivevIzeviduv& universe() const;
-    // The open universe's stored lists.
-    universe::UniverseRecord& records() const;
 
     // The title and button texts for creating or editing.
     virtual QString titleText() const = 0;
@@ -53,8 +49,9 @@ protected:
     // Whether the draft differs from the stored record (creating always does).
     virtual bool hasChanges() const = 0;
     virtual bool canSave() const { return true; }
-    // Puts the draft into the universe; the base then saves it.
-    virtual core::Uuid store() = 0;
+    // Puts the draft into the universe as one named edit.
+    virtual universe::EditResult store() = 0;
+    virtual core::Uuid draftID() const = 0;
 
     // Refreshes the title and the button after any change of the draft.
     void refreshState();
@@ -88,6 +85,8 @@ public:
         load();
     }
     const Record& draft() const { return m_draft; }
+    // What the Edit menu calls a record of this kind: "Region Spinward Marches".
+    virtual std::string recordName(const Record& record) const = 0;
 
 protected:
     using OverlayEditor::OverlayEditor;
@@ -100,26 +99,23 @@ protected:
     bool hasChanges() const override {
         if (isCreating())
             return true;
-        const Record* stored = find(records().*List);
+        const Record* stored = find(universe().record().*List);
         return !stored || *stored != m_draft;
     }
-    core::Uuid store() override {
-        std::vector<Record>& list = records().*List;
-        if (Record* stored = find(list))
-            *stored = m_draft;
-        else
-            list.push_back(m_draft);
-        return m_draft.id;
+    universe::EditResult store() override {
+        return universe().putRecord(List, m_draft,
+                                    (isCreating() ? "New " : "Edit ") + recordName(m_draft));
     }
+    core::Uuid draftID() const override { return m_draft.id; }
 
     Record m_draft;
 
 private:
-    Record* find(std::vector<Record>& list) const {
-        const auto it = std::find_if(list.begin(), list.end(), [this](const Record& r) { return r.id == m_draft.id; });
+    const Record* find(const std::vector<Record>& list) const {
+        const auto it = std::find_if(list.begin(), list.end(),
+                                     [this](const Record& r) { return r.id == m_draft.id; });
         return it == list.end() ? nullptr : &*it;
     }
 };
 
 } // namespace velmora::starmap
-

@@ -24,12 +24,14 @@ protected:
     OverlayRecordBrowser(app::ViewContext& context, const Texts& texts, QWidget* parent)
         : OverlayBrowser(context, texts, parent), m_editor(new Editor(context.manager, this)) {
         setEditor(m_editor);
-        connect(m_editor, &OverlayEditor::saved, this, [this](const core::Uuid& id) { recordSaved(id); });
+        connect(m_editor, &OverlayEditor::saved, this,
+                [this](const core::Uuid& id) { recordSaved(id); });
     }
 
     const Record* find(const core::Uuid& id) const {
-        const auto& list = universe().*Editor::list;
-        const auto it = std::find_if(list.begin(), list.end(), [&id](const Record& r) { return r.id == id; });
+        const auto& list = universe().record().*Editor::list;
+        const auto it =
+            std::find_if(list.begin(), list.end(), [&id](const Record& r) { return r.id == id; });
         return it == list.end() ? nullptr : &*it;
     }
 
@@ -39,8 +41,11 @@ protected:
             m_editor->edit(*record);
     }
     void openNewRecord() override { m_editor->startNew(); }
-    void eraseRecord(const core::Uuid& id) override {
-        std::erase_if(universe().*Editor::list, [&id](const Record& r) { return r.id == id; });
+    universe::EditResult eraseRecord(const core::Uuid& id) override {
+        const Record* record = find(id);
+        if (!record)
+            return {};
+        return universe().removeRecord(Editor::list, id, "Delete " + m_editor->recordName(*record));
     }
 
     Editor* m_editor;

@@ -24,8 +24,8 @@ std::string lowered(std::string_view text) {
 class SystemIndex {
 public:
     explicit SystemIndex(const universe::RidivivevIzeviduv& universe) {
-        m_hexes.reserve(universe.data.size());
-        for (const core::HexData& hex : universe.data)
+        m_hexes.reserve(universe.data().size());
+        for (const core::HexData& hex : universe.data())
             m_hexes.emplace(hex.coordinates, &hex);
     }
     std::string nameAt(const core::GalacticCoordinates& coordinates) const {
@@ -53,18 +53,21 @@ std::string labelDisplayName(const universe::StarmapLabel& label) {
     return label.text.empty() ? std::string(unnamedLabelText) : label.text;
 }
 
-std::string systemNameAt(const universe::RidivivevIzeviduv& universe, const core::GalacticCoordinates& hex) {
+std::string systemNameAt(const universe::RidivivevIzeviduv& universe,
+                         const core::GalacticCoordinates& hex) {
     if (const core::HexData* found = universe.hexAt(hex))
         return systems::systemDisplayName(found->starSystem);
     return std::string(systems::unnamedSystemText);
 }
 
 std::string anchorRowText(const universe::RegionAnchor& anchor) {
-    return "Sector X: " + std::to_string(anchor.hex.sectorX) + " · Sector Y: " + std::to_string(anchor.hex.sectorY) +
-           " · " + anchor.hex.hexNumber() + " · Corner: " + std::to_string(anchor.corner);
+    return "Sector X: " + std::to_string(anchor.hex.sectorX) +
+           " · Sector Y: " + std::to_string(anchor.hex.sectorY) + " · " + anchor.hex.hexNumber() +
+           " · Corner: " + std::to_string(anchor.corner);
 }
 
-std::string hexRowText(const universe::RidivivevIzeviduv& universe, const core::GalacticCoordinates& hex) {
+std::string hexRowText(const universe::RidivivevIzeviduv& universe,
+                       const core::GalacticCoordinates& hex) {
     return universe.locationText(hex) + " · " + systemNameAt(universe, hex);
 }
 
@@ -106,22 +109,26 @@ bool matchesSearch(std::string_view query, std::initializer_list<std::string_vie
     return true;
 }
 
-std::vector<OverlayRowText> regionRows(const universe::RidivivevIzeviduv& universe, std::string_view query) {
+std::vector<OverlayRowText> regionRows(const universe::RidivivevIzeviduv& universe,
+                                       std::string_view query) {
     std::vector<OverlayRowText> rows;
-    for (const universe::Region& region : universe.regions) {
+    for (const universe::Region& region : universe.regions()) {
         const std::string name = regionDisplayName(region);
         if (!matchesSearch(query, {name}))
             continue;
-        rows.push_back({region.id, name, systems::countText(static_cast<long long>(region.anchors.size()), "anchor")});
+        rows.push_back(
+            {region.id, name,
+             systems::countText(static_cast<long long>(region.anchors.size()), "anchor")});
     }
     return rows;
 }
 
-std::vector<OverlayRowText> rutterRows(const universe::RidivivevIzeviduv& universe, std::string_view query,
+std::vector<OverlayRowText> rutterRows(const universe::RidivivevIzeviduv& universe,
+                                       std::string_view query,
                                        const std::optional<core::Uuid>& factionFilter) {
     const SystemIndex systems(universe);
     std::vector<OverlayRowText> rows;
-    for (const universe::Rutter& rutter : universe.rutters) {
+    for (const universe::Rutter& rutter : universe.rutters()) {
         if (factionFilter && rutter.factionID != *factionFilter)
             continue;
         const std::string from = universe.locationText(rutter.start);
@@ -134,27 +141,30 @@ std::vector<OverlayRowText> rutterRows(const universe::RidivivevIzeviduv& univer
                              std::string(universe::displayName(rutter.age));
         if (rutter.mainTradeRoute)
             detail += " · Main Trade Route";
-        rows.push_back({rutter.id, factions::factionDisplayName(universe.factions, rutter.factionID), detail});
+        rows.push_back({rutter.id,
+                        factions::factionDisplayName(universe.factions(), rutter.factionID),
+                        detail});
     }
     return rows;
 }
 
-std::vector<OverlayRowText> nebulaRows(const universe::RidivivevIzeviduv& universe, std::string_view query) {
+std::vector<OverlayRowText> nebulaRows(const universe::RidivivevIzeviduv& universe,
+                                       std::string_view query) {
     std::vector<OverlayRowText> rows;
-    for (const universe::Nebula& nebula : universe.nebulae) {
+    for (const universe::Nebula& nebula : universe.nebulae()) {
         const std::string name = nebulaDisplayName(nebula);
         const std::string type(universe::displayName(nebula.type));
         if (!matchesSearch(query, {name, type}))
             continue;
-        rows.push_back({nebula.id, name,
-                        type + " · " + hexCountText(nebula.hexes.size())});
+        rows.push_back({nebula.id, name, type + " · " + hexCountText(nebula.hexes.size())});
     }
     return rows;
 }
 
-std::vector<OverlayRowText> labelRows(const universe::RidivivevIzeviduv& universe, std::string_view query) {
+std::vector<OverlayRowText> labelRows(const universe::RidivivevIzeviduv& universe,
+                                      std::string_view query) {
     std::vector<OverlayRowText> rows;
-    for (const universe::StarmapLabel& label : universe.starmapLabels) {
+    for (const universe::StarmapLabel& label : universe.starmapLabels()) {
         const std::string name = labelDisplayName(label);
         if (!matchesSearch(query, {name, label.category}))
             continue;
@@ -168,7 +178,7 @@ std::vector<OverlayRowText> labelRows(const universe::RidivivevIzeviduv& univers
 
 std::set<std::string> labelCategories(const universe::RidivivevIzeviduv& universe) {
     std::set<std::string> categories;
-    for (const universe::StarmapLabel& label : universe.starmapLabels) {
+    for (const universe::StarmapLabel& label : universe.starmapLabels()) {
         if (!label.category.empty())
             categories.insert(label.category);
     }

@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QIcon>
 #include <QString>
-
 #include <functional>
 #include <string>
 #include <string_view>
@@ -25,6 +24,7 @@ using app::qt;
 using app::qtColor;
 using app::quietNote;
 using app::sectionHeading;
+using app::showEditFailure;
 using app::swatchIcon;
 
 } // namespace velmora::starmap

@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace velmora::starmap {
@@ -25,17 +24,18 @@ namespace {
 // Where a new anchor or label position starts: the first system of the
 // universe, so that the referee begins inside the charted area.
 core::GalacticCoordinates startingHex(const universe::RidivivevIzeviduv& universe) {
-    if (!universe.data.empty())
-        return universe.data.front().coordinates;
+    if (!universe.data().empty())
+        return universe.data().front().coordinates;
     return {0, 0, 1, 1};
 }
 
 } // namespace
 
 RegionEditingView::RegionEditingView(universe::UniverseManager& manager, QWidget* parent)
-    : RegionEditingBase(manager, parent), m_name(new QLineEdit(this)), m_color(new FactionColorPicker(this)),
-      m_anchors(new RemovableRowList(this)), m_noAnchors(nullptr), m_anchorHex(new HexPicker(this)),
-      m_corner(new CornerDiagram(this)), m_addAnchor(new QPushButton(tr("Add Anchor"), this)),
+    : RegionEditingBase(manager, parent), m_name(new QLineEdit(this)),
+      m_color(new FactionColorPicker(this)), m_anchors(new RemovableRowList(this)),
+      m_noAnchors(nullptr), m_anchorHex(new HexPicker(this)), m_corner(new CornerDiagram(this)),
+      m_addAnchor(new QPushButton(tr("Add Anchor"), this)),
       m_customLabel(new QCheckBox(tr("Custom label position"), this)), m_centerNote(nullptr),
       m_labelHex(new HexPicker(this)) {
     setObjectName(QStringLiteral("regionEditor"));
@@ -60,7 +60,8 @@ RegionEditingView::RegionEditingView(universe::UniverseManager& manager, QWidget
     adderLayout->addWidget(m_corner, 0, Qt::AlignTop);
     auto* hexColumn = new QVBoxLayout;
     hexColumn->addWidget(m_anchorHex);
-    hexColumn->addWidget(quietNote(tr("Pick the hex, then the corner of it the border passes through."), adder));
+    hexColumn->addWidget(
+        quietNote(tr("Pick the hex, then the corner of it the border passes through."), adder));
     auto* addRow = new QHBoxLayout;
     addRow->addWidget(m_addAnchor);
     addRow->addStretch();
@@ -95,11 +96,12 @@ RegionEditingView::RegionEditingView(universe::UniverseManager& manager, QWidget
         refreshLabelPosition();
         refreshState();
     });
-    connect(m_labelHex, &HexPicker::coordinatesChanged, this, [this](const core::GalacticCoordinates& hex) {
-        if (m_customLabel->isChecked())
-            m_draft.labelCoordinates = hex;
-        refreshState();
-    });
+    connect(m_labelHex, &HexPicker::coordinatesChanged, this,
+            [this](const core::GalacticCoordinates& hex) {
+                if (m_customLabel->isChecked())
+                    m_draft.labelCoordinates = hex;
+                refreshState();
+            });
     startNew();
 }
 
@@ -159,6 +161,10 @@ void RegionEditingView::refreshLabelPosition() {
     const bool custom = m_draft.labelCoordinates.has_value();
     m_centerNote->setVisible(!custom);
     m_labelHex->setVisible(custom);
+}
+
+std::string RegionEditingView::recordName(const universe::Region& record) const {
+    return "Region " + regionDisplayName(record);
 }
 
 QString RegionEditingView::titleText() const {

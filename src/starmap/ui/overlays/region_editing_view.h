@@ -22,6 +22,7 @@ using RegionEditingBase = OverlayRecordEditor<universe::Region, &universe::Unive
 class RegionEditingView : public RegionEditingBase {
     Q_OBJECT
 public:
+    std::string recordName(const universe::Region& record) const override;
     RegionEditingView(universe::UniverseManager& manager, QWidget* parent = nullptr);
 
     // Appends the hex in the anchor picker with the corner chosen on the diagram.

@@ -13,23 +13,23 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace velmora::starmap {
 
 namespace {
 
-constexpr universe::RutterAge ages[] = {universe::RutterAge::uncharted, universe::RutterAge::recent,
-                                        universe::RutterAge::lessThanOne, universe::RutterAge::oneToFive,
-                                        universe::RutterAge::fivePlus};
+constexpr universe::RutterAge ages[] = {
+    universe::RutterAge::uncharted, universe::RutterAge::recent, universe::RutterAge::lessThanOne,
+    universe::RutterAge::oneToFive, universe::RutterAge::fivePlus};
 
 } // namespace
 
 RutterEditingView::RutterEditingView(universe::UniverseManager& manager, QWidget* parent)
     : RutterEditingBase(manager, parent), m_pages(new QStackedWidget(this)),
       m_noFactions(new app::EmptyStateView(
-          tr("No Factions"), tr("Create a faction before adding a rutter — a rutter belongs to a faction."), this)),
+          tr("No Factions"),
+          tr("Create a faction before adding a rutter — a rutter belongs to a faction."), this)),
       m_form(new QWidget(this)), m_faction(new QComboBox(this)), m_from(new HexPicker(this)),
       m_to(new HexPicker(this)), m_length(new QLabel(this)),
       m_mainTradeRoute(new QCheckBox(tr("Main Trade Route"), this)), m_age(new QComboBox(this)) {
@@ -50,7 +50,8 @@ RutterEditingView::RutterEditingView(universe::UniverseManager& manager, QWidget
     m_from->setLeadingText(tr("From: "));
     m_to->setLeadingText(tr("To: "));
     // Both leading texts take the wider one's width, so the fields line up.
-    const int leadWidth = std::max(m_from->leadingLabel()->sizeHint().width(), m_to->leadingLabel()->sizeHint().width());
+    const int leadWidth = std::max(m_from->leadingLabel()->sizeHint().width(),
+                                   m_to->leadingLabel()->sizeHint().width());
     m_from->leadingLabel()->setMinimumWidth(leadWidth);
     m_to->leadingLabel()->setMinimumWidth(leadWidth);
     layout->addWidget(m_from);
@@ -74,20 +75,23 @@ RutterEditingView::RutterEditingView(universe::UniverseManager& manager, QWidget
     connect(m_faction, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0)
             return;
-        if (const auto id = core::Uuid::fromString(m_faction->itemData(index).toString().toStdString()))
+        if (const auto id =
+                core::Uuid::fromString(m_faction->itemData(index).toString().toStdString()))
             m_draft.factionID = *id;
         refreshState();
     });
-    connect(m_from, &HexPicker::coordinatesChanged, this, [this](const core::GalacticCoordinates& hex) {
-        m_draft.start = hex;
-        refreshLength();
-        refreshState();
-    });
-    connect(m_to, &HexPicker::coordinatesChanged, this, [this](const core::GalacticCoordinates& hex) {
-        m_draft.end = hex;
-        refreshLength();
-        refreshState();
-    });
+    connect(m_from, &HexPicker::coordinatesChanged, this,
+            [this](const core::GalacticCoordinates& hex) {
+                m_draft.start = hex;
+                refreshLength();
+                refreshState();
+            });
+    connect(m_to, &HexPicker::coordinatesChanged, this,
+            [this](const core::GalacticCoordinates& hex) {
+                m_draft.end = hex;
+                refreshLength();
+                refreshState();
+            });
     connect(m_mainTradeRoute, &QCheckBox::toggled, this, [this](bool on) {
         m_draft.mainTradeRoute = on;
         refreshState();
@@ -109,8 +113,9 @@ universe::Rutter RutterEditingView::blank() const {
     const auto& universe = this->universe();
     universe::Rutter rutter;
     // Both ends start on the first system, so a route is one change away.
-    const core::GalacticCoordinates first =
-        universe.data.empty() ? core::GalacticCoordinates{0, 0, 1, 1} : universe.data.front().coordinates;
+    const core::GalacticCoordinates first = universe.data().empty()
+                                                ? core::GalacticCoordinates{0, 0, 1, 1}
+                                                : universe.data().front().coordinates;
     rutter.start = first;
     rutter.end = first;
     return rutter;
@@ -142,13 +147,13 @@ void RutterEditingView::refreshFactions() {
     {
         const QSignalBlocker blocker(m_faction);
         m_faction->clear();
-        for (const universe::Faction& faction : universe.factions)
+        for (const universe::Faction& faction : universe.factions())
             m_faction->addItem(swatchIcon(faction.color), qt(factions::factionDisplayName(faction)),
                                qt(faction.id.toString()));
         // A rutter whose faction is gone shows the placeholder until one is picked.
         m_faction->setCurrentIndex(m_faction->findData(qt(m_draft.factionID.toString())));
     }
-    const bool none = universe.factions.empty();
+    const bool none = universe.factions().empty();
     m_pages->setCurrentWidget(none ? static_cast<QWidget*>(m_noFactions) : m_form);
     saveButton()->setVisible(!none);
     refreshState();
@@ -163,7 +168,14 @@ bool RutterEditingView::showsNoFactionsNotice() const {
 }
 
 void RutterEditingView::refreshLength() {
-    m_length->setText(tr("Length: %1").arg(qt(parsecText(core::distance(m_draft.start, m_draft.end)))));
+    m_length->setText(
+        tr("Length: %1").arg(qt(parsecText(core::distance(m_draft.start, m_draft.end)))));
+}
+
+std::string RutterEditingView::recordName(const universe::Rutter& record) const {
+    const auto& document = universe();
+    return rutterNoun(document.usesTravellerTechLevels()) + " " +
+           systemNameAt(document, record.start) + " \u2013 " + systemNameAt(document, record.end);
 }
 
 QString RutterEditingView::titleText() const {

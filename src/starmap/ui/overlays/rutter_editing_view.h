@@ -24,6 +24,7 @@ using RutterEditingBase = OverlayRecordEditor<universe::Rutter, &universe::Unive
 class RutterEditingView : public RutterEditingBase {
     Q_OBJECT
 public:
+    std::string recordName(const universe::Rutter& record) const override;
     RutterEditingView(universe::UniverseManager& manager, QWidget* parent = nullptr);
 
     // Re-reads the factions and the rule set's nouns after the universe changed.

@@ -6,7 +6,6 @@
 #include "universe/universe_manager.h"
 
 #include <QComboBox>
-
 #include <algorithm>
 #include <unordered_map>
 
@@ -42,7 +41,8 @@ std::optional<core::Uuid> RuttersView::filteredFaction() const {
 }
 
 void RuttersView::setFactionFilter(const std::optional<core::Uuid>& id) {
-    m_factionFilter->setCurrentIndex(std::max(0, m_factionFilter->findData(id ? qt(id->toString()) : QString())));
+    m_factionFilter->setCurrentIndex(
+        std::max(0, m_factionFilter->findData(id ? qt(id->toString()) : QString())));
 }
 
 void RuttersView::refreshFactionFilter() {
@@ -50,8 +50,9 @@ void RuttersView::refreshFactionFilter() {
     const QSignalBlocker blocker(m_factionFilter);
     m_factionFilter->clear();
     m_factionFilter->addItem(tr("All Factions"), QString());
-    for (const universe::Faction& faction : universe().factions)
-        m_factionFilter->addItem(swatchIcon(faction.color), qt(factions::factionDisplayName(faction)),
+    for (const universe::Faction& faction : universe().factions())
+        m_factionFilter->addItem(swatchIcon(faction.color),
+                                 qt(factions::factionDisplayName(faction)),
                                  qt(faction.id.toString()));
     // A filtered faction that was deleted falls back to all of them.
     m_factionFilter->setCurrentIndex(
@@ -67,10 +68,10 @@ void RuttersView::universeChanged() {
 std::vector<OverlayBrowser::Row> RuttersView::rows(const QString& search) const {
     const auto& universe = this->universe();
     std::unordered_map<core::Uuid, universe::FactionColor> colors;
-    for (const universe::Faction& faction : universe.factions)
+    for (const universe::Faction& faction : universe.factions())
         colors.emplace(faction.id, faction.color);
     std::unordered_map<core::Uuid, core::Uuid> owners;
-    for (const universe::Rutter& rutter : universe.rutters)
+    for (const universe::Rutter& rutter : universe.rutters())
         owners.emplace(rutter.id, rutter.factionID);
     std::vector<Row> result;
     for (OverlayRowText& text : rutterRows(universe, search.toStdString(), filteredFaction())) {
@@ -101,8 +102,8 @@ QString RuttersView::deleteMessage(const core::Uuid& id) const {
     if (!rutter)
         return {};
     return tr("The %1 from %2 to %3 will be removed from the map.")
-        .arg(qt(rutterNoun(universe.usesTravellerTechLevels())).toLower(), qt(universe.locationText(rutter->start)),
-             qt(universe.locationText(rutter->end)));
+        .arg(qt(rutterNoun(universe.usesTravellerTechLevels())).toLower(),
+             qt(universe.locationText(rutter->start)), qt(universe.locationText(rutter->end)));
 }
 
 } // namespace velmora::starmap
