@@ -3,6 +3,8 @@
 #include "app/app_links.h"
 #include "app/control_view.h"
 #include "app/detail_views.h"
+#include "app/edit_commands.h"
+#include "app/save_failure_bar.h"
 #include "app/support/leave_guard.h"
 #include "app/velmora_app.h"
 #include "universe/ui/universe_bar.h"
@@ -16,12 +18,13 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace velmora::app {
 
 MainWindow::MainWindow(VelmoraApp& app, QWidget* parent)
     : QMainWindow(parent), m_app(app), m_sidebar(new ControlView(app.manager(), this)),
-      m_detail(new QStackedWidget(this)) {
+      m_detail(new QStackedWidget(this)), m_editCommands(new EditCommands(app.manager(), this)) {
     setWindowTitle(QStringLiteral("Velmora"));
     setObjectName(QStringLiteral("main"));
 
@@ -33,13 +36,22 @@ MainWindow::MainWindow(VelmoraApp& app, QWidget* parent)
     splitter->setChildrenCollapsible(false);
     m_sidebar->setMinimumWidth(200);
     splitter->setSizes({240, 860});
-    setCentralWidget(splitter);
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(new SaveFailureBar(app.manager(), central));
+    column->addWidget(splitter, 1);
+    setCentralWidget(central);
 
     connect(m_sidebar, &ControlView::selectionChanged, this, &MainWindow::followSidebar);
-    app.viewContext().select = [this](const SidebarSelection& selection) { m_sidebar->select(selection); };
+    app.viewContext().select = [this](const SidebarSelection& selection) {
+        m_sidebar->select(selection);
+    };
     m_sidebar->universeBar()->setLeaveCheck([this] { return mayLeaveDetailView(); });
     // Views hold the universe they show: another universe gets fresh views.
-    m_universeSwitch = app.manager().currentReplaced().subscribe([this] { showSelection(m_sidebar->selection()); });
+    m_universeSwitch = app.manager().currentReplaced().subscribe(
+        [this] { showSelection(m_sidebar->selection()); });
     showSelection(std::nullopt);
     buildMenus();
     resize(1180, 760);
@@ -68,11 +80,28 @@ void MainWindow::followSidebar(const std::optional<SidebarSelection>& selection)
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!mayLeaveDetailView()) {
+    if (!mayLeaveDetailView() || !mayCloseUnsaved()) {
         event->ignore();
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::mayCloseUnsaved() {
+    auto& universe = m_app.manager().current();
+    while (universe.saveStatus() == universe::RidivivevIzeviduv::SaveStatus::failed) {
+        const SaveAnswer answer = m_closeQuestion(
+            this, tr("“%1” could not be saved.").arg(qt(universe.name())),
+            tr("%1\n\nSave tries once more; Discard quits and loses the changes since the last "
+               "save.")
+                .arg(qt(universe.saveError())));
+        if (answer == SaveAnswer::discard)
+            return true;
+        if (answer == SaveAnswer::cancel)
+            return false;
+        universe.save();
+    }
+    return true;
 }
 
 void MainWindow::showSelection(const std::optional<SidebarSelection>& selection) {
@@ -93,7 +122,8 @@ void MainWindow::buildMenus() {
     QMenu* velmora = menuBar()->addMenu(tr("&Velmora"));
     QAction* about = velmora->addAction(tr("About Velmora"), &m_app, &VelmoraApp::showAbout);
     about->setMenuRole(QAction::AboutRole);
-    QAction* checkForUpdates = velmora->addAction(tr("Check for Updates…"), &m_app, &VelmoraApp::checkForUpdates);
+    QAction* checkForUpdates =
+        velmora->addAction(tr("Check for Updates…"), &m_app, &VelmoraApp::checkForUpdates);
     checkForUpdates->setMenuRole(QAction::ApplicationSpecificRole);
     checkForUpdates->setEnabled(m_app.canCheckForUpdates());
     connect(&m_app, &VelmoraApp::canCheckForUpdatesChanged, checkForUpdates, &QAction::setEnabled);
@@ -102,18 +132,24 @@ void MainWindow::buildMenus() {
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
 
+    m_editCommands->addTo(menuBar()->addMenu(tr("&Edit")));
+
     QMenu* window = menuBar()->addMenu(tr("&Window"));
     window->addAction(tr("Minimize"), QKeySequence(tr("Ctrl+M")), this, &QWidget::showMinimized);
     window->addSeparator();
     // Qt's Ctrl is the Command key on macOS.
-    window->addAction(tr("UWP Reference"), QKeySequence(tr("Ctrl+Shift+U")), &m_app, &VelmoraApp::showUwpReference);
+    window->addAction(tr("UWP Reference"), QKeySequence(tr("Ctrl+Shift+U")), &m_app,
+                      &VelmoraApp::showUwpReference);
     window->addAction(tr("Star Reference"), QKeySequence(tr("Ctrl+Shift+R")), &m_app,
                       &VelmoraApp::showStarReference);
-    window->addAction(tr("Ship Designer"), QKeySequence(tr("Ctrl+Shift+S")), &m_app, &VelmoraApp::showShipDesigner);
-    window->addAction(tr("Traveller Wiki"), QKeySequence(tr("Ctrl+Shift+W")), &m_app, &VelmoraApp::showWiki);
+    window->addAction(tr("Ship Designer"), QKeySequence(tr("Ctrl+Shift+S")), &m_app,
+                      &VelmoraApp::showShipDesigner);
+    window->addAction(tr("Traveller Wiki"), QKeySequence(tr("Ctrl+Shift+W")), &m_app,
+                      &VelmoraApp::showWiki);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(tr("Velmora Help"), this, [] { QDesktopServices::openUrl(QUrl(documentationUrl())); });
+    help->addAction(tr("Velmora Help"), this,
+                    [] { QDesktopServices::openUrl(QUrl(documentationUrl())); });
 }
 
 } // namespace velmora::app

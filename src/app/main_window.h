@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/support/destination.h"
+#include "app/support/view_helpers.h"
 #include "core/signal.h"
 
 #include <QMainWindow>
-
 #include <optional>
 
 class QStackedWidget;
@@ -16,6 +16,7 @@ class RidivivevIzeviduv;
 namespace velmora::app {
 
 class ControlView;
+class EditCommands;
 class VelmoraApp;
 
 // The "Velmora" window: the sidebar and the working view it selects.
@@ -26,6 +27,9 @@ public:
     ~MainWindow() override;
 
     ControlView* sidebar() const { return m_sidebar; }
+    EditCommands* editCommands() const { return m_editCommands; }
+    // How closing asks about changes that could not be saved; tests answer without a box.
+    void setCloseQuestion(SaveQuestion question) { m_closeQuestion = std::move(question); }
     QWidget* detailView() const;
 
 protected:
@@ -37,10 +41,14 @@ private:
     void showSelection(const std::optional<SidebarSelection>& selection);
     // Whether the working view may go: one with unsaved edits asks the referee.
     bool mayLeaveDetailView();
+    // Whether to close while the universe's last changes could not be written.
+    bool mayCloseUnsaved();
 
     VelmoraApp& m_app;
     ControlView* m_sidebar;
     QStackedWidget* m_detail;
+    EditCommands* m_editCommands;
+    SaveQuestion m_closeQuestion = askToSaveWithMessageBox();
     std::optional<SidebarSelection> m_shown;
     // The universe the working view was made for. Once another one has replaced
     // it, the view's edits went with it and there is nothing left to ask about.

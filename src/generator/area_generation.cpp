@@ -42,9 +42,11 @@ std::string areaDescription(const GenerationArea& area) {
     return sector;
 }
 
-std::string areaEditName(const GenerationArea& area) {
+std::string areaEditName(const GenerationArea& area, const std::string& sectorName) {
     if (area.subsector)
         return "Generate Subsector " + std::string(1, *area.subsector);
+    if (!sectorName.empty())
+        return "Generate " + sectorName;
     return "Generate Sector " +
            core::GalacticCoordinates{area.sectorX, area.sectorY, 1, 1}.sectorCode();
 }

@@ -24,8 +24,9 @@ struct GenerationArea {
 bool isSubsectorLetter(char letter);
 // The hexes of the area in hex-number order: column by column, rows downwards.
 std::vector<core::GalacticCoordinates> hexesOf(const GenerationArea& area);
-// What the Edit menu calls saving a generated area: "Generate Subsector C".
-std::string areaEditName(const GenerationArea& area);
+// What the Edit menu calls saving a generated area: "Generate Subsector C", or for a
+// whole sector its name when it has one ("Generate Spinward Marches").
+std::string areaEditName(const GenerationArea& area, const std::string& sectorName = {});
 // "subsector C of sector 00" or "sector 00".
 std::string areaDescription(const GenerationArea& area);
 

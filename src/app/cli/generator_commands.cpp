@@ -238,7 +238,9 @@ int generateArea(CliContext& context, const std::vector<std::string>& arguments)
         out << "Not saved: add --save to keep them.\n";
         return 0;
     }
-    universe::UniverseEdit edit = universe.beginEdit(generator::areaEditName(area));
+    const universe::SectorInfo* sector = universe.sector(area.sectorX, area.sectorY);
+    universe::UniverseEdit edit =
+        universe.beginEdit(generator::areaEditName(area, sector ? sector->name : ""));
     for (const core::HexData& hex : hexes)
         edit.addHex(hex);
     if (const universe::EditResult result = universe.apply(std::move(edit)); !result)

@@ -549,7 +549,9 @@ void GeneratorView::saveArea() {
     auto& document = universe();
     // Anything saved into the area since it was rolled keeps its hex.
     std::size_t skipped = 0;
-    universe::UniverseEdit edit = document.beginEdit(areaEditName(m_areaPlace));
+    const universe::SectorInfo* sector = document.sector(m_areaPlace.sectorX, m_areaPlace.sectorY);
+    universe::UniverseEdit edit =
+        document.beginEdit(areaEditName(m_areaPlace, sector ? sector->name : ""));
     for (const core::HexData& hex : m_area) {
         if (document.hexAt(hex.coordinates)) {
             ++skipped;
