@@ -2,8 +2,10 @@
 
 #include "core/file_io.h"
 #include "universe/universe_codec.h"
+#include "universe/universe_header_cache.h"
 
 #include <algorithm>
+#include <map>
 #include <system_error>
 
 namespace velmora::universe {
@@ -29,7 +31,34 @@ struct UniverseManager::Opened {
 UniverseManager::UniverseManager(Environment environment) : m_env(std::move(environment)) {
     ensureUniversesFolder();
     migrateLegacyFile();
-    openAtStart();
+    if (!m_env.openOnFirstUse)
+        openAtStart();
+}
+
+RidivivevIzeviduv& UniverseManager::current() {
+    // Opened on first use: a command that names another universe never reads this one.
+    if (!m_current)
+        openAtStart();
+    return *m_current;
+}
+
+const RidivivevIzeviduv& UniverseManager::current() const {
+    return const_cast<UniverseManager*>(this)->current();
+}
+
+const std::vector<UniverseHeader>& UniverseManager::headers() const {
+    // The list includes the current universe, which may have to be made first.
+    current();
+    if (!m_headersListed)
+        const_cast<UniverseManager*>(this)->refreshHeaders();
+    return m_headers;
+}
+
+std::unique_ptr<RidivivevIzeviduv> UniverseManager::openStored(const core::Uuid& id,
+                                                               std::string& error) const {
+    Opened opened = open(fileFor(id));
+    error = opened.error;
+    return std::move(opened.universe);
 }
 
 UniverseManager::~UniverseManager() {
@@ -128,32 +157,49 @@ void UniverseManager::openAtStart() {
         m_current->save();
     }
     m_env.preferences->setText(lastUniverseIDKey, m_current->id().toString());
-    refreshHeaders();
+    // A list made before a new universe was created must show it.
+    if (m_headersListed)
+        refreshHeaders();
 }
 
 void UniverseManager::refreshHeaders() {
     std::vector<UniverseHeader> headers;
+    UniverseHeaderCache cache(universesFolder() / UniverseHeaderCache::fileName);
+    std::map<std::string, UniverseHeaderCache::Stamp> present;
     std::error_code error;
     for (fs::directory_iterator it(universesFolder(), error), end; !error && it != end;
          it.increment(error)) {
         const fs::path& path = it->path();
         if (path.extension() != ".json")
             continue;
+        const auto stamp = UniverseHeaderCache::stampOf(path);
+        if (!stamp)
+            continue;
+        const std::string name = path.filename().string();
+        present.emplace(name, *stamp);
+        if (const auto known = cache.find(name, *stamp)) {
+            headers.push_back(*known);
+            continue;
+        }
         const auto text = core::readWholeFile(path);
         if (!text)
             continue;
         try {
             headers.push_back(decodeUniverseHeader(*text));
+            cache.remember(name, *stamp, headers.back());
         } catch (const std::exception&) {
             // Unreadable files are not listed, and never touched.
         }
     }
+    cache.keepOnly(present);
+    cache.saveIfChanged();
     const NameOrder& order = m_env.nameOrder;
     std::stable_sort(headers.begin(), headers.end(),
                      [&](const UniverseHeader& a, const UniverseHeader& b) {
                          return order ? order(a.name, b.name) < 0 : a.name < b.name;
                      });
     m_headers = std::move(headers);
+    m_headersListed = true;
     m_changed.notify();
 }
 
@@ -206,7 +252,7 @@ void UniverseManager::createUniverse(const std::string& name) {
 }
 
 std::optional<std::string> UniverseManager::renameCurrent(const std::string& name) {
-    const EditResult result = m_current->rename(name);
+    const EditResult result = current().rename(name);
     refreshHeaders();
     if (!result)
         return result.error;
@@ -232,7 +278,7 @@ void UniverseManager::deleteUniverse(const core::Uuid& id) {
     }
     m_deleteError.reset();
     refreshHeaders();
-    if (m_current->id() != id)
+    if (current().id() != id)
         return;
     // The deleted universe must not be written back by a pending save.
     m_current.reset();
@@ -247,13 +293,13 @@ void UniverseManager::deleteUniverse(const core::Uuid& id) {
 }
 
 std::string UniverseManager::suggestedBackupName() const {
-    return m_current->name() + "-backup.json";
+    return current().name() + "-backup.json";
 }
 
 std::optional<std::string> UniverseManager::backup(const fs::path& destination) {
     try {
         const core::FileResult result =
-            core::writeFileAtomically(destination, encodeUniverse(m_current->record()));
+            core::writeFileAtomically(destination, encodeUniverse(current().record()));
         if (!result.ok) {
             log("Universe backup failed: " + result.error);
             return result.error;
@@ -282,9 +328,10 @@ std::optional<std::string> UniverseManager::restoreBackup(const fs::path& source
                     ? std::string("Unknown error occurred while restoring the backup.")
                     : description);
     }
-    const auto existing = std::find_if(m_headers.begin(), m_headers.end(),
+    const auto& listed = headers();
+    const auto existing = std::find_if(listed.begin(), listed.end(),
                                        [&](const UniverseHeader& h) { return h.id == record.id; });
-    if (existing != m_headers.end()) {
+    if (existing != listed.end()) {
         const OverwriteQuestion question{
             "Overwrite Universe?",
             "A universe named \"" + existing->name +

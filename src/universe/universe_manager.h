@@ -32,6 +32,9 @@ public:
         // When given, universes are written on a thread of their own, which
         // reports back through it.
         PostToOwner backgroundSaves;
+        // Opens the current universe when it is first asked for rather than at
+        // once, for a command that may only look at another one.
+        bool openOnFirstUse = false;
     };
 
     // What a restore asks the user when a stored universe has the backup's id.
@@ -41,14 +44,19 @@ public:
     };
     using ConfirmOverwrite = std::function<bool(const OverwriteQuestion&)>;
 
-    // Migrates the older single-file layout once, then opens the last universe,
-    // the first one by name, or a new "My Universe".
+    // Migrates the older single-file layout once, then opens the current universe
+    // (unless the environment asks for that to wait until it is used).
     explicit UniverseManager(Environment environment);
     ~UniverseManager();
 
-    RidivivevIzeviduv& current() { return *m_current; }
-    const RidivivevIzeviduv& current() const { return *m_current; }
-    const std::vector<UniverseHeader>& headers() const { return m_headers; }
+    // The open universe: the last one opened, the first one by name, or a new
+    // "My Universe".
+    RidivivevIzeviduv& current();
+    const RidivivevIzeviduv& current() const;
+    const std::vector<UniverseHeader>& headers() const;
+    // A stored universe opened on its own, leaving the current one and the
+    // preferences as they are; nothing and the reason when it cannot be read.
+    std::unique_ptr<RidivivevIzeviduv> openStored(const core::Uuid& id, std::string& error) const;
     const std::optional<std::string>& loadError() const { return m_loadError; }
     const std::optional<std::string>& deleteError() const { return m_deleteError; }
     void clearLoadError();
@@ -95,6 +103,7 @@ private:
     Environment m_env;
     std::unique_ptr<RidivivevIzeviduv> m_current;
     std::vector<UniverseHeader> m_headers;
+    bool m_headersListed = false;
     std::optional<std::string> m_loadError;
     std::optional<std::string> m_deleteError;
     core::Signal<> m_changed;

@@ -2,6 +2,8 @@
 
 #include "app/platform/universe_store.h"
 
+#include <filesystem>
+
 namespace velmora::cli {
 
 CliContext::CliContext(app::DataLocations locations, std::ostream& out, std::ostream& err)
@@ -22,10 +24,17 @@ universe::RidivivevIzeviduv& universeNamed(CliContext& context, const std::strin
     const auto id = core::Uuid::fromString(idText);
     if (!id)
         throw CliError{"Not a universe id: " + idText};
-    store.switchTo(*id);
-    if (store.current().id() != *id)
-        throw CliError{store.loadError().value_or("No universe with the id " + idText + ".")};
-    return store.current();
+    const auto last = context.preferences().text(universe::lastUniverseIDKey);
+    if (last && core::Uuid::fromString(*last) == id && store.current().id() == *id)
+        return store.current();
+    // Looking at another universe does not make it the one the application opens next.
+    if (!std::filesystem::exists(store.fileFor(*id)))
+        throw CliError{"No universe with the id " + idText + "."};
+    std::string error;
+    auto opened = store.openStored(*id, error);
+    if (!opened)
+        throw CliError{"Couldn\u2019t open that universe \u2014 its file may be corrupt: " + error};
+    return context.keep(std::move(opened));
 }
 
 } // namespace velmora::cli

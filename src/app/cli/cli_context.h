@@ -23,11 +23,17 @@ public:
     std::ostream& err() { return m_err; }
     const app::DataLocations& locations() const { return m_locations; }
     universe::Preferences& preferences() { return m_preferences; }
+    // Holds a universe opened beside the current one for as long as the command runs.
+    universe::RidivivevIzeviduv& keep(std::unique_ptr<universe::RidivivevIzeviduv> universe) {
+        m_kept.push_back(std::move(universe));
+        return *m_kept.back();
+    }
 
 private:
     app::DataLocations m_locations;
     app::QtPreferences m_preferences;
     std::unique_ptr<universe::UniverseManager> m_universes;
+    std::vector<std::unique_ptr<universe::RidivivevIzeviduv>> m_kept;
     std::ostream& m_out;
     std::ostream& m_err;
 };

@@ -53,8 +53,16 @@ int secImport(CliContext& context, const std::vector<std::string>& arguments) {
     request.overwrite = options.flag("--overwrite");
 
     auto& store = context.universes();
-    if (universeID)
-        universeNamed(context, *universeID);
+    if (universeID) {
+        // The import goes into the named universe, which becomes the current one.
+        const auto id = core::Uuid::fromString(*universeID);
+        if (!id)
+            throw CliError{"Not a universe id: " + *universeID};
+        store.switchTo(*id);
+        if (store.current().id() != *id)
+            throw CliError{
+                store.loadError().value_or("No universe with the id " + *universeID + ".")};
+    }
     const auto outcome = sector_io::importSecFile(options.positionals().front(), request, store,
                                                   generator::generatorRandomSource());
     if (!outcome.succeeded)

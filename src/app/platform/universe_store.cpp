@@ -22,6 +22,9 @@ std::unique_ptr<universe::UniverseManager> openUniverseStore(const DataLocations
             QMetaObject::invokeMethod(qApp, std::move(task), Qt::QueuedConnection);
         };
     }
+    // Without delayed saves this is the command line, whose commands may never
+    // need the current universe.
+    environment.openOnFirstUse = !delayedSaves;
     environment.log = diagnosticLogger();
     environment.nameOrder = fileBrowserNameOrder();
     return std::make_unique<universe::UniverseManager>(std::move(environment));
