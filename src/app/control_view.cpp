@@ -1,8 +1,8 @@
 #include "app/control_view.h"
 
-#include "core/ui/qt_text.h"
 #include "factions/faction_groups.h"
 #include "factions/faction_texts.h"
+#include "ui_support/qt_text.h"
 #include "universe/ui/universe_bar.h"
 #include "universe/universe_manager.h"
 
@@ -27,19 +27,19 @@ QTreeWidgetItem* sectionItem(const QString& title) {
     return item;
 }
 
-QTreeWidgetItem* destinationItem(Destination destination, const QString& label = {}) {
-    auto* item =
-        new QTreeWidgetItem(QStringList{label.isEmpty() ? destinationLabel(destination) : label});
+QTreeWidgetItem* destinationItem(ui::Destination destination, const QString& label = {}) {
+    auto* item = new QTreeWidgetItem(
+        QStringList{label.isEmpty() ? ui::destinationLabel(destination) : label});
     item->setData(0, destinationRole, static_cast<int>(destination));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }
 
-std::optional<SidebarSelection> selectionOf(const QTreeWidgetItem* item) {
+std::optional<ui::SidebarSelection> selectionOf(const QTreeWidgetItem* item) {
     if (!item || !item->data(0, destinationRole).isValid())
         return std::nullopt;
-    SidebarSelection selection;
-    selection.destination = static_cast<Destination>(item->data(0, destinationRole).toInt());
+    ui::SidebarSelection selection;
+    selection.destination = static_cast<ui::Destination>(item->data(0, destinationRole).toInt());
     if (const QVariant faction = item->data(0, factionRole); faction.isValid())
         selection.factionID = core::Uuid::fromString(faction.toString().toStdString());
     return selection;
@@ -79,16 +79,18 @@ ControlView::ControlView(universe::UniverseManager& manager, QWidget* parent)
 ControlView::~ControlView() = default;
 
 void ControlView::buildFixedRows() {
-    for (Destination destination :
-         {Destination::starmap, Destination::campaign, Destination::trade, Destination::starships,
-          Destination::routePlanner, Destination::systems, Destination::information,
-          Destination::rutters, Destination::nebulae, Destination::regions, Destination::labels}) {
+    for (ui::Destination destination :
+         {ui::Destination::starmap, ui::Destination::campaign, ui::Destination::trade,
+          ui::Destination::starships, ui::Destination::routePlanner, ui::Destination::systems,
+          ui::Destination::information, ui::Destination::rutters, ui::Destination::nebulae,
+          ui::Destination::regions, ui::Destination::labels}) {
         m_tree->addTopLevelItem(destinationItem(destination));
     }
     auto* tools = sectionItem(QStringLiteral("Tools"));
     m_tree->addTopLevelItem(tools);
-    for (Destination destination :
-         {Destination::generator, Destination::importTravellerMap, Destination::importExportSEC})
+    for (ui::Destination destination :
+         {ui::Destination::generator, ui::Destination::importTravellerMap,
+          ui::Destination::importExportSEC})
         tools->addChild(destinationItem(destination));
     tools->setExpanded(true);
 
@@ -123,7 +125,7 @@ bool ControlView::sidebarContentChanged() {
 
 void ControlView::updateRuleSetTexts() {
     // A universe on Traveller tech levels calls its rutters routes.
-    if (QTreeWidgetItem* rutters = itemFor({Destination::rutters, std::nullopt}))
+    if (QTreeWidgetItem* rutters = itemFor({ui::Destination::rutters, std::nullopt}))
         rutters->setText(
             0, qt(universe::rutterListTitle(m_manager.current().usesTravellerTechLevels())));
 }
@@ -141,8 +143,8 @@ void ControlView::rebuildFactions() {
     }
     qDeleteAll(m_factionsSection->takeChildren());
 
-    m_factionsSection->addChild(destinationItem(Destination::factionLists));
-    m_factionsSection->addChild(destinationItem(Destination::newFaction));
+    m_factionsSection->addChild(destinationItem(ui::Destination::factionLists));
+    m_factionsSection->addChild(destinationItem(ui::Destination::newFaction));
     const auto& factions = m_manager.current().factions();
     for (const factions::FactionGroup& group : factions::groupFactionsByCategory(factions)) {
         const auto heading = factions::groupHeading(group.category);
@@ -152,7 +154,7 @@ void ControlView::rebuildFactions() {
         for (const std::size_t index : group.factionIndices) {
             const universe::Faction& faction = factions[index];
             const QString name = QString::fromStdString(factions::factionDisplayName(faction));
-            auto* item = destinationItem(Destination::faction, name);
+            auto* item = destinationItem(ui::Destination::faction, name);
             item->setData(0, factionRole, QString::fromStdString(faction.id.toString()));
             item->setToolTip(0, name);
             groupItem->addChild(item);
@@ -167,12 +169,12 @@ void ControlView::rebuildFactions() {
         emitSelection();
 }
 
-std::optional<SidebarSelection> ControlView::selection() const {
+std::optional<ui::SidebarSelection> ControlView::selection() const {
     const auto items = m_tree->selectedItems();
     return items.isEmpty() ? std::nullopt : selectionOf(items.front());
 }
 
-QTreeWidgetItem* ControlView::itemFor(const SidebarSelection& wanted) const {
+QTreeWidgetItem* ControlView::itemFor(const ui::SidebarSelection& wanted) const {
     for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
         if (selectionOf(*it) == wanted)
             return *it;
@@ -180,7 +182,7 @@ QTreeWidgetItem* ControlView::itemFor(const SidebarSelection& wanted) const {
     return nullptr;
 }
 
-void ControlView::select(const SidebarSelection& wanted) {
+void ControlView::select(const ui::SidebarSelection& wanted) {
     if (QTreeWidgetItem* item = itemFor(wanted))
         m_tree->setCurrentItem(item);
 }
@@ -189,7 +191,7 @@ void ControlView::clearSelection() {
     m_tree->clearSelection();
 }
 
-void ControlView::restoreSelection(const std::optional<SidebarSelection>& wanted) {
+void ControlView::restoreSelection(const std::optional<ui::SidebarSelection>& wanted) {
     const QSignalBlocker blocker(m_tree);
     QTreeWidgetItem* item = wanted ? itemFor(*wanted) : nullptr;
     if (item)

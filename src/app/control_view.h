@@ -1,11 +1,10 @@
 #pragma once
 
-#include "app/support/destination.h"
 #include "core/signal.h"
+#include "ui_support/destination.h"
 
 #include <QStringList>
 #include <QWidget>
-
 #include <optional>
 
 class QTreeWidget;
@@ -26,20 +25,20 @@ public:
     explicit ControlView(universe::UniverseManager& manager, QWidget* parent = nullptr);
     ~ControlView() override;
 
-    std::optional<SidebarSelection> selection() const;
-    void select(const SidebarSelection& selection);
+    std::optional<ui::SidebarSelection> selection() const;
+    void select(const ui::SidebarSelection& selection);
     void clearSelection();
     // Puts the highlight back on a row without announcing a change, when the
     // main window stays on the view it shows.
-    void restoreSelection(const std::optional<SidebarSelection>& selection);
+    void restoreSelection(const std::optional<ui::SidebarSelection>& selection);
 
     QTreeWidget* tree() const { return m_tree; }
     universe::UniverseBar* universeBar() const { return m_universeBar; }
     // The row of a selection, for tests and keyboard navigation.
-    QTreeWidgetItem* itemFor(const SidebarSelection& selection) const;
+    QTreeWidgetItem* itemFor(const ui::SidebarSelection& selection) const;
 
 signals:
-    void selectionChanged(std::optional<velmora::app::SidebarSelection> selection);
+    void selectionChanged(std::optional<velmora::ui::SidebarSelection> selection);
 
 private:
     void buildFixedRows();

@@ -1,6 +1,6 @@
 #include "app/edit_commands.h"
 
-#include "app/support/view_helpers.h"
+#include "ui_support/view_helpers.h"
 #include "universe/universe_manager.h"
 
 #include <QAction>
@@ -47,7 +47,7 @@ void EditCommands::refresh() {
 void EditCommands::step(bool undoing) {
     auto& universe = m_manager.current();
     const universe::EditResult result = undoing ? universe.undo() : universe.redo();
-    showEditFailure(m_window, undoing ? tr("Can't Undo") : tr("Can't Redo"), result.error);
+    ui::showEditFailure(m_window, undoing ? tr("Can't Undo") : tr("Can't Redo"), result.error);
 }
 
 } // namespace velmora::app

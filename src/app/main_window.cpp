@@ -5,8 +5,8 @@
 #include "app/detail_views.h"
 #include "app/edit_commands.h"
 #include "app/save_failure_bar.h"
-#include "app/support/leave_guard.h"
 #include "app/velmora_app.h"
+#include "ui_support/leave_guard.h"
 #include "universe/ui/universe_bar.h"
 #include "universe/universe_manager.h"
 
@@ -45,7 +45,7 @@ MainWindow::MainWindow(VelmoraApp& app, QWidget* parent)
     setCentralWidget(central);
 
     connect(m_sidebar, &ControlView::selectionChanged, this, &MainWindow::followSidebar);
-    app.viewContext().select = [this](const SidebarSelection& selection) {
+    app.viewContext().select = [this](const ui::SidebarSelection& selection) {
         m_sidebar->select(selection);
     };
     m_sidebar->universeBar()->setLeaveCheck([this] { return mayLeaveDetailView(); });
@@ -66,11 +66,11 @@ QWidget* MainWindow::detailView() const {
 bool MainWindow::mayLeaveDetailView() {
     if (m_shownUniverse != &m_app.manager().current())
         return true;
-    auto* guard = dynamic_cast<LeaveGuard*>(detailView());
+    auto* guard = dynamic_cast<ui::LeaveGuard*>(detailView());
     return !guard || guard->confirmLeave();
 }
 
-void MainWindow::followSidebar(const std::optional<SidebarSelection>& selection) {
+void MainWindow::followSidebar(const std::optional<ui::SidebarSelection>& selection) {
     if (!mayLeaveDetailView()) {
         // The referee stays: so does the sidebar's highlight.
         m_sidebar->restoreSelection(m_shown);
@@ -90,21 +90,21 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::mayCloseUnsaved() {
     auto& universe = m_app.manager().current();
     while (universe.saveStatus() == universe::RidivivevIzeviduv::SaveStatus::failed) {
-        const SaveAnswer answer = m_closeQuestion(
+        const ui::SaveAnswer answer = m_closeQuestion(
             this, tr("“%1” could not be saved.").arg(qt(universe.name())),
             tr("%1\n\nSave tries once more; Discard quits and loses the changes since the last "
                "save.")
                 .arg(qt(universe.saveError())));
-        if (answer == SaveAnswer::discard)
+        if (answer == ui::SaveAnswer::discard)
             return true;
-        if (answer == SaveAnswer::cancel)
+        if (answer == ui::SaveAnswer::cancel)
             return false;
         universe.save();
     }
     return true;
 }
 
-void MainWindow::showSelection(const std::optional<SidebarSelection>& selection) {
+void MainWindow::showSelection(const std::optional<ui::SidebarSelection>& selection) {
     m_shown = selection;
     m_shownUniverse = &m_app.manager().current();
     QWidget* view = makeDetailView(m_app.viewContext(), m_app.detailViews(), selection, m_detail);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/support/destination.h"
-#include "app/support/view_helpers.h"
 #include "core/signal.h"
+#include "ui_support/destination.h"
+#include "ui_support/view_helpers.h"
 
 #include <QMainWindow>
 #include <optional>
@@ -29,7 +29,7 @@ public:
     ControlView* sidebar() const { return m_sidebar; }
     EditCommands* editCommands() const { return m_editCommands; }
     // How closing asks about changes that could not be saved; tests answer without a box.
-    void setCloseQuestion(SaveQuestion question) { m_closeQuestion = std::move(question); }
+    void setCloseQuestion(ui::SaveQuestion question) { m_closeQuestion = std::move(question); }
     QWidget* detailView() const;
 
 protected:
@@ -37,8 +37,8 @@ protected:
 
 private:
     void buildMenus();
-    void followSidebar(const std::optional<SidebarSelection>& selection);
-    void showSelection(const std::optional<SidebarSelection>& selection);
+    void followSidebar(const std::optional<ui::SidebarSelection>& selection);
+    void showSelection(const std::optional<ui::SidebarSelection>& selection);
     // Whether the working view may go: one with unsaved edits asks the referee.
     bool mayLeaveDetailView();
     // Whether to close while the universe's last changes could not be written.
@@ -48,8 +48,8 @@ private:
     ControlView* m_sidebar;
     QStackedWidget* m_detail;
     EditCommands* m_editCommands;
-    SaveQuestion m_closeQuestion = askToSaveWithMessageBox();
-    std::optional<SidebarSelection> m_shown;
+    ui::SaveQuestion m_closeQuestion = ui::askToSaveWithMessageBox();
+    std::optional<ui::SidebarSelection> m_shown;
     // The universe the working view was made for. Once another one has replaced
     // it, the view's edits went with it and there is nothing left to ask about.
     const universe::RidivivevIzeviduv* m_shownUniverse = nullptr;

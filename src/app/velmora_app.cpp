@@ -1,7 +1,6 @@
 #include "app/velmora_app.h"
 
 #include "app/about_window.h"
-#include "app/support/empty_state_view.h"
 #include "app/main_window.h"
 #include "app/platform/qt_http_client.h"
 #include "app/platform/qt_preferences.h"
@@ -16,6 +15,7 @@
 #include "starmap/ui/starmap_view.h"
 #include "systems/ui/systems_views.h"
 #include "systems/ui/world_info_window.h"
+#include "ui_support/empty_state_view.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -27,16 +27,17 @@ namespace velmora::app {
 namespace {
 
 // Each subsystem's views, by the sidebar destinations they serve.
-void registerSubsystemViews(DetailViewRegistry& registry) {
+void registerSubsystemViews(ui::DetailViewRegistry& registry) {
     (void)registry;
     generator::registerGeneratorViews(registry);
     factions::registerFactionViews(registry);
     systems::registerSystemsViews(registry);
     starmap::registerStarMapViews(registry);
     // A double click on the map opens the system's world information.
-    starmap::StarMapView::setWorldInfoOpener([](ViewContext& context, const core::GalacticCoordinates& hex) {
-        systems::openWorldInfo(context, systems::WorldInfoTarget{hex, std::nullopt});
-    });
+    starmap::StarMapView::setWorldInfoOpener(
+        [](ui::ViewContext& context, const core::GalacticCoordinates& hex) {
+            systems::openWorldInfo(context, systems::WorldInfoTarget{hex, std::nullopt});
+        });
     starmap::registerOverlayViews(registry);
     sector_io::registerSectorIoViews(registry);
 }
@@ -44,7 +45,7 @@ void registerSubsystemViews(DetailViewRegistry& registry) {
 const QString releaseFeedUrl = QStringLiteral("https://velmora.app/releases/latest.json");
 
 QWidget* comingSoonWindow(const QString& title, const QString& message) {
-    auto* window = new EmptyStateView(title + QObject::tr(" — coming soon"), message);
+    auto* window = new ui::EmptyStateView(title + QObject::tr(" — coming soon"), message);
     window->setWindowFlag(Qt::Window);
     window->setWindowTitle(title);
     window->resize(520, 320);
@@ -59,10 +60,12 @@ public:
 };
 
 VelmoraApp::VelmoraApp(DataLocations locations, QObject* parent)
-    : QObject(parent), m_locations(std::move(locations)), m_preferences(std::make_unique<QtPreferences>(m_locations)),
+    : QObject(parent), m_locations(std::move(locations)),
+      m_preferences(std::make_unique<QtPreferences>(m_locations)),
       m_network(std::make_unique<Network>()) {
     registerSubsystemViews(m_detailViews);
-    m_updateChecker = std::make_unique<UpdateChecker>(m_network->http, *m_preferences, releaseFeedUrl);
+    m_updateChecker =
+        std::make_unique<UpdateChecker>(m_network->http, *m_preferences, releaseFeedUrl);
     connect(m_updateChecker.get(), &UpdateChecker::canCheckForUpdatesChanged, this,
             &VelmoraApp::canCheckForUpdatesChanged);
     connect(m_updateChecker.get(), &UpdateChecker::upToDate, this, [](const QString& version) {
@@ -70,16 +73,18 @@ VelmoraApp::VelmoraApp(DataLocations locations, QObject* parent)
                                  tr("Velmora %1 is the newest version.").arg(version));
     });
     connect(m_updateChecker.get(), &UpdateChecker::checkFailed, this, [](const QString& error) {
-        QMessageBox::warning(nullptr, tr("Check for Updates"), tr("Couldn't check for updates: %1").arg(error));
+        QMessageBox::warning(nullptr, tr("Check for Updates"),
+                             tr("Couldn't check for updates: %1").arg(error));
     });
-    connect(m_updateChecker.get(), &UpdateChecker::updateAvailable, this, [](const UpdateChecker::Release& release) {
-        const auto answer = QMessageBox::question(
-            nullptr, tr("Update Available"),
-            tr("Velmora %1 is available (you have %2). Open the download page?")
-                .arg(release.version, QApplication::applicationVersion()));
-        if (answer == QMessageBox::Yes && !release.url.isEmpty())
-            QDesktopServices::openUrl(QUrl(release.url));
-    });
+    connect(m_updateChecker.get(), &UpdateChecker::updateAvailable, this,
+            [](const UpdateChecker::Release& release) {
+                const auto answer = QMessageBox::question(
+                    nullptr, tr("Update Available"),
+                    tr("Velmora %1 is available (you have %2). Open the download page?")
+                        .arg(release.version, QApplication::applicationVersion()));
+                if (answer == QMessageBox::Yes && !release.url.isEmpty())
+                    QDesktopServices::openUrl(QUrl(release.url));
+            });
 }
 
 VelmoraApp::~VelmoraApp() {
@@ -87,10 +92,10 @@ VelmoraApp::~VelmoraApp() {
     m_mainWindow.reset();
 }
 
-ViewContext& VelmoraApp::viewContext() {
+ui::ViewContext& VelmoraApp::viewContext() {
     if (!m_viewContext)
-        m_viewContext = std::make_unique<ViewContext>(
-            ViewContext{manager(), m_windows, {}, &m_network->http, m_preferences.get()});
+        m_viewContext = std::make_unique<ui::ViewContext>(
+            ui::ViewContext{manager(), m_windows, {}, &m_network->http, m_preferences.get()});
     return *m_viewContext;
 }
 
@@ -126,23 +131,27 @@ void VelmoraApp::showAbout() {
 }
 
 void VelmoraApp::showUwpReference() {
-    m_windows.open(QStringLiteral("uwp-reference"), {}, [] { return new core::UwpReferenceWindow; });
+    m_windows.open(QStringLiteral("uwp-reference"), {},
+                   [] { return new core::UwpReferenceWindow; });
 }
 
 void VelmoraApp::showStarReference() {
-    m_windows.open(QStringLiteral("star-reference"), {}, [] { return new generator::StarReferenceWindow; });
+    m_windows.open(QStringLiteral("star-reference"), {},
+                   [] { return new generator::StarReferenceWindow; });
 }
 
 void VelmoraApp::showShipDesigner() {
     m_windows.open(QStringLiteral("ship-designer"), {}, [] {
-        return comingSoonWindow(tr("Ship Designer"),
-                                tr("Designing starships to the last ton and credit is not in this version yet."));
+        return comingSoonWindow(
+            tr("Ship Designer"),
+            tr("Designing starships to the last ton and credit is not in this version yet."));
     });
 }
 
 void VelmoraApp::showWiki() {
     m_windows.open(QStringLiteral("traveller-wiki"), {}, [] {
-        return comingSoonWindow(tr("Traveller Wiki"), tr("Looking things up on the wiki is not in this version yet."));
+        return comingSoonWindow(tr("Traveller Wiki"),
+                                tr("Looking things up on the wiki is not in this version yet."));
     });
 }
 

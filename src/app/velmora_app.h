@@ -1,11 +1,10 @@
 #pragma once
 
 #include "app/platform/data_locations.h"
-#include "app/support/view_context.h"
-#include "app/support/window_registry.h"
+#include "ui_support/view_context.h"
+#include "ui_support/window_registry.h"
 
 #include <QObject>
-
 #include <memory>
 
 namespace velmora::universe {
@@ -28,9 +27,9 @@ public:
 
     const DataLocations& locations() const { return m_locations; }
     universe::UniverseManager& manager();
-    WindowRegistry& windows() { return m_windows; }
-    ViewContext& viewContext();
-    const DetailViewRegistry& detailViews() const { return m_detailViews; }
+    ui::WindowRegistry& windows() { return m_windows; }
+    ui::ViewContext& viewContext();
+    const ui::DetailViewRegistry& detailViews() const { return m_detailViews; }
 
     MainWindow& mainWindow();
     void showMainWindow();
@@ -56,9 +55,9 @@ private:
     std::unique_ptr<Network> m_network;
     std::unique_ptr<universe::UniverseManager> m_manager;
     std::unique_ptr<UpdateChecker> m_updateChecker;
-    WindowRegistry m_windows;
-    DetailViewRegistry m_detailViews;
-    std::unique_ptr<ViewContext> m_viewContext;
+    ui::WindowRegistry m_windows;
+    ui::DetailViewRegistry m_detailViews;
+    std::unique_ptr<ui::ViewContext> m_viewContext;
     std::unique_ptr<MainWindow> m_mainWindow;
 };
 

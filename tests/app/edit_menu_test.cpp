@@ -59,7 +59,7 @@ TEST(EditMenu, NamesTheEditItWouldUndoAndRedoAndFollowsTheUniverse) {
     EXPECT_EQ(running.redo()->shortcut(), QKeySequence("Ctrl+Shift+Z"));
 
     // The generator saves a subsector; the menu names it.
-    running.window().sidebar()->select({app::Destination::generator, std::nullopt});
+    running.window().sidebar()->select({ui::Destination::generator, std::nullopt});
     QWidget* generator = running.window().detailView();
     auto* subsector = generator->findChild<QComboBox*>("subsector");
     subsector->setCurrentIndex(subsector->findData(QStringLiteral("C")));
@@ -113,7 +113,7 @@ TEST(EditMenu, AFailedSaveIsShownUntilATryAgainWorksAndClosingAsksFirst) {
     running.window().setCloseQuestion([&](QWidget*, const QString& question, const QString&) {
         ++asked;
         EXPECT_EQ(question, "“My Universe” could not be saved.");
-        return app::SaveAnswer::cancel;
+        return ui::SaveAnswer::cancel;
     });
     EXPECT_FALSE(running.window().close());
     EXPECT_EQ(asked, 1);

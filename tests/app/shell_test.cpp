@@ -1,6 +1,5 @@
 #include "app/control_view.h"
 #include "app/main_window.h"
-#include "app/support/empty_state_view.h"
 #include "app/velmora_app.h"
 #include "core/file_io.h"
 #include "core/ui/uwp_reference_window.h"
@@ -8,6 +7,7 @@
 #include "generator/ui/star_reference_window.h"
 #include "support/temporary_folder.h"
 #include "support/universe_changes.h"
+#include "ui_support/empty_state_view.h"
 #include "universe/ui/universe_bar.h"
 #include "universe/universe_codec.h"
 #include "universe/universe_manager.h"
@@ -43,8 +43,8 @@ struct RunningApp {
             labels << (*it)->text(0);
         return labels;
     }
-    app::EmptyStateView* emptyState() {
-        return qobject_cast<app::EmptyStateView*>(window().detailView());
+    ui::EmptyStateView* emptyState() {
+        return qobject_cast<ui::EmptyStateView*>(window().detailView());
     }
 };
 
@@ -91,7 +91,7 @@ universe::Faction addFaction(universe::RidivivevIzeviduv& universe, const std::s
 struct FactionEditorInWindow {
     factions::FactionEditingView* view = nullptr;
     QStringList asked;
-    app::SaveAnswer answer = app::SaveAnswer::cancel;
+    ui::SaveAnswer answer = ui::SaveAnswer::cancel;
 
     FactionEditorInWindow(const FactionEditorInWindow&) = delete;
     FactionEditorInWindow& operator=(const FactionEditorInWindow&) = delete;
@@ -107,7 +107,7 @@ struct FactionEditorInWindow {
     }
 };
 
-void clickRow(app::ControlView& sidebar, const app::SidebarSelection& selection) {
+void clickRow(app::ControlView& sidebar, const ui::SidebarSelection& selection) {
     QTreeWidgetItem* item = sidebar.itemFor(selection);
     ASSERT_NE(item, nullptr);
     QTreeWidget* tree = sidebar.tree();
@@ -144,7 +144,7 @@ TEST(MainWindow, OpensWithTheSidebarAndNothingSelected) {
 
 TEST(MainWindow, ViewsNotYetBuiltSayComingSoon) {
     RunningApp running;
-    running.sidebar().select({app::Destination::routePlanner, std::nullopt});
+    running.sidebar().select({ui::Destination::routePlanner, std::nullopt});
     ASSERT_NE(running.emptyState(), nullptr);
     EXPECT_EQ(running.window().detailView()->objectName(), "comingSoon");
     EXPECT_TRUE(running.emptyState()->title().contains("Route Planner"));
@@ -172,7 +172,7 @@ TEST(MainWindow, FactionsAreGroupedUnderTheirCategories) {
     EXPECT_EQ(after, (QStringList{"Megacorps", "Tukera Lines", "Polities", "Imperium",
                                   "Unnamed Faction"}));
 
-    running.sidebar().select({app::Destination::faction, universe.factions().front().id});
+    running.sidebar().select({ui::Destination::faction, universe.factions().front().id});
     ASSERT_TRUE(running.sidebar().selection());
     EXPECT_EQ(running.sidebar().selection()->factionID, universe.factions().front().id);
 
@@ -218,7 +218,7 @@ TEST(UniverseBar, PickerFollowsTheStoreAndSwitches) {
     EXPECT_EQ(bar->picker()->currentText(), "Sector 9");
 
     // Choosing another universe switches, and the working view is made anew for it.
-    running.sidebar().select({app::Destination::systems, std::nullopt});
+    running.sidebar().select({ui::Destination::systems, std::nullopt});
     QWidget* before = running.window().detailView();
     bar->picker()->setCurrentIndex(0);
     emit bar->picker()->activated(0);
@@ -322,8 +322,8 @@ TEST(MainWindow, LeavingAFactionWithUnsavedEditsAsksFirst) {
     auto& universe = running.app.manager().current();
     const universe::Faction imperium = addFaction(universe, "Imperium");
     const universe::Faction zhodani = addFaction(universe, "Zhodani Consulate");
-    const app::SidebarSelection imperiumRow{app::Destination::faction, imperium.id};
-    const app::SidebarSelection zhodaniRow{app::Destination::faction, zhodani.id};
+    const ui::SidebarSelection imperiumRow{ui::Destination::faction, imperium.id};
+    const ui::SidebarSelection zhodaniRow{ui::Destination::faction, zhodani.id};
 
     // Nothing changed: the next row shows without a question.
     running.sidebar().select(imperiumRow);
@@ -349,7 +349,7 @@ TEST(MainWindow, LeavingAFactionWithUnsavedEditsAsksFirst) {
 
     // Save: written before the other row shows. The rename rebuilds the faction
     // rows under the click, and the clicked row stays the selected one.
-    editor.answer = app::SaveAnswer::save;
+    editor.answer = ui::SaveAnswer::save;
     clickRow(running.sidebar(), zhodaniRow);
     EXPECT_EQ(editor.asked.size(), 2);
     EXPECT_EQ(storedFactionName(running, imperium.id), "Imperium Renamed");
@@ -364,9 +364,9 @@ TEST(MainWindow, LeavingAFactionWithUnsavedEditsAsksFirst) {
     running.sidebar().select(imperiumRow);
     FactionEditorInWindow discarding(running);
     ASSERT_NE(discarding.view, nullptr);
-    discarding.answer = app::SaveAnswer::discard;
+    discarding.answer = ui::SaveAnswer::discard;
     QTest::keyClicks(discarding.view->nameField(), " Again");
-    const app::SidebarSelection systemsRow{app::Destination::systems, std::nullopt};
+    const ui::SidebarSelection systemsRow{ui::Destination::systems, std::nullopt};
     clickRow(running.sidebar(), systemsRow);
     EXPECT_EQ(discarding.asked.size(), 1);
     EXPECT_EQ(storedFactionName(running, imperium.id), "Imperium Renamed");
@@ -379,7 +379,7 @@ TEST(MainWindow, ClosingWithUnsavedFactionEditsAsksFirst) {
     RunningApp running;
     running.window().show();
     const universe::Faction imperium = addFaction(running.app.manager().current(), "Imperium");
-    running.sidebar().select({app::Destination::faction, imperium.id});
+    running.sidebar().select({ui::Destination::faction, imperium.id});
     FactionEditorInWindow editor(running);
     ASSERT_NE(editor.view, nullptr);
     QTest::keyClicks(editor.view->nameField(), " Renamed");
@@ -388,7 +388,7 @@ TEST(MainWindow, ClosingWithUnsavedFactionEditsAsksFirst) {
     EXPECT_TRUE(running.window().isVisible());
     EXPECT_EQ(editor.asked.size(), 1);
 
-    editor.answer = app::SaveAnswer::save;
+    editor.answer = ui::SaveAnswer::save;
     EXPECT_TRUE(running.window().close());
     EXPECT_FALSE(running.window().isVisible());
     EXPECT_EQ(storedFactionName(running, imperium.id), "Imperium Renamed");
@@ -400,7 +400,7 @@ TEST(UniverseBar, SwitchingUniversesWithUnsavedFactionEditsAsksFirst) {
     manager.createUniverse("Frontier");
     const core::Uuid frontier = manager.current().id();
     const universe::Faction corsairs = addFaction(manager.current(), "Vargr Corsairs");
-    running.sidebar().select({app::Destination::faction, corsairs.id});
+    running.sidebar().select({ui::Destination::faction, corsairs.id});
     FactionEditorInWindow editor(running);
     ASSERT_NE(editor.view, nullptr);
     QTest::keyClicks(editor.view->nameField(), " Fleet");
@@ -420,7 +420,7 @@ TEST(UniverseBar, SwitchingUniversesWithUnsavedFactionEditsAsksFirst) {
     EXPECT_EQ(running.window().detailView(), editor.view);
 
     // Save writes the faction into the universe it belongs to, then switches.
-    editor.answer = app::SaveAnswer::save;
+    editor.answer = ui::SaveAnswer::save;
     choose("My Universe");
     EXPECT_EQ(editor.asked.size(), 2);
     EXPECT_EQ(manager.current().name(), "My Universe");

@@ -1,7 +1,6 @@
 // The faction editor driven as a user drives it: typing, ticking, clicking,
 // then reading the universe file back from disk.
 
-#include "app/support/empty_state_view.h"
 #include "factions/faction_editing.h"
 #include "factions/ui/add_asset_dialog.h"
 #include "factions/ui/color_swatch_picker.h"
@@ -10,6 +9,7 @@
 #include "factions/ui/faction_note_dialog.h"
 #include "factions/ui/faction_views.h"
 #include "factions_ui/faction_views_fixture.h"
+#include "ui_support/empty_state_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -119,7 +119,7 @@ TEST(FactionEditor, CreatesAFactionAndWritesTheUniverseFile) {
     EXPECT_EQ(view.saveButton()->text(), "Save Changes");
     EXPECT_FALSE(view.saveButton()->isEnabled()) << "nothing left unsaved";
     ASSERT_EQ(app.selected.size(), 1u);
-    EXPECT_EQ(app.selected[0].destination, app::Destination::faction);
+    EXPECT_EQ(app.selected[0].destination, ui::Destination::faction);
     EXPECT_EQ(app.selected[0].factionID, id);
 
     // A second save changes that faction instead of adding another.
@@ -423,7 +423,7 @@ TEST(FactionEditor, LeavingWithUnsavedEditsAsksToSaveThem) {
     FactionEditingView view(*app.context, faction.id);
     view.show();
     QStringList asked;
-    app::SaveAnswer answer = app::SaveAnswer::cancel;
+    ui::SaveAnswer answer = ui::SaveAnswer::cancel;
     view.setSaveQuestion([&](QWidget*, const QString& question, const QString& detail) {
         asked << question << detail;
         return answer;
@@ -445,7 +445,7 @@ TEST(FactionEditor, LeavingWithUnsavedEditsAsksToSaveThem) {
     EXPECT_EQ(app.fileRecord().factions[0].name, "Imperial Navy");
 
     // Discard drops the edits, from the file and from the fields.
-    answer = app::SaveAnswer::discard;
+    answer = ui::SaveAnswer::discard;
     EXPECT_TRUE(view.confirmLeave());
     EXPECT_EQ(asked.size(), 4);
     EXPECT_EQ(app.fileRecord().factions[0], faction);
@@ -457,7 +457,7 @@ TEST(FactionEditor, LeavingWithUnsavedEditsAsksToSaveThem) {
 
     // Save writes them to disk.
     QTest::keyClicks(view.nameField(), " Reserve");
-    answer = app::SaveAnswer::save;
+    answer = ui::SaveAnswer::save;
     EXPECT_TRUE(view.confirmLeave());
     EXPECT_EQ(asked.size(), 6);
     EXPECT_EQ(app.fileRecord().factions[0].name, "Imperial Navy Reserve");
@@ -471,7 +471,7 @@ TEST(FactionEditor, ANewFactionAsksOnceSomethingWasEntered) {
     QStringList asked;
     view.setSaveQuestion([&](QWidget*, const QString& question, const QString& detail) {
         asked << question << detail;
-        return app::SaveAnswer::save;
+        return ui::SaveAnswer::save;
     });
     EXPECT_TRUE(view.confirmLeave());
     EXPECT_TRUE(asked.isEmpty()) << "an untouched new faction is not worth a question";
@@ -496,7 +496,7 @@ TEST(FactionEditor, AFactionDeletedElsewhereLeavesWithoutAsking) {
     bool asked = false;
     view.setSaveQuestion([&](QWidget*, const QString&, const QString&) {
         asked = true;
-        return app::SaveAnswer::cancel;
+        return ui::SaveAnswer::cancel;
     });
     QTest::keyClicks(view.nameField(), " Reserve");
     velmora::testing::change(
@@ -509,25 +509,25 @@ TEST(FactionEditor, AFactionDeletedElsewhereLeavesWithoutAsking) {
 TEST(FactionViews, RegisteredForTheirSidebarDestinations) {
     FactionViewsFixture app;
     const universe::Faction faction = app.addFaction("Imperial Navy");
-    app::DetailViewRegistry registry;
+    ui::DetailViewRegistry registry;
     registerFactionViews(registry);
 
     const struct {
-        app::SidebarSelection selection;
+        ui::SidebarSelection selection;
         const char* objectName;
     } cases[] = {
-        {{app::Destination::faction, faction.id}, "factionEditingView"},
-        {{app::Destination::faction, core::Uuid::generate()}, ""},
-        {{app::Destination::newFaction, std::nullopt}, "factionEditingView"},
-        {{app::Destination::factionLists, std::nullopt}, "factionListsView"},
+        {{ui::Destination::faction, faction.id}, "factionEditingView"},
+        {{ui::Destination::faction, core::Uuid::generate()}, ""},
+        {{ui::Destination::newFaction, std::nullopt}, "factionEditingView"},
+        {{ui::Destination::factionLists, std::nullopt}, "factionListsView"},
     };
     for (const auto& c : cases) {
-        const app::DetailViewFactory* factory = registry.find(c.selection.destination);
+        const ui::DetailViewFactory* factory = registry.find(c.selection.destination);
         ASSERT_NE(factory, nullptr);
         std::unique_ptr<QWidget> view((*factory)(*app.context, c.selection, nullptr));
         EXPECT_EQ(view->objectName(), c.objectName);
         if (view->objectName().isEmpty()) {
-            auto* empty = qobject_cast<app::EmptyStateView*>(view.get());
+            auto* empty = qobject_cast<ui::EmptyStateView*>(view.get());
             ASSERT_NE(empty, nullptr);
             EXPECT_EQ(empty->title(), "No Faction");
         }

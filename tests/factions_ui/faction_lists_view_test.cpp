@@ -1,9 +1,9 @@
 // "Faction Lists": making, editing and deleting lists, ticking factions, and
 // lists that still name factions deleted since.
 
-#include "app/support/empty_state_view.h"
 #include "factions/ui/faction_lists_view.h"
 #include "factions_ui/faction_views_fixture.h"
+#include "ui_support/empty_state_view.h"
 
 #include <QLineEdit>
 #include <QListWidget>

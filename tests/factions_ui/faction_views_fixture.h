@@ -3,13 +3,13 @@
 // A real universe store in a temporary folder, the window registry and a view
 // context, as the application hands them to the faction views.
 
-#include "app/support/view_context.h"
-#include "app/support/window_registry.h"
 #include "core/file_io.h"
 #include "support/manual_delayed_call.h"
 #include "support/memory_preferences.h"
 #include "support/temporary_folder.h"
 #include "support/universe_changes.h"
+#include "ui_support/view_context.h"
+#include "ui_support/window_registry.h"
 #include "universe/universe_codec.h"
 #include "universe/universe_manager.h"
 
@@ -36,8 +36,8 @@ public:
             return a.compare(b);
         };
         manager = std::make_unique<universe::UniverseManager>(std::move(environment));
-        context = std::make_unique<app::ViewContext>(app::ViewContext{*manager, windows});
-        context->select = [this](const app::SidebarSelection& selection) {
+        context = std::make_unique<ui::ViewContext>(ui::ViewContext{*manager, windows});
+        context->select = [this](const ui::SidebarSelection& selection) {
             selected.push_back(selection);
         };
     }
@@ -83,9 +83,9 @@ public:
     ManualClock clock;
     std::vector<std::string> log;
     std::unique_ptr<universe::UniverseManager> manager;
-    app::WindowRegistry windows;
-    std::unique_ptr<app::ViewContext> context;
-    std::vector<app::SidebarSelection> selected;
+    ui::WindowRegistry windows;
+    std::unique_ptr<ui::ViewContext> context;
+    std::vector<ui::SidebarSelection> selected;
 };
 
 // Every label text under a widget, visible or not, for reading a view back.

@@ -1,4 +1,3 @@
-#include "app/support/empty_state_view.h"
 #include "overlays_ui/overlay_workshop.h"
 #include "starmap/ui/overlays/corner_diagram.h"
 #include "starmap/ui/overlays/faction_color_picker.h"
@@ -14,6 +13,7 @@
 #include "starmap/ui/overlays/rutter_editing_view.h"
 #include "starmap/ui/overlays/rutters_view.h"
 #include "support/universe_changes.h"
+#include "ui_support/empty_state_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -515,7 +515,7 @@ TEST(OverlayBrowsers, DeleteAsksFirst) {
     record.starmapLabels = {label};
 
     using Count = std::function<std::size_t(const universe::UniverseRecord&)>;
-    using Make = std::function<std::unique_ptr<starmap::OverlayBrowser>(app::ViewContext&)>;
+    using Make = std::function<std::unique_ptr<starmap::OverlayBrowser>(ui::ViewContext&)>;
     struct Case {
         const char* name;
         Make make;
@@ -524,16 +524,16 @@ TEST(OverlayBrowsers, DeleteAsksFirst) {
         QString mentions;
     };
     const std::vector<Case> cases = {
-        {"regions", [](app::ViewContext& c) { return std::make_unique<starmap::RegionsView>(c); },
+        {"regions", [](ui::ViewContext& c) { return std::make_unique<starmap::RegionsView>(c); },
          [](const universe::UniverseRecord& r) { return r.regions.size(); }, "Delete Region?",
          "Darrian"},
-        {"rutters", [](app::ViewContext& c) { return std::make_unique<starmap::RuttersView>(c); },
+        {"rutters", [](ui::ViewContext& c) { return std::make_unique<starmap::RuttersView>(c); },
          [](const universe::UniverseRecord& r) { return r.rutters.size(); }, "Delete Route?",
          "1910"},
-        {"nebulae", [](app::ViewContext& c) { return std::make_unique<starmap::NebulaeView>(c); },
+        {"nebulae", [](ui::ViewContext& c) { return std::make_unique<starmap::NebulaeView>(c); },
          [](const universe::UniverseRecord& r) { return r.nebulae.size(); }, "Delete Nebula?",
          "Veil"},
-        {"labels", [](app::ViewContext& c) { return std::make_unique<starmap::LabelsView>(c); },
+        {"labels", [](ui::ViewContext& c) { return std::make_unique<starmap::LabelsView>(c); },
          [](const universe::UniverseRecord& r) { return r.starmapLabels.size(); }, "Delete Label?",
          "Spinward Main"},
     };

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/support/view_context.h"
-#include "app/support/window_registry.h"
 #include "core/file_io.h"
 #include "support/manual_delayed_call.h"
 #include "support/memory_preferences.h"
 #include "support/sample_hex.h"
 #include "support/temporary_folder.h"
+#include "ui_support/view_context.h"
+#include "ui_support/window_registry.h"
 #include "universe/universe_codec.h"
 #include "universe/universe_manager.h"
 
@@ -16,13 +16,15 @@
 namespace velmora::testing {
 
 // A hex holding a named system, on Traveller tech levels or not.
-inline core::HexData systemAt(const std::string& name, core::GalacticCoordinates where, bool traveller = true) {
+inline core::HexData systemAt(const std::string& name, core::GalacticCoordinates where,
+                              bool traveller = true) {
     core::HexData hex = sampleHex();
     hex.id = core::Uuid::generate();
     hex.coordinates = where;
     hex.starSystem.name = name;
     if (core::WorldData* world = core::mainWorld(hex.starSystem))
-        world->uwp.techLevel = traveller ? core::TechnologyLevel::ttl12 : core::TechnologyLevel::tl4;
+        world->uwp.techLevel =
+            traveller ? core::TechnologyLevel::ttl12 : core::TechnologyLevel::tl4;
     return hex;
 }
 
@@ -49,9 +51,11 @@ public:
         environment.preferences = &preferences;
         environment.delayedCalls = clock.factory();
         environment.log = [](const std::string&) {};
-        environment.nameOrder = [](const std::string& a, const std::string& b) { return a.compare(b); };
+        environment.nameOrder = [](const std::string& a, const std::string& b) {
+            return a.compare(b);
+        };
         manager = std::make_unique<universe::UniverseManager>(std::move(environment));
-        context = std::make_unique<app::ViewContext>(app::ViewContext{*manager, windows});
+        context = std::make_unique<ui::ViewContext>(ui::ViewContext{*manager, windows});
     }
 
     universe::RidivivevIzeviduv& universe() { return manager->current(); }
@@ -66,8 +70,8 @@ public:
     MemoryPreferences preferences;
     ManualClock clock;
     std::unique_ptr<universe::UniverseManager> manager;
-    app::WindowRegistry windows;
-    std::unique_ptr<app::ViewContext> context;
+    ui::WindowRegistry windows;
+    std::unique_ptr<ui::ViewContext> context;
 
 private:
     core::Uuid m_id;

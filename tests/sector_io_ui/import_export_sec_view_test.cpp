@@ -1,8 +1,8 @@
-#include "app/support/view_context.h"
-#include "app/support/window_registry.h"
 #include "sector_io/sector_files.h"
 #include "sector_io/ui/import_export_sec_view.h"
 #include "sector_io/ui/sector_io_views.h"
+#include "ui_support/view_context.h"
+#include "ui_support/window_registry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -172,22 +172,22 @@ TEST(ImportExportSECView, ShowsWhatWentWrongAndChangesNothing) {
 // as the window rebuilds the view when an import switches the universe.
 TEST(ImportExportSECView, TheSidebarDestinationMakesViewsThatShareTheirMessages) {
     SectorStore store;
-    app::WindowRegistry windows;
-    app::ViewContext context{*store.manager, windows};
-    app::DetailViewRegistry registry;
+    ui::WindowRegistry windows;
+    ui::ViewContext context{*store.manager, windows};
+    ui::DetailViewRegistry registry;
     sector_io::registerSectorIoViews(registry);
-    const auto* factory = registry.find(app::Destination::importExportSEC);
+    const auto* factory = registry.find(ui::Destination::importExportSEC);
     ASSERT_NE(factory, nullptr);
 
     std::unique_ptr<QWidget> first(
-        (*factory)(context, {app::Destination::importExportSEC, std::nullopt}, nullptr));
+        (*factory)(context, {ui::Destination::importExportSEC, std::nullopt}, nullptr));
     auto* view = qobject_cast<ImportExportSECView*>(first.get());
     ASSERT_NE(view, nullptr);
     part<QComboBox>(*view, "destination")->setCurrentIndex(1);
     view->importFile(legacyPath);
 
     std::unique_ptr<QWidget> second(
-        (*factory)(context, {app::Destination::importExportSEC, std::nullopt}, nullptr));
+        (*factory)(context, {ui::Destination::importExportSEC, std::nullopt}, nullptr));
     second->show();
     const auto* result = part<QLabel>(*second, "importResult");
     EXPECT_EQ(result->text(),

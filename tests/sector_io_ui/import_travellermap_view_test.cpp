@@ -1,11 +1,11 @@
 #include "app/platform/qt_http_client.h"
-#include "app/support/view_context.h"
-#include "app/support/window_registry.h"
 #include "sector_io/sector_files.h"
 #include "sector_io/travellermap_requests.h"
 #include "sector_io/ui/import_travellermap_view.h"
 #include "sector_io/ui/sector_io_views.h"
 #include "support/travellermap_server.h"
+#include "ui_support/view_context.h"
+#include "ui_support/window_registry.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -370,13 +370,13 @@ TEST(ImportTravellerMapView, TheSidebarDestinationMakesViewsThatShareTheImport) 
     SectorStore store;
     app::QtHttpClient http;
     store.preferences.texts[sector_io::travellerMapAddressKey] = server.address();
-    app::WindowRegistry windows;
-    app::ViewContext context{*store.manager, windows, {}, &http, &store.preferences};
-    app::DetailViewRegistry registry;
+    ui::WindowRegistry windows;
+    ui::ViewContext context{*store.manager, windows, {}, &http, &store.preferences};
+    ui::DetailViewRegistry registry;
     sector_io::registerSectorIoViews(registry);
-    const auto* factory = registry.find(app::Destination::importTravellerMap);
+    const auto* factory = registry.find(ui::Destination::importTravellerMap);
     ASSERT_NE(factory, nullptr);
-    const app::SidebarSelection selection{app::Destination::importTravellerMap, std::nullopt};
+    const ui::SidebarSelection selection{ui::Destination::importTravellerMap, std::nullopt};
 
     std::unique_ptr<QWidget> first((*factory)(context, selection, nullptr));
     auto* view = qobject_cast<ImportTravellerMapView*>(first.get());
@@ -393,7 +393,7 @@ TEST(ImportTravellerMapView, TheSidebarDestinationMakesViewsThatShareTheImport) 
     EXPECT_EQ(store.onDisk().data.size(), 439u);
 
     // Without a network client the form is there, but there is nothing to import with.
-    app::ViewContext offline{*store.manager, windows, {}, nullptr, &store.preferences};
+    ui::ViewContext offline{*store.manager, windows, {}, nullptr, &store.preferences};
     std::unique_ptr<QWidget> third((*factory)(offline, selection, nullptr));
     third->show();
     EXPECT_FALSE(part<QPushButton>(*third, "importButton")->isEnabled());

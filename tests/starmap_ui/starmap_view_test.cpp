@@ -1,14 +1,14 @@
 #include "app/platform/data_locations.h"
 #include "app/platform/qt_preferences.h"
 #include "app/platform/universe_store.h"
-#include "app/support/empty_state_view.h"
-#include "app/support/window_registry.h"
 #include "map_fixtures.h"
 #include "starmap/ui/starmap_canvas.h"
 #include "starmap/ui/starmap_view.h"
 #include "starmap/ui/system_card.h"
 #include "support/temporary_folder.h"
 #include "support/universe_changes.h"
+#include "ui_support/empty_state_view.h"
+#include "ui_support/window_registry.h"
 #include "universe/universe_manager.h"
 
 #include <QLineEdit>
@@ -31,8 +31,8 @@ struct MapWindow {
     app::QtPreferences preferences{locations};
     std::unique_ptr<universe::UniverseManager> manager =
         app::openUniverseStore(locations, preferences, true);
-    app::WindowRegistry windows;
-    app::ViewContext context{*manager, windows};
+    ui::WindowRegistry windows;
+    ui::ViewContext context{*manager, windows};
     std::unique_ptr<StarMapView> view;
 
     explicit MapWindow(bool withSystems = true) {

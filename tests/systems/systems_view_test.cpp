@@ -1,9 +1,9 @@
-#include "app/support/empty_state_view.h"
 #include "support/sample_hex.h"
 #include "systems/open_universe.h"
 #include "systems/ui/system_editor.h"
 #include "systems/ui/systems_view.h"
 #include "systems/ui_fixture.h"
+#include "ui_support/empty_state_view.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -77,7 +77,7 @@ TEST(SystemsView, ChoosingASystemOpensItsEditorAndTheListFollowsTheUniverse) {
     view.setQuestions(installation.scriptedAnswers());
     auto* list = view.findChild<QTreeWidget*>("systemList");
     EXPECT_EQ(view.editor(), nullptr);
-    ASSERT_NE(view.findChild<app::EmptyStateView*>(), nullptr);
+    ASSERT_NE(view.findChild<ui::EmptyStateView*>(), nullptr);
 
     list->setCurrentItem(list->topLevelItem(1));
     ASSERT_NE(view.editor(), nullptr);
@@ -149,7 +149,7 @@ TEST(SystemsView, DeletingASystemAsksFirstAndTakesItsRoutes) {
     EXPECT_EQ(installation.stored().rutters[0], record.rutters[2]);
     EXPECT_EQ(list->topLevelItemCount(), 2);
     EXPECT_EQ(view.editor(), nullptr);
-    auto* empty = view.findChild<app::EmptyStateView*>();
+    auto* empty = view.findChild<ui::EmptyStateView*>();
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(empty->title(), "No System Selected");
 }
@@ -157,7 +157,7 @@ TEST(SystemsView, DeletingASystemAsksFirstAndTakesItsRoutes) {
 TEST(SystemsView, AnEmptyUniverseSaysWhereSystemsComeFrom) {
     ViewsInstallation installation(universe::UniverseRecord{});
     SystemsView view(*installation.context);
-    auto* empty = view.findChild<app::EmptyStateView*>();
+    auto* empty = view.findChild<ui::EmptyStateView*>();
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(empty->title(), "No Systems");
     EXPECT_EQ(view.findChild<QLabel*>("systemCount")->text(), "0 systems");

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/support/view_context.h"
-#include "app/support/window_registry.h"
 #include "core/file_io.h"
 #include "support/manual_delayed_call.h"
 #include "support/memory_preferences.h"
 #include "support/temporary_folder.h"
 #include "systems/ui/ui_support.h"
+#include "ui_support/view_context.h"
+#include "ui_support/window_registry.h"
 #include "universe/universe_codec.h"
 #include "universe/universe_manager.h"
 
@@ -25,8 +25,8 @@ struct ViewsInstallation {
     MemoryPreferences preferences;
     ManualClock clock;
     std::unique_ptr<universe::UniverseManager> manager;
-    app::WindowRegistry windows;
-    std::unique_ptr<app::ViewContext> context;
+    ui::WindowRegistry windows;
+    std::unique_ptr<ui::ViewContext> context;
     std::vector<QString> questions;
     std::vector<QString> notices;
     bool answer = true;
@@ -46,7 +46,7 @@ struct ViewsInstallation {
             return a.compare(b);
         };
         manager = std::make_unique<universe::UniverseManager>(std::move(environment));
-        context = std::make_unique<app::ViewContext>(app::ViewContext{*manager, windows});
+        context = std::make_unique<ui::ViewContext>(ui::ViewContext{*manager, windows});
     }
     ~ViewsInstallation() { windows.closeAll(); }
 

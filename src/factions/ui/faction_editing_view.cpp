@@ -1,7 +1,5 @@
 #include "factions/ui/faction_editing_view.h"
 
-#include "app/support/empty_state_view.h"
-#include "app/support/view_context.h"
 #include "factions/base_of_influence.h"
 #include "factions/faction_editing.h"
 #include "factions/faction_rules.h"
@@ -10,6 +8,8 @@
 #include "factions/ui/color_swatch_picker.h"
 #include "factions/ui/faction_info_window.h"
 #include "factions/ui/faction_note_dialog.h"
+#include "ui_support/empty_state_view.h"
+#include "ui_support/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <QCheckBox>
@@ -93,7 +93,7 @@ QString markText(const QString& text) {
 
 } // namespace
 
-FactionEditingView::FactionEditingView(app::ViewContext& context,
+FactionEditingView::FactionEditingView(ui::ViewContext& context,
                                        std::optional<core::Uuid> factionID, QWidget* parent)
     : QWidget(parent), m_context(context), m_creating(!factionID) {
     setObjectName(QStringLiteral("factionEditingView"));
@@ -160,7 +160,7 @@ FactionEditingView::FactionEditingView(app::ViewContext& context,
     centring->addWidget(content, 1, Qt::AlignHCenter | Qt::AlignTop);
     scroll->setWidget(centred);
     m_pages->addWidget(scroll);
-    m_pages->addWidget(new app::EmptyStateView(
+    m_pages->addWidget(new ui::EmptyStateView(
         tr("No Faction"), tr("This faction is no longer in the universe."), this));
 
     connect(m_save, &QPushButton::clicked, this, &FactionEditingView::saveFaction);
@@ -836,7 +836,7 @@ void FactionEditingView::saveFaction() {
         return;
     emit factionCreated(qt(m_draft.id.toString()));
     if (m_context.select)
-        m_context.select({app::Destination::faction, m_draft.id});
+        m_context.select({ui::Destination::faction, m_draft.id});
 }
 
 bool FactionEditingView::writeDraft() {
@@ -854,7 +854,7 @@ bool FactionEditingView::writeDraft() {
         universe.putRecord(&universe::UniverseRecord::factions, m_draft,
                            (m_creating ? "New Faction " : "Edit Faction ") + name);
     if (!result) {
-        app::showEditFailure(this, tr("Can't Save Faction"), result.error);
+        ui::showEditFailure(this, tr("Can't Save Faction"), result.error);
         return false;
     }
     m_creating = false;
@@ -880,8 +880,8 @@ void FactionEditingView::deleteFaction() {
     universe::UniverseEdit edit =
         universe.beginEdit("Delete Faction " + factionDisplayName(m_draft));
     if (removeFaction(edit, m_draft.id))
-        app::showEditFailure(this, tr("Can't Delete Faction"),
-                             universe.apply(std::move(edit)).error);
+        ui::showEditFailure(this, tr("Can't Delete Faction"),
+                            universe.apply(std::move(edit)).error);
     emit factionDeleted(id);
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "app/support/leave_guard.h"
 #include "core/signal.h"
 #include "core/uuid.h"
 #include "factions/ui/faction_ui_support.h"
+#include "ui_support/leave_guard.h"
 #include "universe/faction.h"
 
 #include <QWidget>
-
 #include <map>
 #include <optional>
 
@@ -21,7 +20,7 @@ class QSpinBox;
 class QStackedLayout;
 class QVBoxLayout;
 
-namespace velmora::app {
+namespace velmora::ui {
 struct ViewContext;
 }
 
@@ -32,11 +31,12 @@ class ColorSwatchPicker;
 // "Faction Creation" / "Edit Faction". The view edits a copy of the faction and
 // writes it into the universe, which saves, on "Create Faction" or "Save Changes".
 // Leaving it with edits not saved asks whether to save them first.
-class FactionEditingView : public QWidget, public app::LeaveGuard {
+class FactionEditingView : public QWidget, public ui::LeaveGuard {
     Q_OBJECT
 public:
     // Without an id the view creates a new faction.
-    FactionEditingView(app::ViewContext& context, std::optional<core::Uuid> factionID, QWidget* parent = nullptr);
+    FactionEditingView(ui::ViewContext& context, std::optional<core::Uuid> factionID,
+                       QWidget* parent = nullptr);
     ~FactionEditingView() override;
 
     void setConfirmation(Confirmation confirm) { m_confirm = std::move(confirm); }
@@ -115,7 +115,7 @@ private:
     void revertDraft();
     void openNoteDialog(std::optional<std::size_t> index);
 
-    app::ViewContext& m_context;
+    ui::ViewContext& m_context;
     universe::Faction m_draft;
     universe::Faction m_blank; // what a new faction starts as, to tell whether it was touched
     bool m_creating;

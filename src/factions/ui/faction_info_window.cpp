@@ -1,11 +1,11 @@
 #include "factions/ui/faction_info_window.h"
 
-#include "app/support/view_context.h"
-#include "app/support/window_registry.h"
 #include "factions/faction_editing.h"
 #include "factions/faction_rules.h"
 #include "factions/faction_texts.h"
 #include "factions/ui/faction_ui_support.h"
+#include "ui_support/view_context.h"
+#include "ui_support/window_registry.h"
 #include "universe/universe_manager.h"
 
 #include <QFrame>
@@ -239,14 +239,14 @@ QString FactionInfoWindow::shownText() const {
     return lines.join(QLatin1Char('\n'));
 }
 
-QWidget* openFactionInfo(app::ViewContext& context, const core::Uuid& factionID) {
+QWidget* openFactionInfo(ui::ViewContext& context, const core::Uuid& factionID) {
     auto& manager = context.manager;
     return context.windows.open(
         FactionInfoWindow::identifier, qt(factionID.toString()),
         [&manager, factionID] { return new FactionInfoWindow(manager, factionID); });
 }
 
-void closeFactionInfo(app::ViewContext& context, const core::Uuid& factionID) {
+void closeFactionInfo(ui::ViewContext& context, const core::Uuid& factionID) {
     if (QWidget* window =
             context.windows.find(FactionInfoWindow::identifier, qt(factionID.toString())))
         window->close();

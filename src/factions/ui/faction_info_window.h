@@ -9,7 +9,7 @@ class QPushButton;
 class QScrollArea;
 class QVBoxLayout;
 
-namespace velmora::app {
+namespace velmora::ui {
 struct ViewContext;
 }
 namespace velmora::universe {
@@ -24,7 +24,8 @@ namespace velmora::factions {
 class FactionInfoWindow : public QWidget {
     Q_OBJECT
 public:
-    FactionInfoWindow(universe::UniverseManager& manager, const core::Uuid& factionID, QWidget* parent = nullptr);
+    FactionInfoWindow(universe::UniverseManager& manager, const core::Uuid& factionID,
+                      QWidget* parent = nullptr);
     ~FactionInfoWindow() override;
 
     static inline const QString identifier = QStringLiteral("faction-summary");
@@ -47,7 +48,7 @@ private:
 };
 
 // Opens the faction's window, or brings it forward when it is open.
-QWidget* openFactionInfo(app::ViewContext& context, const core::Uuid& factionID);
-void closeFactionInfo(app::ViewContext& context, const core::Uuid& factionID);
+QWidget* openFactionInfo(ui::ViewContext& context, const core::Uuid& factionID);
+void closeFactionInfo(ui::ViewContext& context, const core::Uuid& factionID);
 
 } // namespace velmora::factions

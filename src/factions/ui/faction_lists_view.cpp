@@ -1,9 +1,9 @@
 #include "factions/ui/faction_lists_view.h"
 
-#include "app/support/empty_state_view.h"
-#include "app/support/view_context.h"
 #include "factions/faction_lists.h"
 #include "factions/faction_texts.h"
+#include "ui_support/empty_state_view.h"
+#include "ui_support/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <QHBoxLayout>
@@ -23,12 +23,12 @@ namespace {
 constexpr int idRole = Qt::UserRole + 1;
 }
 
-FactionListsView::FactionListsView(app::ViewContext& context, QWidget* parent)
+FactionListsView::FactionListsView(ui::ViewContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_lists(new QListWidget(this)), m_noLists(nullptr),
       m_new(new QPushButton(tr("New Faction List"), this)),
       m_delete(new QPushButton(tr("Delete"), this)), m_detail(new QStackedWidget(this)),
-      m_empty(new app::EmptyStateView(tr("No List Selected"),
-                                      tr("Choose a faction list or create a new one."), this)),
+      m_empty(new ui::EmptyStateView(tr("No List Selected"),
+                                     tr("Choose a faction list or create a new one."), this)),
       m_editor(new QWidget(this)), m_title(new QLabel(this)), m_name(new QLineEdit(this)),
       m_ticks(new QListWidget(this)), m_count(new QLabel(this)), m_noFactions(nullptr),
       m_save(new QPushButton(this)) {
@@ -242,7 +242,7 @@ void FactionListsView::saveList() {
     const universe::EditResult result =
         universe.putRecord(&universe::UniverseRecord::factionLists, m_draft, name);
     if (!result) {
-        app::showEditFailure(this, tr("Can't Save Faction List"), result.error);
+        ui::showEditFailure(this, tr("Can't Save Faction List"), result.error);
         return;
     }
     m_creating = false;
@@ -266,11 +266,11 @@ void FactionListsView::deleteSelectedList() {
     m_editing = false;
     m_creating = false;
     m_detail->setCurrentWidget(m_empty);
-    app::showEditFailure(this, tr("Can't Delete Faction List"),
-                         universe
-                             .removeRecord(&universe::UniverseRecord::factionLists, *id,
-                                           "Delete Faction List " + name)
-                             .error);
+    ui::showEditFailure(this, tr("Can't Delete Faction List"),
+                        universe
+                            .removeRecord(&universe::UniverseRecord::factionLists, *id,
+                                          "Delete Faction List " + name)
+                            .error);
 }
 
 } // namespace velmora::factions

@@ -5,7 +5,6 @@
 #include "universe/faction_list.h"
 
 #include <QWidget>
-
 #include <optional>
 
 class QLabel;
@@ -14,10 +13,10 @@ class QListWidget;
 class QPushButton;
 class QStackedWidget;
 
-namespace velmora::app {
+namespace velmora::ui {
 struct ViewContext;
 class EmptyStateView;
-} // namespace velmora::app
+} // namespace velmora::ui
 
 namespace velmora::factions {
 
@@ -26,7 +25,7 @@ namespace velmora::factions {
 class FactionListsView : public QWidget {
     Q_OBJECT
 public:
-    explicit FactionListsView(app::ViewContext& context, QWidget* parent = nullptr);
+    explicit FactionListsView(ui::ViewContext& context, QWidget* parent = nullptr);
     ~FactionListsView() override;
 
     void setConfirmation(Confirmation confirm) { m_confirm = std::move(confirm); }
@@ -44,7 +43,7 @@ public:
     QLabel* noListsNote() const { return m_noLists; }
     QPushButton* newButton() const { return m_new; }
     QPushButton* deleteButton() const { return m_delete; }
-    app::EmptyStateView* emptyState() const { return m_empty; }
+    ui::EmptyStateView* emptyState() const { return m_empty; }
     QWidget* editor() const { return m_editor; }
     QLabel* editorTitle() const { return m_title; }
     QLineEdit* nameField() const { return m_name; }
@@ -60,7 +59,7 @@ private:
     void refreshEditorState();
     std::optional<core::Uuid> selectedListID() const;
 
-    app::ViewContext& m_context;
+    ui::ViewContext& m_context;
     Confirmation m_confirm = askWithMessageBox();
     universe::FactionList m_draft;
     bool m_creating = false;
@@ -71,7 +70,7 @@ private:
     QPushButton* m_new;
     QPushButton* m_delete;
     QStackedWidget* m_detail;
-    app::EmptyStateView* m_empty;
+    ui::EmptyStateView* m_empty;
     QWidget* m_editor;
     QLabel* m_title;
     QLineEdit* m_name;

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "app/support/view_helpers.h"
 #include "core/galactic_coordinates.h"
+#include "ui_support/view_helpers.h"
 #include "universe/faction_color.h"
 
 #include <QIcon>
 #include <QString>
-
 #include <functional>
 #include <string>
 #include <string_view>
@@ -21,18 +20,18 @@ class RidivivevIzeviduv;
 namespace velmora::factions {
 
 // The faction views use the helpers every view shares.
-using app::askToSaveWithMessageBox;
-using app::askWithMessageBox;
-using app::colorDisplayName;
-using app::Confirmation;
-using app::makeTitle;
-using app::qt;
-using app::qtColor;
-using app::quietNote;
-using app::SaveAnswer;
-using app::SaveQuestion;
-using app::sectionHeading;
-using app::swatchIcon;
+using ui::askToSaveWithMessageBox;
+using ui::askWithMessageBox;
+using ui::colorDisplayName;
+using ui::Confirmation;
+using ui::makeTitle;
+using ui::qt;
+using ui::qtColor;
+using ui::quietNote;
+using ui::SaveAnswer;
+using ui::SaveQuestion;
+using ui::sectionHeading;
+using ui::swatchIcon;
 
 // The hex of an asset or homeworld as the universe writes locations, with the
 // system's name when one stands there.

@@ -1,12 +1,12 @@
 #pragma once
 
-namespace velmora::app {
+namespace velmora::ui {
 class DetailViewRegistry;
 }
 
 namespace velmora::factions {
 
 // The faction editor (a faction, and "New Faction") and the faction lists.
-void registerFactionViews(app::DetailViewRegistry& registry);
+void registerFactionViews(ui::DetailViewRegistry& registry);
 
 } // namespace velmora::factions

@@ -1,6 +1,5 @@
 #include "generator/ui/generator_view.h"
 
-#include "core/ui/qt_text.h"
 #include "core/uwp.h"
 #include "generator/name_generator.h"
 #include "generator/secure_random_pool.h"
@@ -10,6 +9,7 @@
 #include "generator/system_generator.h"
 #include "generator/system_naming.h"
 #include "generator/system_text.h"
+#include "ui_support/qt_text.h"
 #include "universe/universe_manager.h"
 
 #include <QCheckBox>

@@ -1,15 +1,16 @@
 #include "generator/ui/generator_views.h"
 
-#include "app/support/view_context.h"
 #include "generator/ui/generator_view.h"
+#include "ui_support/view_context.h"
 
 namespace velmora::generator {
 
-void registerGeneratorViews(app::DetailViewRegistry& registry) {
-    registry.add(app::Destination::generator,
-                 [](app::ViewContext& context, const app::SidebarSelection&, QWidget* parent) -> QWidget* {
-                     return new GeneratorView(context.manager, parent);
-                 });
+void registerGeneratorViews(ui::DetailViewRegistry& registry) {
+    registry.add(
+        ui::Destination::generator,
+        [](ui::ViewContext& context, const ui::SidebarSelection&, QWidget* parent) -> QWidget* {
+            return new GeneratorView(context.manager, parent);
+        });
 }
 
 } // namespace velmora::generator

@@ -1,12 +1,12 @@
 #pragma once
 
-namespace velmora::app {
+namespace velmora::ui {
 class DetailViewRegistry;
 }
 
 namespace velmora::generator {
 
 // The generator's sidebar views: "Generator" under Tools.
-void registerGeneratorViews(app::DetailViewRegistry& registry);
+void registerGeneratorViews(ui::DetailViewRegistry& registry);
 
 } // namespace velmora::generator

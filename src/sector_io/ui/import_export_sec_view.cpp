@@ -1,8 +1,8 @@
 #include "sector_io/ui/import_export_sec_view.h"
 
-#include "app/support/view_helpers.h"
 #include "generator/secure_random_pool.h"
 #include "sector_io/sec_export.h"
+#include "ui_support/view_helpers.h"
 #include "universe/universe_manager.h"
 
 #include <QCheckBox>
@@ -23,10 +23,10 @@ namespace velmora::sector_io {
 
 namespace {
 
-using app::qt;
+using ui::qt;
 
 QLabel* messageLabel(const QString& objectName, bool error) {
-    QLabel* label = app::messageLine(objectName, error);
+    QLabel* label = ui::messageLine(objectName, error);
     // The form keeps fields at their natural width; a message needs room to read as a sentence.
     label->setMinimumWidth(480);
     return label;
@@ -53,8 +53,8 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager,
     };
 
     auto* title = new QLabel(tr("SEC File"), this);
-    app::makeTitle(title);
-    auto* intro = app::quietNote(
+    ui::makeTitle(title);
+    auto* intro = ui::quietNote(
         tr("Bring a sector in from a SEC file (the classic fixed columns or the "
            "tab-delimited listing), or write a sector out as one. Regions travel with the "
            "file."),
@@ -173,10 +173,10 @@ void ImportExportSECView::updateOverwrite() {
 }
 
 void ImportExportSECView::showMemory() {
-    app::showMessage(m_importResult, m_memory->importResult);
-    app::showMessage(m_importError, m_memory->importError);
-    app::showMessage(m_exportResult, m_memory->exportResult);
-    app::showMessage(m_exportError, m_memory->exportError);
+    ui::showMessage(m_importResult, m_memory->importResult);
+    ui::showMessage(m_importError, m_memory->importError);
+    ui::showMessage(m_exportResult, m_memory->exportResult);
+    ui::showMessage(m_exportError, m_memory->exportError);
 }
 
 void ImportExportSECView::fillSectorPicker() {

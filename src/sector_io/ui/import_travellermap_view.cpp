@@ -1,7 +1,7 @@
 #include "sector_io/ui/import_travellermap_view.h"
 
-#include "app/support/view_helpers.h"
 #include "sector_io/travellermap_apply.h"
+#include "ui_support/view_helpers.h"
 #include "universe/preferences.h"
 #include "universe/universe_manager.h"
 
@@ -80,7 +80,7 @@ namespace {
 
 // A check box's explanation, set in under its text.
 QLabel* helpText(const QString& text, const QString& objectName) {
-    QLabel* label = app::quietNote(text, nullptr);
+    QLabel* label = ui::quietNote(text, nullptr);
     label->setObjectName(objectName);
     // The check box's indicator and its gap.
     label->setContentsMargins(24, 0, 0, 6);
@@ -103,7 +103,7 @@ ImportTravellerMapView::ImportTravellerMapView(universe::UniverseManager& manage
     : QWidget(parent), m_manager(manager), m_http(http), m_preferences(preferences),
       m_memory(std::move(memory)) {
     auto* title = new QLabel(tr("Import from Traveller Map"), this);
-    app::makeTitle(title);
+    ui::makeTitle(title);
 
     // The sector.
     m_sectorName = new QLineEdit;
@@ -162,13 +162,13 @@ ImportTravellerMapView::ImportTravellerMapView(universe::UniverseManager& manage
         QStringLiteral("raceFactionsHelp")));
 
     // Whose data this is, and what it does to a universe.
-    auto* credit = app::quietNote(
+    auto* credit = ui::quietNote(
         tr("Sector data from Traveller Map (travellermap.com). Traveller is a registered "
            "trademark of Mongoose Publishing; the setting's data is copyright its authors and "
            "Mongoose Publishing, used here for personal, non-commercial use."),
         this);
     credit->setObjectName(QStringLiteral("dataCredit"));
-    auto* notice = app::quietNote(
+    auto* notice = ui::quietNote(
         tr("Imported worlds use Traveller tech levels (TL0\u201322), so import into an empty or "
            "Traveller-based universe. Routes without an allegiance are grouped under a "
            "\u201cTrade Routes\u201d faction; subsectors become map labels."),
@@ -191,8 +191,8 @@ ImportTravellerMapView::ImportTravellerMapView(universe::UniverseManager& manage
     buttons->addWidget(m_progress);
     buttons->addWidget(m_cancel);
     buttons->addStretch();
-    m_importResult = app::messageLine(QStringLiteral("importResult"), false);
-    m_importError = app::messageLine(QStringLiteral("importError"), true);
+    m_importResult = ui::messageLine(QStringLiteral("importResult"), false);
+    m_importError = ui::messageLine(QStringLiteral("importError"), true);
 
     // Where the service is; a mirror's address replaces the public one.
     m_address = new QLineEdit;
@@ -225,7 +225,7 @@ ImportTravellerMapView::ImportTravellerMapView(universe::UniverseManager& manage
     columnLayout->addWidget(m_importError);
     if (!m_http) {
         auto* offline =
-            app::quietNote(tr("Importing needs the network, which isn't available."), this);
+            ui::quietNote(tr("Importing needs the network, which isn't available."), this);
         offline->setObjectName(QStringLiteral("offlineNote"));
         columnLayout->addWidget(offline);
     }
@@ -309,8 +309,8 @@ void ImportTravellerMapView::showMemory() {
     m_cancel->setVisible(importing);
     if (buttonHadFocus)
         (importing ? m_cancel : m_import)->setFocus();
-    app::showMessage(m_importResult, m_memory->importResult);
-    app::showMessage(m_importError, m_memory->importError);
+    ui::showMessage(m_importResult, m_memory->importResult);
+    ui::showMessage(m_importError, m_memory->importError);
 }
 
 void ImportTravellerMapView::startImport() {

@@ -1,19 +1,19 @@
 #include "sector_io/ui/sector_io_views.h"
 
-#include "app/support/view_context.h"
 #include "sector_io/ui/import_export_sec_view.h"
 #include "sector_io/ui/import_travellermap_view.h"
+#include "ui_support/view_context.h"
 
 #include <memory>
 
 namespace velmora::sector_io {
 
-void registerSectorIoViews(app::DetailViewRegistry& registry) {
+void registerSectorIoViews(ui::DetailViewRegistry& registry) {
     // One memory for every "SEC File" view the window makes: importing into a new
     // universe replaces the view, and the new one shows what the import said.
     auto memory = std::make_shared<SecViewMemory>();
-    registry.add(app::Destination::importExportSEC,
-                 [memory](app::ViewContext& context, const app::SidebarSelection&,
+    registry.add(ui::Destination::importExportSEC,
+                 [memory](ui::ViewContext& context, const ui::SidebarSelection&,
                           QWidget* parent) -> QWidget* {
                      return new ImportExportSECView(context.manager, memory, parent);
                  });
@@ -21,8 +21,8 @@ void registerSectorIoViews(app::DetailViewRegistry& registry) {
     // One memory for every "TravellerMap" view too: it holds the running download,
     // so a view rebuilt meanwhile still shows how the import ended.
     auto travellerMap = std::make_shared<TravellerMapViewMemory>();
-    registry.add(app::Destination::importTravellerMap,
-                 [travellerMap](app::ViewContext& context, const app::SidebarSelection&,
+    registry.add(ui::Destination::importTravellerMap,
+                 [travellerMap](ui::ViewContext& context, const ui::SidebarSelection&,
                                 QWidget* parent) -> QWidget* {
                      return new ImportTravellerMapView(context.manager, context.http,
                                                        context.preferences, travellerMap, parent);

@@ -1,12 +1,12 @@
 #pragma once
 
-namespace velmora::app {
+namespace velmora::ui {
 class DetailViewRegistry;
 }
 
 namespace velmora::sector_io {
 
 // The sector file views of the sidebar: "SEC File" under Tools.
-void registerSectorIoViews(app::DetailViewRegistry& registry);
+void registerSectorIoViews(ui::DetailViewRegistry& registry);
 
 } // namespace velmora::sector_io

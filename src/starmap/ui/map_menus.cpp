@@ -1,9 +1,9 @@
 #include "starmap/ui/map_menus.h"
 
-#include "core/ui/qt_text.h"
 #include "factions/faction_lists.h"
 #include "factions/faction_texts.h"
 #include "starmap/map_filter.h"
+#include "ui_support/qt_text.h"
 #include "universe/ridivivev_izeviduv.h"
 
 #include <QActionGroup>

@@ -1,20 +1,18 @@
 #include "starmap/ui/starmap_renderer.h"
 
-#include "core/ui/qt_text.h"
-#include "starmap/ui/map_text_cache.h"
-
 #include "core/star_system.h"
 #include "core/uwp.h"
 #include "core/world_tag.h"
+#include "starmap/ui/map_text_cache.h"
+#include "ui_support/qt_text.h"
 #include "universe/faction_color.h"
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPainter>
 #include <QPaintEngine>
+#include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -28,13 +26,14 @@ namespace {
 struct Canvas {
     QPainter& painter;
     const universe::MapTransform& transform;
-    MapRect visible;   // in map units
-    double hexRadius;  // on screen
+    MapRect visible;  // in map units
+    double hexRadius; // on screen
     MapTextCache& text;
-    bool sprites;      // a pixel device, where cached pictures may stand in for shapes
+    bool sprites; // a pixel device, where cached pictures may stand in for shapes
 
     QPointF toScreen(core::PointF p) const {
-        return {p.x * transform.scale + transform.offsetWidth, p.y * transform.scale + transform.offsetHeight};
+        return {p.x * transform.scale + transform.offsetWidth,
+                p.y * transform.scale + transform.offsetHeight};
     }
     QPointF centerOf(const core::GalacticCoordinates& hex) const {
         return toScreen(core::HexLayout{mapHexRadius}.center(hex));
@@ -46,7 +45,8 @@ struct Canvas {
 
 QColor fromRgb(double r, double g, double b, double alpha = 1.0) {
     QColor color;
-    color.setRgbF(static_cast<float>(r), static_cast<float>(g), static_cast<float>(b), static_cast<float>(alpha));
+    color.setRgbF(static_cast<float>(r), static_cast<float>(g), static_cast<float>(b),
+                  static_cast<float>(alpha));
     return color;
 }
 
@@ -74,11 +74,16 @@ QPolygonF hexPolygon(QPointF center, double radius) {
 // Nebulae of each kind in the colours they glow (or block) in.
 QColor nebulaColor(universe::NebulaType type) {
     switch (type) {
-    case universe::NebulaType::emission: return QColor(214, 76, 128, 70);
-    case universe::NebulaType::reflection: return QColor(82, 132, 230, 70);
-    case universe::NebulaType::dark: return QColor(2, 3, 6, 170);
-    case universe::NebulaType::planetary: return QColor(64, 196, 170, 70);
-    case universe::NebulaType::supernovaRemnant: return QColor(235, 140, 60, 70);
+    case universe::NebulaType::emission:
+        return QColor(214, 76, 128, 70);
+    case universe::NebulaType::reflection:
+        return QColor(82, 132, 230, 70);
+    case universe::NebulaType::dark:
+        return QColor(2, 3, 6, 170);
+    case universe::NebulaType::planetary:
+        return QColor(64, 196, 170, 70);
+    case universe::NebulaType::supernovaRemnant:
+        return QColor(235, 140, 60, 70);
     }
     return QColor(120, 120, 160, 60);
 }
@@ -94,14 +99,16 @@ void drawNebulae(const Canvas& canvas, const universe::UniverseRecord& universe)
         for (const core::GalacticCoordinates& hex : nebula.hexes) {
             const core::PointF c = core::HexLayout{mapHexRadius}.center(hex);
             if (!canvas.visible.contains(c) &&
-                !canvas.visible.intersects({c.x - mapHexRadius, c.y - mapHexRadius, c.x + mapHexRadius, c.y + mapHexRadius}))
+                !canvas.visible.intersects({c.x - mapHexRadius, c.y - mapHexRadius,
+                                            c.x + mapHexRadius, c.y + mapHexRadius}))
                 continue;
             p.drawPolygon(hexPolygon(canvas.toScreen(c), radius));
         }
     }
 }
 
-void drawGrid(const Canvas& canvas, const StarMapModel& model, const universe::UniverseRecord& universe) {
+void drawGrid(const Canvas& canvas, const StarMapModel& model,
+              const universe::UniverseRecord& universe) {
     QPainter& p = canvas.painter;
     const HexRange range = model.gridRangeIn(canvas.visible);
     if (range.isEmpty())
@@ -112,7 +119,8 @@ void drawGrid(const Canvas& canvas, const StarMapModel& model, const universe::U
         // the last row closes the bottom.
         QVector<QLineF> lines;
         lines.reserve(static_cast<qsizetype>((range.lastColumn - range.firstColumn + 1) *
-                                             (range.lastRow - range.firstRow + 1) * 3 + 64));
+                                                 (range.lastRow - range.firstRow + 1) * 3 +
+                                             64));
         for (int q = range.firstColumn; q <= range.lastColumn; ++q) {
             for (int row = range.firstRow; row <= range.lastRow; ++row) {
                 const QPointF c = canvas.centerOfGlobal(q, row);
@@ -133,23 +141,34 @@ void drawGrid(const Canvas& canvas, const StarMapModel& model, const universe::U
     }
 
     // Sector outlines and, when there is room, their names.
-    const core::GalacticCoordinates low = core::GalacticCoordinates::fromGlobal(range.firstColumn, range.firstRow);
-    const core::GalacticCoordinates high = core::GalacticCoordinates::fromGlobal(range.lastColumn, range.lastRow);
+    const core::GalacticCoordinates low =
+        core::GalacticCoordinates::fromGlobal(range.firstColumn, range.firstRow);
+    const core::GalacticCoordinates high =
+        core::GalacticCoordinates::fromGlobal(range.lastColumn, range.lastRow);
     const QColor sectorColor(120, 150, 200, 170);
     const double sectorLine = r < StarMapRenderer::dotThreshold ? 0.8 : 1.4;
     p.setBrush(Qt::NoBrush);
     for (int sx = low.sectorX; sx <= high.sectorX; ++sx) {
         for (int sy = high.sectorY; sy <= low.sectorY; ++sy) {
             const MapRect bounds = StarMapModel::boundsOfSector(sx, sy);
-            const QRectF rect(canvas.toScreen({bounds.left, bounds.top}), canvas.toScreen({bounds.right, bounds.bottom}));
+            const QRectF rect(canvas.toScreen({bounds.left, bounds.top}),
+                              canvas.toScreen({bounds.right, bounds.bottom}));
             if (canvas.sprites) {
                 // Outlines run along the axes: four thin fills cost far less than
                 // stroking a frame as large as the window.
                 const double half = sectorLine / 2;
-                p.fillRect(QRectF(rect.left() - half, rect.top() - half, rect.width() + sectorLine, sectorLine), sectorColor);
-                p.fillRect(QRectF(rect.left() - half, rect.bottom() - half, rect.width() + sectorLine, sectorLine), sectorColor);
-                p.fillRect(QRectF(rect.left() - half, rect.top() + half, sectorLine, rect.height() - sectorLine), sectorColor);
-                p.fillRect(QRectF(rect.right() - half, rect.top() + half, sectorLine, rect.height() - sectorLine), sectorColor);
+                p.fillRect(QRectF(rect.left() - half, rect.top() - half, rect.width() + sectorLine,
+                                  sectorLine),
+                           sectorColor);
+                p.fillRect(QRectF(rect.left() - half, rect.bottom() - half,
+                                  rect.width() + sectorLine, sectorLine),
+                           sectorColor);
+                p.fillRect(QRectF(rect.left() - half, rect.top() + half, sectorLine,
+                                  rect.height() - sectorLine),
+                           sectorColor);
+                p.fillRect(QRectF(rect.right() - half, rect.top() + half, sectorLine,
+                                  rect.height() - sectorLine),
+                           sectorColor);
             } else {
                 QPen sectorPen(sectorColor);
                 sectorPen.setWidthF(sectorLine);
@@ -166,8 +185,9 @@ void drawGrid(const Canvas& canvas, const StarMapModel& model, const universe::U
                 }();
                 if (info && !info->name.empty()) {
                     p.setPen(QColor(150, 175, 220, 110));
-                    canvas.text.drawCenteredOn(p, rect.center(), qt(info->name),
-                                               canvas.text.fontId(std::clamp(r * 2.2, 10.0, 48.0), true));
+                    canvas.text.drawCenteredOn(
+                        p, rect.center(), qt(info->name),
+                        canvas.text.fontId(std::clamp(r * 2.2, 10.0, 48.0), true));
                 }
             }
             // Subsector lines help at the middle zooms.
@@ -179,15 +199,18 @@ void drawGrid(const Canvas& canvas, const StarMapModel& model, const universe::U
                 for (int i = 1; i < 4; ++i) {
                     const double x = bounds.left + (bounds.right - bounds.left) * i / 4.0;
                     const double y = bounds.top + (bounds.bottom - bounds.top) * i / 4.0;
-                    p.drawLine(canvas.toScreen({x, bounds.top}), canvas.toScreen({x, bounds.bottom}));
-                    p.drawLine(canvas.toScreen({bounds.left, y}), canvas.toScreen({bounds.right, y}));
+                    p.drawLine(canvas.toScreen({x, bounds.top}),
+                               canvas.toScreen({x, bounds.bottom}));
+                    p.drawLine(canvas.toScreen({bounds.left, y}),
+                               canvas.toScreen({bounds.right, y}));
                 }
             }
         }
     }
 }
 
-void drawRegions(const Canvas& canvas, const universe::UniverseRecord& universe, RegionBorderCache& cache) {
+void drawRegions(const Canvas& canvas, const universe::UniverseRecord& universe,
+                 RegionBorderCache& cache) {
     if (!universe.mapShowRegions)
         return;
     QPainter& p = canvas.painter;
@@ -213,18 +236,23 @@ void drawRegions(const Canvas& canvas, const universe::UniverseRecord& universe,
         // The border and fill, drawn around the origin at the bounding box's top left.
         const auto paintBorder = [&](QPainter& painter, QPointF origin) {
             QPainterPath path;
-            path.moveTo(origin + QPointF((points.front().x - box.left) * scale, (points.front().y - box.top) * scale));
+            path.moveTo(origin + QPointF((points.front().x - box.left) * scale,
+                                         (points.front().y - box.top) * scale));
             for (std::size_t i = 1; i < points.size(); ++i)
-                path.lineTo(origin + QPointF((points[i].x - box.left) * scale, (points[i].y - box.top) * scale));
+                path.lineTo(origin + QPointF((points[i].x - box.left) * scale,
+                                             (points[i].y - box.top) * scale));
             if (region.closed) {
                 path.closeSubpath();
                 painter.fillPath(path, StarMapRenderer::paletteColor(region.color, 0.25));
             }
-            painter.strokePath(path, QPen(QColor(0, 0, 0, 140), width * 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            painter.strokePath(path, QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.strokePath(path, QPen(QColor(0, 0, 0, 140), width * 2.2, Qt::SolidLine,
+                                          Qt::RoundCap, Qt::RoundJoin));
+            painter.strokePath(path,
+                               QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         };
         const QPointF topLeft = canvas.toScreen({box.left, box.top});
-        const QSizeF size((box.right - box.left) * scale + 4 * width, (box.bottom - box.top) * scale + 4 * width);
+        const QSizeF size((box.right - box.left) * scale + 4 * width,
+                          (box.bottom - box.top) * scale + 4 * width);
         // On pixel devices a region of modest size on screen is drawn once into a
         // sprite and blitted while the zoom stays the same.
         if (canvas.sprites && size.width() < 2048 && size.height() < 2048) {
@@ -233,11 +261,14 @@ void drawRegions(const Canvas& canvas, const universe::UniverseRecord& universe,
             key = key * 31 + static_cast<std::size_t>(region.closed);
             key = key * 31 + static_cast<std::size_t>(std::lround(scale * 4096));
             for (const auto& anchor : region.anchors)
-                key = key * 31 + std::hash<core::GalacticCoordinates>()(anchor.hex) + static_cast<std::size_t>(anchor.corner);
+                key = key * 31 + std::hash<core::GalacticCoordinates>()(anchor.hex) +
+                      static_cast<std::size_t>(anchor.corner);
             const QPointF margin(2 * width, 2 * width);
             const QPixmap& sprite = canvas.text.sprite(
-                static_cast<quint64>(key), size, p.device()->devicePixelRatioF(), [&](QPainter& painter) {
-                    painter.setRenderHint(QPainter::Antialiasing, canvas.hexRadius >= StarMapRenderer::dotThreshold);
+                static_cast<quint64>(key), size, p.device()->devicePixelRatioF(),
+                [&](QPainter& painter) {
+                    painter.setRenderHint(QPainter::Antialiasing,
+                                          canvas.hexRadius >= StarMapRenderer::dotThreshold);
                     paintBorder(painter, QPointF(-size.width() / 2, -size.height() / 2) + margin);
                 });
             p.drawPixmap(QPoint(static_cast<int>(std::lround(topLeft.x() - margin.x())),
@@ -250,8 +281,9 @@ void drawRegions(const Canvas& canvas, const universe::UniverseRecord& universe,
         if (!region.name.empty()) {
             const QPointF at = canvas.toScreen(regionLabelPoint(region, mapHexRadius));
             p.setPen(color);
-            canvas.text.drawCenteredOn(p, at, qt(region.name),
-                                       canvas.text.fontId(std::clamp(canvas.hexRadius * 0.7, 9.0, 26.0), true));
+            canvas.text.drawCenteredOn(
+                p, at, qt(region.name),
+                canvas.text.fontId(std::clamp(canvas.hexRadius * 0.7, 9.0, 26.0), true));
         }
     }
     p.restore();
@@ -300,8 +332,9 @@ void drawRutters(const Canvas& canvas, const universe::UniverseRecord& universe)
             const QSizeF size = canvas.text.size(parsecs, font);
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(10, 14, 28, 200));
-            p.drawRoundedRect(QRectF(middle.x() - size.width() / 2 - 3, middle.y() - size.height() / 2 - 1,
-                                     size.width() + 6, size.height() + 2),
+            p.drawRoundedRect(QRectF(middle.x() - size.width() / 2 - 3,
+                                     middle.y() - size.height() / 2 - 1, size.width() + 6,
+                                     size.height() + 2),
                               3, 3);
             p.setPen(color.lighter(130));
             canvas.text.drawCenteredOn(p, middle, parsecs, font);
@@ -326,12 +359,14 @@ QColor worldColor(const core::UWP& uwp) {
 }
 
 bool hasTag(const core::WorldData& world, core::WorldTag tag) {
-    return std::find(world.worldTags.begin(), world.worldTags.end(), tag) != world.worldTags.end() ||
+    return std::find(world.worldTags.begin(), world.worldTags.end(), tag) !=
+               world.worldTags.end() ||
            std::find(world.uwp.tags.begin(), world.uwp.tags.end(), tag) != world.uwp.tags.end();
 }
 
 bool hasBase(const core::UWP& uwp, std::initializer_list<core::Base> bases) {
-    return std::any_of(bases.begin(), bases.end(), [&](core::Base b) { return uwp.bases.count(b) > 0; });
+    return std::any_of(bases.begin(), bases.end(),
+                       [&](core::Base b) { return uwp.bases.count(b) > 0; });
 }
 
 // Everything a system's glyph shows, so equal glyphs can share one sprite.
@@ -349,21 +384,26 @@ struct GlyphSpec {
         return static_cast<quint64>(color) | (static_cast<quint64>(world) << 32) |
                (static_cast<quint64>(zone) << 34) | (static_cast<quint64>(gasGiant) << 36) |
                (static_cast<quint64>(navalBase) << 37) | (static_cast<quint64>(scoutBase) << 38) |
-               (static_cast<quint64>(surveyed) << 39) | (static_cast<quint64>(quarterPixels & 0xFFFF) << 40);
+               (static_cast<quint64>(surveyed) << 39) |
+               (static_cast<quint64>(quarterPixels & 0xFFFF) << 40);
     }
 };
 
-GlyphSpec glyphOf(const core::StarSystem& system, const core::WorldData* main, bool profileKnown, bool surveyTick) {
+GlyphSpec glyphOf(const core::StarSystem& system, const core::WorldData* main, bool profileKnown,
+                  bool surveyTick) {
     GlyphSpec look;
     if (main) {
         look.world = main->uwp.size == 0 ? GlyphSpec::World::belt : GlyphSpec::World::body;
         look.color = worldColor(main->uwp).rgba();
-        look.zone = hasTag(*main, core::WorldTag::redZone) ? 2 : hasTag(*main, core::WorldTag::amberZone) ? 1 : 0;
+        look.zone = hasTag(*main, core::WorldTag::redZone)     ? 2
+                    : hasTag(*main, core::WorldTag::amberZone) ? 1
+                                                               : 0;
         if (profileKnown) {
-            look.navalBase = hasBase(main->uwp, {core::Base::imperialNavalBase, core::Base::navalBase,
-                                                 core::Base::navalDepot, core::Base::militaryBase});
-            look.scoutBase =
-                hasBase(main->uwp, {core::Base::scoutBase, core::Base::wayStation, core::Base::explorationBase});
+            look.navalBase =
+                hasBase(main->uwp, {core::Base::imperialNavalBase, core::Base::navalBase,
+                                    core::Base::navalDepot, core::Base::militaryBase});
+            look.scoutBase = hasBase(main->uwp, {core::Base::scoutBase, core::Base::wayStation,
+                                                 core::Base::explorationBase});
         }
     }
     look.gasGiant = system.gasGiant > 0;
@@ -377,7 +417,8 @@ void paintGlyph(QPainter& p, double r, const GlyphSpec& look) {
     const double glyph = r * 0.22;
     if (look.zone > 0) {
         // Zone rings lie under the world.
-        p.setPen(QPen(look.zone == 2 ? QColor(230, 60, 60) : QColor(240, 180, 40), std::max(1.0, r * 0.06)));
+        p.setPen(QPen(look.zone == 2 ? QColor(230, 60, 60) : QColor(240, 180, 40),
+                      std::max(1.0, r * 0.06)));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(c, r * 0.5, r * 0.5);
     }
@@ -387,7 +428,8 @@ void paintGlyph(QPainter& p, double r, const GlyphSpec& look) {
         p.setBrush(QColor::fromRgba(look.color));
         for (int i = 0; i < 5; ++i) {
             const double angle = i * 2.4;
-            p.drawEllipse(QPointF(glyph * std::cos(angle), glyph * std::sin(angle)), glyph * 0.28, glyph * 0.28);
+            p.drawEllipse(QPointF(glyph * std::cos(angle), glyph * std::sin(angle)), glyph * 0.28,
+                          glyph * 0.28);
         }
         break;
     case GlyphSpec::World::body:
@@ -410,7 +452,8 @@ void paintGlyph(QPainter& p, double r, const GlyphSpec& look) {
         QPolygonF triangle;
         const QPointF at(-r * 0.45, -r * 0.3);
         const double s = r * 0.1;
-        triangle << QPointF(at.x(), at.y() - s) << QPointF(at.x() + s, at.y() + s) << QPointF(at.x() - s, at.y() + s);
+        triangle << QPointF(at.x(), at.y() - s) << QPointF(at.x() + s, at.y() + s)
+                 << QPointF(at.x() - s, at.y() + s);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(240, 210, 90));
         p.drawPolygon(triangle);
@@ -431,7 +474,8 @@ void paintGlyph(QPainter& p, double r, const GlyphSpec& look) {
 }
 
 // Texts on a pixel device come from cached pictures; on paper and in SVG they stay text.
-void drawCenteredText(const Canvas& canvas, QPointF topCenter, const QString& text, int font, const QColor& color) {
+void drawCenteredText(const Canvas& canvas, QPointF topCenter, const QString& text, int font,
+                      const QColor& color) {
     if (canvas.sprites) {
         canvas.text.blitCentered(canvas.painter, topCenter, text, font, color.rgba());
     } else {
@@ -440,7 +484,8 @@ void drawCenteredText(const Canvas& canvas, QPointF topCenter, const QString& te
     }
 }
 
-void drawSystem(const Canvas& canvas, const core::HexData& hex, const universe::UniverseRecord& universe) {
+void drawSystem(const Canvas& canvas, const core::HexData& hex,
+                const universe::UniverseRecord& universe) {
     QPainter& p = canvas.painter;
     const double r = canvas.hexRadius;
     const QPointF c = canvas.centerOf(hex.coordinates);
@@ -450,8 +495,8 @@ void drawSystem(const Canvas& canvas, const core::HexData& hex, const universe::
     // surveyed data is switched on; the referee always sees it.
     const bool profileKnown = universe.mapViewMode == universe::MapViewMode::referee ||
                               (universe.mapShowSurveyedData && system.surveyed);
-    const bool surveyTick =
-        universe.mapShowSurveyedData && system.surveyed && universe.mapViewMode == universe::MapViewMode::referee;
+    const bool surveyTick = universe.mapShowSurveyedData && system.surveyed &&
+                            universe.mapViewMode == universe::MapViewMode::referee;
     const GlyphSpec look = glyphOf(system, main, profileKnown, surveyTick);
 
     if (canvas.sprites) {
@@ -460,10 +505,11 @@ void drawSystem(const Canvas& canvas, const core::HexData& hex, const universe::
         const double step = quarters / 4.0;
         const QSizeF size(2 * step, 2 * step);
         const QPixmap& sprite =
-            canvas.text.sprite(look.key(quarters), size,
-                               p.device()->devicePixelRatioF(), [&](QPainter& painter) { paintGlyph(painter, step, look); });
+            canvas.text.sprite(look.key(quarters), size, p.device()->devicePixelRatioF(),
+                               [&](QPainter& painter) { paintGlyph(painter, step, look); });
         // Whole pixels keep the blit on its fast path.
-        p.drawPixmap(QPoint(static_cast<int>(std::lround(c.x() - step)), static_cast<int>(std::lround(c.y() - step))),
+        p.drawPixmap(QPoint(static_cast<int>(std::lround(c.x() - step)),
+                            static_cast<int>(std::lround(c.y() - step))),
                      sprite);
     } else {
         p.save();
@@ -477,16 +523,20 @@ void drawSystem(const Canvas& canvas, const core::HexData& hex, const universe::
     const double fontSize = std::clamp(r * 0.27, 7.0, 15.0);
     if (main && profileKnown) {
         const int font = canvas.text.fontId(fontSize, true);
-        drawCenteredText(canvas, QPointF(c.x(), c.y() - r * 0.6 - canvas.text.size(QStringLiteral("A"), font).height() / 2),
-                         QString(QChar::fromLatin1(core::letter(main->uwp.starport))), font, QColor(235, 235, 245));
+        drawCenteredText(
+            canvas,
+            QPointF(c.x(),
+                    c.y() - r * 0.6 - canvas.text.size(QStringLiteral("A"), font).height() / 2),
+            QString(QChar::fromLatin1(core::letter(main->uwp.starport))), font,
+            QColor(235, 235, 245));
     }
     QString name = system.name.empty() ? QString() : qt(system.name);
     // Worlds of a billion or more are written in capitals, as referees expect.
     if (main && main->uwp.population >= 9)
         name = name.toUpper();
     if (!name.isEmpty())
-        drawCenteredText(canvas, QPointF(c.x(), c.y() + r * 0.3), name, canvas.text.fontId(fontSize),
-                         QColor(230, 232, 240));
+        drawCenteredText(canvas, QPointF(c.x(), c.y() + r * 0.3), name,
+                         canvas.text.fontId(fontSize), QColor(230, 232, 240));
     if (main && profileKnown && r >= StarMapRenderer::profileThreshold) {
         drawCenteredText(canvas, QPointF(c.x(), c.y() + r * 0.62),
                          qt(core::uwpCode(main->uwp)).section(QLatin1Char(' '), 0, 0),
@@ -494,7 +544,8 @@ void drawSystem(const Canvas& canvas, const core::HexData& hex, const universe::
     }
 }
 
-void drawSystems(const Canvas& canvas, const StarMapModel& model, const universe::UniverseRecord& universe) {
+void drawSystems(const Canvas& canvas, const StarMapModel& model,
+                 const universe::UniverseRecord& universe) {
     QPainter& p = canvas.painter;
     const auto systems = model.systemsIn(canvas.visible);
     if (canvas.hexRadius < StarMapRenderer::dotThreshold) {
@@ -506,7 +557,8 @@ void drawSystems(const Canvas& canvas, const StarMapModel& model, const universe
         // Square, unsmoothed points: tens of thousands of them cost next to nothing.
         p.save();
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QPen(QColor(230, 235, 255), canvas.hexRadius < 2 ? 1.0 : 2.0, Qt::SolidLine, Qt::SquareCap));
+        p.setPen(QPen(QColor(230, 235, 255), canvas.hexRadius < 2 ? 1.0 : 2.0, Qt::SolidLine,
+                      Qt::SquareCap));
         p.drawPoints(points);
         p.restore();
         return;
@@ -550,10 +602,11 @@ void drawLabels(const Canvas& canvas, const universe::UniverseRecord& universe) 
         const double diagonal = std::hypot(textSize.width(), textSize.height()) + 4;
         if (canvas.sprites && diagonal < 2048) {
             // Rotated text is slow to draw: each label is drawn turned once and blitted.
-            const std::size_t key = qHashMulti(0, text, font, color.rgba(), static_cast<int>(std::lround(label.angle * 10)));
-            const QPixmap& sprite =
-                canvas.text.sprite(static_cast<quint64>(key) ^ 0x9e3779b97f4a7c15ULL, QSizeF(diagonal, diagonal),
-                                   p.device()->devicePixelRatioF(), paintLabel);
+            const std::size_t key = qHashMulti(0, text, font, color.rgba(),
+                                               static_cast<int>(std::lround(label.angle * 10)));
+            const QPixmap& sprite = canvas.text.sprite(
+                static_cast<quint64>(key) ^ 0x9e3779b97f4a7c15ULL, QSizeF(diagonal, diagonal),
+                p.device()->devicePixelRatioF(), paintLabel);
             p.drawPixmap(QPoint(static_cast<int>(std::lround(centre.x() - diagonal / 2)),
                                 static_cast<int>(std::lround(centre.y() - diagonal / 2))),
                          sprite);
@@ -580,8 +633,8 @@ QColor StarMapRenderer::paletteColor(universe::FactionColor color, double alpha)
     return fromRgb(r, g, b, alpha);
 }
 
-void StarMapRenderer::render(QPainter& painter, const StarMapModel& model, const universe::UniverseRecord& universe,
-                             const Frame& frame) {
+void StarMapRenderer::render(QPainter& painter, const StarMapModel& model,
+                             const universe::UniverseRecord& universe, const Frame& frame) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -593,7 +646,8 @@ void StarMapRenderer::render(QPainter& painter, const StarMapModel& model, const
                           (frame.size.width() - t.offsetWidth) / t.scale,
                           (frame.size.height() - t.offsetHeight) / t.scale};
     // Vector devices (PDF, SVG) keep every shape and text as it is.
-    const bool pixels = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+    const bool pixels =
+        painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
     const Canvas canvas{painter, t, visible, mapHexRadius * t.scale, *m_text, pixels};
 
     drawNebulae(canvas, universe);

@@ -1,11 +1,11 @@
 #include "starmap/ui/starmap_view.h"
 
-#include "app/support/empty_state_view.h"
 #include "starmap/map_filter.h"
 #include "starmap/ui/map_export_dialog.h"
 #include "starmap/ui/map_menus.h"
 #include "starmap/ui/starmap_canvas.h"
 #include "starmap/ui/system_card.h"
+#include "ui_support/empty_state_view.h"
 #include "universe/universe_manager.h"
 
 #include <QCompleter>
@@ -41,10 +41,10 @@ void StarMapView::setWorldInfoOpener(WorldInfoOpener opener) {
     worldInfoOpener() = std::move(opener);
 }
 
-StarMapView::StarMapView(app::ViewContext& context, QWidget* parent)
+StarMapView::StarMapView(ui::ViewContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_universe(context.manager.current()),
       m_canvas(new StarMapCanvas(this)), m_card(new SystemCard(m_canvas)),
-      m_empty(new app::EmptyStateView(QString(), QString(), this)), m_stack(new QStackedLayout),
+      m_empty(new ui::EmptyStateView(QString(), QString(), this)), m_stack(new QStackedLayout),
       m_search(new QLineEdit(this)), m_status(new QLabel(this)), m_menus(new MapMenus(this)) {
     setObjectName(QStringLiteral("starmap"));
     m_menus->setUniverse(&m_universe);
@@ -222,9 +222,9 @@ void StarMapView::openWorldInfo() {
         worldInfoOpener()(m_context, *selected);
 }
 
-void registerStarMapViews(app::DetailViewRegistry& registry) {
-    registry.add(app::Destination::starmap,
-                 [](app::ViewContext& context, const app::SidebarSelection&, QWidget* parent) {
+void registerStarMapViews(ui::DetailViewRegistry& registry) {
+    registry.add(ui::Destination::starmap,
+                 [](ui::ViewContext& context, const ui::SidebarSelection&, QWidget* parent) {
                      return new StarMapView(context, parent);
                  });
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "app/support/view_context.h"
 #include "core/signal.h"
 #include "starmap/starmap_model.h"
+#include "ui_support/view_context.h"
 
 #include <QWidget>
-
 #include <memory>
 
 class QLabel;
@@ -13,7 +12,7 @@ class QLineEdit;
 class QStackedLayout;
 class QToolButton;
 
-namespace velmora::app {
+namespace velmora::ui {
 class EmptyStateView;
 }
 
@@ -33,13 +32,13 @@ class SystemCard;
 class StarMapView : public QWidget {
     Q_OBJECT
 public:
-    StarMapView(app::ViewContext& context, QWidget* parent = nullptr);
+    StarMapView(ui::ViewContext& context, QWidget* parent = nullptr);
     ~StarMapView() override;
 
     StarMapCanvas* canvas() const { return m_canvas; }
     SystemCard* card() const { return m_card; }
     QLineEdit* searchField() const { return m_search; }
-    app::EmptyStateView* emptyState() const { return m_empty; }
+    ui::EmptyStateView* emptyState() const { return m_empty; }
     QToolButton* viewMenuButton() const { return m_viewButton; }
     const StarMapModel& model() const { return *m_model; }
 
@@ -48,7 +47,7 @@ public:
     void selectHex(const core::GalacticCoordinates& hex);
 
     // How views elsewhere open a system's world information.
-    using WorldInfoOpener = std::function<void(app::ViewContext&, const core::GalacticCoordinates&)>;
+    using WorldInfoOpener = std::function<void(ui::ViewContext&, const core::GalacticCoordinates&)>;
     static void setWorldInfoOpener(WorldInfoOpener opener);
 
 protected:
@@ -61,12 +60,12 @@ private:
     void placeCard();
     void openWorldInfo();
 
-    app::ViewContext& m_context;
+    ui::ViewContext& m_context;
     universe::RidivivevIzeviduv& m_universe;
     std::unique_ptr<StarMapModel> m_model;
     StarMapCanvas* m_canvas;
     SystemCard* m_card;
-    app::EmptyStateView* m_empty;
+    ui::EmptyStateView* m_empty;
     QStackedLayout* m_stack;
     QLineEdit* m_search;
     QLabel* m_status;
@@ -77,6 +76,6 @@ private:
     bool m_placed = false;
 };
 
-void registerStarMapViews(app::DetailViewRegistry& registry);
+void registerStarMapViews(ui::DetailViewRegistry& registry);
 
 } // namespace velmora::starmap

@@ -1,10 +1,10 @@
 #include "starmap/ui/system_card.h"
 
 #include "core/star_system.h"
-#include "core/ui/qt_text.h"
 #include "core/world_tag.h"
 #include "factions/faction_texts.h"
 #include "starmap/system_summary.h"
+#include "ui_support/qt_text.h"
 #include "universe/ridivivev_izeviduv.h"
 
 #include <QApplication>

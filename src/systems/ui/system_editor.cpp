@@ -1,6 +1,5 @@
 #include "systems/ui/system_editor.h"
 
-#include "app/support/view_context.h"
 #include "core/stellar.h"
 #include "core/uwp.h"
 #include "factions/faction_texts.h"
@@ -12,6 +11,7 @@
 #include "systems/system_validation.h"
 #include "systems/ui/world_form.h"
 #include "systems/ui/world_info_window.h"
+#include "ui_support/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <QCheckBox>
@@ -61,7 +61,7 @@ void selectData(QComboBox* combo, const QVariant& value) {
 
 } // namespace
 
-SystemEditor::SystemEditor(app::ViewContext& context, const core::Uuid& hexID, QWidget* parent)
+SystemEditor::SystemEditor(ui::ViewContext& context, const core::Uuid& hexID, QWidget* parent)
     : QWidget(parent), m_context(context), m_hexID(hexID) {
     for (const core::HexData& hex : m_context.manager.current().data()) {
         if (hex.id == hexID)

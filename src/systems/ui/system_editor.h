@@ -6,7 +6,6 @@
 #include "systems/world_info.h"
 
 #include <QWidget>
-
 #include <optional>
 
 class QCheckBox;
@@ -21,7 +20,7 @@ class QSpinBox;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace velmora::app {
+namespace velmora::ui {
 struct ViewContext;
 }
 
@@ -35,7 +34,7 @@ class SystemEditor : public QWidget {
     Q_OBJECT
 public:
     // Edits the stored hex with this id.
-    SystemEditor(app::ViewContext& context, const core::Uuid& hexID, QWidget* parent = nullptr);
+    SystemEditor(ui::ViewContext& context, const core::Uuid& hexID, QWidget* parent = nullptr);
 
     void setQuestions(UserQuestions questions);
 
@@ -79,7 +78,7 @@ private:
     std::optional<std::size_t> starForNewWorld() const;
     void universeChanged();
 
-    app::ViewContext& m_context;
+    ui::ViewContext& m_context;
     core::Uuid m_hexID;
     core::HexData m_original;
     core::HexData m_draft;

@@ -1,10 +1,10 @@
 #include "systems/ui/systems_view.h"
 
-#include "app/support/empty_state_view.h"
-#include "app/support/view_context.h"
 #include "systems/system_texts.h"
 #include "systems/ui/system_editor.h"
 #include "systems/ui/world_info_window.h"
+#include "ui_support/empty_state_view.h"
+#include "ui_support/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <QComboBox>
@@ -39,7 +39,7 @@ std::optional<SubsectorKey> subsectorFromData(const QString& data) {
 
 } // namespace
 
-SystemsView::SystemsView(app::ViewContext& context, QWidget* parent)
+SystemsView::SystemsView(ui::ViewContext& context, QWidget* parent)
     : QWidget(parent), m_context(context) {
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     auto* outer = new QHBoxLayout(this);
@@ -237,11 +237,11 @@ void SystemsView::showEditorFor(const std::optional<core::Uuid>& hexID) {
                 [this] { showEditorFor(std::nullopt); });
         m_detail = m_editor;
     } else if (m_context.manager.current().data().empty()) {
-        m_detail = new app::EmptyStateView(
+        m_detail = new ui::EmptyStateView(
             tr("No Systems"), tr("Generate systems with the Generator, or import a sector."), this);
     } else {
-        m_detail = new app::EmptyStateView(tr("No System Selected"),
-                                           tr("Choose a system from the list."), this);
+        m_detail = new ui::EmptyStateView(tr("No System Selected"),
+                                          tr("Choose a system from the list."), this);
     }
     m_detailLayout->addWidget(m_detail);
 }

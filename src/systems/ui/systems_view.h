@@ -6,7 +6,6 @@
 #include "systems/ui/ui_support.h"
 
 #include <QWidget>
-
 #include <optional>
 #include <vector>
 
@@ -16,7 +15,7 @@ class QLineEdit;
 class QTreeWidget;
 class QVBoxLayout;
 
-namespace velmora::app {
+namespace velmora::ui {
 struct ViewContext;
 }
 
@@ -29,7 +28,7 @@ class SystemEditor;
 class SystemsView : public QWidget {
     Q_OBJECT
 public:
-    explicit SystemsView(app::ViewContext& context, QWidget* parent = nullptr);
+    explicit SystemsView(ui::ViewContext& context, QWidget* parent = nullptr);
 
     void setQuestions(UserQuestions questions);
     // Selects a system in the list and opens its editor.
@@ -44,7 +43,7 @@ private:
     void showEditorFor(const std::optional<core::Uuid>& hexID);
     void selectionChanged();
 
-    app::ViewContext& m_context;
+    ui::ViewContext& m_context;
     NameOrder m_nameOrder = naturalNameOrder();
     UserQuestions m_questions = UserQuestions::messageBoxes();
     std::optional<core::Uuid> m_selected;

@@ -1,16 +1,18 @@
 #include "systems/ui/systems_views.h"
 
-#include "app/support/view_context.h"
 #include "systems/ui/information_view.h"
 #include "systems/ui/systems_view.h"
+#include "ui_support/view_context.h"
 
 namespace velmora::systems {
 
-void registerSystemsViews(app::DetailViewRegistry& registry) {
-    registry.add(app::Destination::systems, [](app::ViewContext& context, const app::SidebarSelection&,
-                                               QWidget* parent) { return new SystemsView(context, parent); });
-    registry.add(app::Destination::information,
-                 [](app::ViewContext& context, const app::SidebarSelection&, QWidget* parent) {
+void registerSystemsViews(ui::DetailViewRegistry& registry) {
+    registry.add(ui::Destination::systems,
+                 [](ui::ViewContext& context, const ui::SidebarSelection&, QWidget* parent) {
+                     return new SystemsView(context, parent);
+                 });
+    registry.add(ui::Destination::information,
+                 [](ui::ViewContext& context, const ui::SidebarSelection&, QWidget* parent) {
                      return new InformationView(context.manager, parent);
                  });
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-namespace velmora::app {
+namespace velmora::ui {
 class DetailViewRegistry;
 }
 
 namespace velmora::systems {
 
 // The "Systems" and "Information" sidebar views.
-void registerSystemsViews(app::DetailViewRegistry& registry);
+void registerSystemsViews(ui::DetailViewRegistry& registry);
 
 } // namespace velmora::systems

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "core/ui/qt_text.h"
 #include "systems/system_list.h"
+#include "ui_support/qt_text.h"
 
 #include <QString>
-
 #include <functional>
 #include <string>
 #include <string_view>
@@ -27,7 +26,9 @@ NameOrder naturalNameOrder();
 // for the user.
 struct UserQuestions {
     // A yes-or-no question; true when the user takes the action named `accept`.
-    std::function<bool(QWidget* parent, const QString& title, const QString& text, const QString& accept)> confirm;
+    std::function<bool(QWidget* parent, const QString& title, const QString& text,
+                       const QString& accept)>
+        confirm;
     // A line of text, such as a name; nothing when the user cancels.
     std::function<QString(QWidget* parent, const QString& title, const QString& label)> askText;
     // A notice with only an OK button.

@@ -1,13 +1,13 @@
 #include "systems/ui/world_info_window.h"
 
-#include "app/support/view_context.h"
-#include "app/support/window_registry.h"
 #include "core/trade_classification.h"
 #include "core/uwp.h"
 #include "factions/faction_texts.h"
 #include "systems/system_texts.h"
 #include "systems/ui/ui_support.h"
 #include "systems/universe_statistics.h"
+#include "ui_support/view_context.h"
+#include "ui_support/window_registry.h"
 #include "universe/universe_manager.h"
 
 #include <QTextBrowser>
@@ -174,7 +174,7 @@ QString WorldInfoWindow::pageHtml() const {
     return html;
 }
 
-QWidget* openWorldInfo(app::ViewContext& context, const WorldInfoTarget& target) {
+QWidget* openWorldInfo(ui::ViewContext& context, const WorldInfoTarget& target) {
     return context.windows.open(
         QString::fromLatin1(worldInfoWindowIdentifier), qt(target.key()),
         [&context, target] { return new WorldInfoWindow(context.manager, target); });

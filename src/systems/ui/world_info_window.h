@@ -11,7 +11,7 @@ class QTextBrowser;
 namespace velmora::universe {
 class UniverseManager;
 }
-namespace velmora::app {
+namespace velmora::ui {
 struct ViewContext;
 }
 
@@ -23,7 +23,8 @@ namespace velmora::systems {
 class WorldInfoWindow : public QWidget {
     Q_OBJECT
 public:
-    WorldInfoWindow(universe::UniverseManager& manager, WorldInfoTarget target, QWidget* parent = nullptr);
+    WorldInfoWindow(universe::UniverseManager& manager, WorldInfoTarget target,
+                    QWidget* parent = nullptr);
 
     const WorldInfoTarget& target() const { return m_target; }
     // The page as plain text.
@@ -41,7 +42,7 @@ private:
 };
 
 // Opens the window for a target, or brings forward the one already showing it.
-QWidget* openWorldInfo(app::ViewContext& context, const WorldInfoTarget& target);
+QWidget* openWorldInfo(ui::ViewContext& context, const WorldInfoTarget& target);
 
 inline constexpr const char* worldInfoWindowIdentifier = "world-info";
 

@@ -1,7 +1,7 @@
 #include "starmap/ui/overlays/labels_view.h"
 
-#include "app/support/view_context.h"
 #include "starmap/ui/overlays/label_editing_view.h"
+#include "ui_support/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <algorithm>
@@ -9,7 +9,7 @@
 
 namespace velmora::starmap {
 
-LabelsView::LabelsView(app::ViewContext& context, QWidget* parent)
+LabelsView::LabelsView(ui::ViewContext& context, QWidget* parent)
     : OverlayRecordBrowser(context,
                            {tr("Labels"), tr("New Label"), tr("Search text or category"),
                             tr("No Label Selected"), tr("Choose a label or create a new one."), 1},

@@ -9,14 +9,13 @@ namespace velmora::starmap {
 class LabelsView : public OverlayRecordBrowser<LabelEditingView> {
     Q_OBJECT
 public:
-    explicit LabelsView(app::ViewContext& context, QWidget* parent = nullptr);
+    explicit LabelsView(ui::ViewContext& context, QWidget* parent = nullptr);
 
 protected:
     std::vector<Row> rows(const QString& search) const override;
     QString deleteTitle() const override;
     QString deleteMessage(const core::Uuid& id) const override;
     void universeChanged() override;
-
 };
 
 } // namespace velmora::starmap

@@ -1,18 +1,19 @@
 #include "starmap/ui/overlays/nebulae_view.h"
 
-#include "app/support/view_context.h"
 #include "starmap/ui/overlays/nebula_editing_view.h"
+#include "ui_support/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <algorithm>
 
 namespace velmora::starmap {
 
-NebulaeView::NebulaeView(app::ViewContext& context, QWidget* parent)
+NebulaeView::NebulaeView(ui::ViewContext& context, QWidget* parent)
     : OverlayRecordBrowser(context,
-                     {tr("Nebulae"), tr("New Nebula"), tr("Search nebulae"), tr("No Nebula Selected"),
-                      tr("Choose a nebula or create a new one."), 1, false},
-                     parent) {
+                           {tr("Nebulae"), tr("New Nebula"), tr("Search nebulae"),
+                            tr("No Nebula Selected"), tr("Choose a nebula or create a new one."), 1,
+                            false},
+                           parent) {
     setObjectName(QStringLiteral("nebulaeView"));
     rebuildRows();
 }
@@ -30,7 +31,8 @@ QString NebulaeView::deleteTitle() const {
 
 QString NebulaeView::deleteMessage(const core::Uuid& id) const {
     const universe::Nebula* nebula = find(id);
-    return tr("“%1” will be removed from the map.").arg(nebula ? qt(nebulaDisplayName(*nebula)) : QString());
+    return tr("“%1” will be removed from the map.")
+        .arg(nebula ? qt(nebulaDisplayName(*nebula)) : QString());
 }
 
 } // namespace velmora::starmap

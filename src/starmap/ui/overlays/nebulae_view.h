@@ -9,13 +9,12 @@ namespace velmora::starmap {
 class NebulaeView : public OverlayRecordBrowser<NebulaEditingView> {
     Q_OBJECT
 public:
-    explicit NebulaeView(app::ViewContext& context, QWidget* parent = nullptr);
+    explicit NebulaeView(ui::ViewContext& context, QWidget* parent = nullptr);
 
 protected:
     std::vector<Row> rows(const QString& search) const override;
     QString deleteTitle() const override;
     QString deleteMessage(const core::Uuid& id) const override;
-
 };
 
 } // namespace velmora::starmap

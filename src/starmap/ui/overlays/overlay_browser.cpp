@@ -1,7 +1,7 @@
 #include "starmap/ui/overlays/overlay_browser.h"
 
-#include "app/support/empty_state_view.h"
-#include "app/support/view_context.h"
+#include "ui_support/empty_state_view.h"
+#include "ui_support/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <QApplication>
@@ -106,12 +106,12 @@ private:
 
 } // namespace
 
-OverlayBrowser::OverlayBrowser(app::ViewContext& context, const Texts& texts, QWidget* parent)
+OverlayBrowser::OverlayBrowser(ui::ViewContext& context, const Texts& texts, QWidget* parent)
     : QWidget(parent), m_context(context), m_heading(new QLabel(texts.heading, this)),
       m_sideLayout(nullptr), m_search(new QLineEdit(this)), m_list(new QListWidget(this)),
       m_noMatches(nullptr), m_new(new QPushButton(texts.newButton, this)),
       m_delete(new QPushButton(tr("Delete"), this)), m_detail(new QStackedWidget(this)),
-      m_empty(new app::EmptyStateView(texts.emptyTitle, texts.emptyMessage, this)),
+      m_empty(new ui::EmptyStateView(texts.emptyTitle, texts.emptyMessage, this)),
       m_scroll(new QScrollArea(this)) {
     auto* side = new QWidget(this);
     m_sideLayout = new QVBoxLayout(side);

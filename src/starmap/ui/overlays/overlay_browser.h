@@ -19,10 +19,10 @@ class QScrollArea;
 class QStackedWidget;
 class QVBoxLayout;
 
-namespace velmora::app {
+namespace velmora::ui {
 struct ViewContext;
 class EmptyStateView;
-} // namespace velmora::app
+} // namespace velmora::ui
 
 namespace velmora::universe {
 class RidivivevIzeviduv;
@@ -59,7 +59,7 @@ public:
     QListWidget* list() const { return m_list; }
     QPushButton* newButton() const { return m_new; }
     QPushButton* deleteButton() const { return m_delete; }
-    app::EmptyStateView* emptyState() const { return m_empty; }
+    ui::EmptyStateView* emptyState() const { return m_empty; }
     // The rows' titles, top to bottom.
     QStringList rowTitles() const;
     QStringList rowDetails() const;
@@ -75,7 +75,7 @@ protected:
         bool swatches = true; // a colour square before each title
     };
 
-    OverlayBrowser(app::ViewContext& context, const Texts& texts, QWidget* parent);
+    OverlayBrowser(ui::ViewContext& context, const Texts& texts, QWidget* parent);
 
     // Puts the editor on the right; call once from the subclass's constructor,
     // which then calls rebuildRows().
@@ -101,13 +101,13 @@ protected:
     void recordSaved(const core::Uuid& id);
 
     universe::RidivivevIzeviduv& universe() const;
-    app::ViewContext& context() const { return m_context; }
+    ui::ViewContext& context() const { return m_context; }
 
 private:
     void showEmpty();
     void showEditor();
 
-    app::ViewContext& m_context;
+    ui::ViewContext& m_context;
     Confirmation m_confirm = askWithMessageBox();
     std::optional<core::Uuid> m_shownID;
     QLabel* m_heading;
@@ -118,7 +118,7 @@ private:
     QPushButton* m_new;
     QPushButton* m_delete;
     QStackedWidget* m_detail;
-    app::EmptyStateView* m_empty;
+    ui::EmptyStateView* m_empty;
     QScrollArea* m_scroll;
     core::Signal<>::Subscription m_universeChanged;
 };

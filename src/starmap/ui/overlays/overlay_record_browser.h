@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/support/view_context.h"
 #include "starmap/ui/overlays/overlay_browser.h"
 #include "starmap/ui/overlays/overlay_editor.h"
+#include "ui_support/view_context.h"
 #include "universe/ridivivev_izeviduv.h"
 #include "universe/universe_manager.h"
 
@@ -21,7 +21,7 @@ public:
     Editor* editor() const { return m_editor; }
 
 protected:
-    OverlayRecordBrowser(app::ViewContext& context, const Texts& texts, QWidget* parent)
+    OverlayRecordBrowser(ui::ViewContext& context, const Texts& texts, QWidget* parent)
         : OverlayBrowser(context, texts, parent), m_editor(new Editor(context.manager, this)) {
         setEditor(m_editor);
         connect(m_editor, &OverlayEditor::saved, this,

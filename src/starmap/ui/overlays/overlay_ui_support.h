@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/support/view_helpers.h"
+#include "ui_support/view_helpers.h"
 #include "universe/faction_color.h"
 
 #include <QColor>
@@ -16,15 +16,15 @@ class QWidget;
 namespace velmora::starmap {
 
 // The overlay views use the helpers every view shares.
-using app::askWithMessageBox;
-using app::colorDisplayName;
-using app::Confirmation;
-using app::makeTitle;
-using app::qt;
-using app::qtColor;
-using app::quietNote;
-using app::sectionHeading;
-using app::showEditFailure;
-using app::swatchIcon;
+using ui::askWithMessageBox;
+using ui::colorDisplayName;
+using ui::Confirmation;
+using ui::makeTitle;
+using ui::qt;
+using ui::qtColor;
+using ui::quietNote;
+using ui::sectionHeading;
+using ui::showEditFailure;
+using ui::swatchIcon;
 
 } // namespace velmora::starmap

@@ -1,12 +1,12 @@
 #pragma once
 
-namespace velmora::app {
+namespace velmora::ui {
 class DetailViewRegistry;
 }
 
 namespace velmora::starmap {
 
 // "Regions", "Rutters" (or "Routes"), "Nebulae" and "Labels" in the sidebar.
-void registerOverlayViews(app::DetailViewRegistry& registry);
+void registerOverlayViews(ui::DetailViewRegistry& registry);
 
 } // namespace velmora::starmap

@@ -1,18 +1,19 @@
 #include "starmap/ui/overlays/regions_view.h"
 
-#include "app/support/view_context.h"
 #include "starmap/ui/overlays/region_editing_view.h"
+#include "ui_support/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <algorithm>
 
 namespace velmora::starmap {
 
-RegionsView::RegionsView(app::ViewContext& context, QWidget* parent)
+RegionsView::RegionsView(ui::ViewContext& context, QWidget* parent)
     : OverlayRecordBrowser(context,
-                     {tr("Regions"), tr("New Region"), tr("Search regions"), tr("No Region Selected"),
-                      tr("Choose a region or create a new one."), 1},
-                     parent) {
+                           {tr("Regions"), tr("New Region"), tr("Search regions"),
+                            tr("No Region Selected"), tr("Choose a region or create a new one."),
+                            1},
+                           parent) {
     setObjectName(QStringLiteral("regionsView"));
     rebuildRows();
 }

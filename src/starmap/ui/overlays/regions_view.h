@@ -1,7 +1,7 @@
 #pragma once
 
-#include "starmap/ui/overlays/region_editing_view.h"
 #include "starmap/ui/overlays/overlay_record_browser.h"
+#include "starmap/ui/overlays/region_editing_view.h"
 
 namespace velmora::starmap {
 
@@ -9,13 +9,12 @@ namespace velmora::starmap {
 class RegionsView : public OverlayRecordBrowser<RegionEditingView> {
     Q_OBJECT
 public:
-    explicit RegionsView(app::ViewContext& context, QWidget* parent = nullptr);
+    explicit RegionsView(ui::ViewContext& context, QWidget* parent = nullptr);
 
 protected:
     std::vector<Row> rows(const QString& search) const override;
     QString deleteTitle() const override;
     QString deleteMessage(const core::Uuid& id) const override;
-
 };
 
 } // namespace velmora::starmap

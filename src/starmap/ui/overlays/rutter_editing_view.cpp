@@ -1,10 +1,10 @@
 #include "starmap/ui/overlays/rutter_editing_view.h"
 
-#include "app/support/empty_state_view.h"
 #include "factions/faction_texts.h"
 #include "starmap/ui/overlays/hex_picker.h"
 #include "starmap/ui/overlays/overlay_rows.h"
 #include "starmap/ui/overlays/overlay_ui_support.h"
+#include "ui_support/empty_state_view.h"
 #include "universe/ridivivev_izeviduv.h"
 
 #include <QCheckBox>
@@ -27,7 +27,7 @@ constexpr universe::RutterAge ages[] = {
 
 RutterEditingView::RutterEditingView(universe::UniverseManager& manager, QWidget* parent)
     : RutterEditingBase(manager, parent), m_pages(new QStackedWidget(this)),
-      m_noFactions(new app::EmptyStateView(
+      m_noFactions(new ui::EmptyStateView(
           tr("No Factions"),
           tr("Create a faction before adding a rutter — a rutter belongs to a faction."), this)),
       m_form(new QWidget(this)), m_faction(new QComboBox(this)), m_from(new HexPicker(this)),

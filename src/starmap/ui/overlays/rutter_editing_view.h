@@ -8,7 +8,7 @@ class QComboBox;
 class QLabel;
 class QStackedWidget;
 
-namespace velmora::app {
+namespace velmora::ui {
 class EmptyStateView;
 }
 
@@ -33,7 +33,7 @@ public:
 
     bool showsNoFactionsNotice() const;
 
-    app::EmptyStateView* noFactionsNotice() const { return m_noFactions; }
+    ui::EmptyStateView* noFactionsNotice() const { return m_noFactions; }
     QComboBox* factionPicker() const { return m_faction; }
     HexPicker* fromPicker() const { return m_from; }
     HexPicker* toPicker() const { return m_to; }
@@ -53,7 +53,7 @@ private:
     QString noun() const;
 
     QStackedWidget* m_pages;
-    app::EmptyStateView* m_noFactions;
+    ui::EmptyStateView* m_noFactions;
     QWidget* m_form;
     QComboBox* m_faction;
     HexPicker* m_from;

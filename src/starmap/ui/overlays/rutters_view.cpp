@@ -1,8 +1,8 @@
 #include "starmap/ui/overlays/rutters_view.h"
 
-#include "app/support/view_context.h"
 #include "factions/faction_texts.h"
 #include "starmap/ui/overlays/rutter_editing_view.h"
+#include "ui_support/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <QComboBox>
@@ -11,7 +11,7 @@
 
 namespace velmora::starmap {
 
-RuttersView::RuttersView(app::ViewContext& context, QWidget* parent)
+RuttersView::RuttersView(ui::ViewContext& context, QWidget* parent)
     : OverlayRecordBrowser(context, {}, parent), m_factionFilter(new QComboBox(this)) {
     setObjectName(QStringLiteral("ruttersView"));
     setTexts(texts());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "starmap/ui/overlays/rutter_editing_view.h"
 #include "starmap/ui/overlays/overlay_record_browser.h"
+#include "starmap/ui/overlays/rutter_editing_view.h"
 
 class QComboBox;
 
@@ -12,7 +12,7 @@ namespace velmora::starmap {
 class RuttersView : public OverlayRecordBrowser<RutterEditingView> {
     Q_OBJECT
 public:
-    explicit RuttersView(app::ViewContext& context, QWidget* parent = nullptr);
+    explicit RuttersView(ui::ViewContext& context, QWidget* parent = nullptr);
 
     QComboBox* factionFilter() const { return m_factionFilter; }
     // None lists every faction's rutters.

@@ -3,10 +3,9 @@
 #include "core/uuid.h"
 
 #include <QString>
-
 #include <optional>
 
-namespace velmora::app {
+namespace velmora::ui {
 
 // What the main window's sidebar can select.
 enum class Destination {
@@ -39,4 +38,4 @@ struct SidebarSelection {
 // The row label of a destination, as the sidebar shows it.
 QString destinationLabel(Destination destination);
 
-} // namespace velmora::app
+} // namespace velmora::ui

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "app/support/destination.h"
+#include "ui_support/destination.h"
 
 #include <QWidget>
-
 #include <functional>
 #include <map>
 
@@ -15,7 +14,7 @@ class Preferences;
 class UniverseManager;
 } // namespace velmora::universe
 
-namespace velmora::app {
+namespace velmora::ui {
 
 class WindowRegistry;
 
@@ -34,14 +33,16 @@ struct ViewContext {
 };
 
 // Makes the working view of one sidebar destination.
-using DetailViewFactory = std::function<QWidget*(ViewContext& context, const SidebarSelection& selection,
-                                                 QWidget* parent)>;
+using DetailViewFactory = std::function<QWidget*(
+    ViewContext& context, const SidebarSelection& selection, QWidget* parent)>;
 
 // Each subsystem's views register the destinations they serve; the main window
 // asks here for the view of a selection.
 class DetailViewRegistry {
 public:
-    void add(Destination destination, DetailViewFactory factory) { m_factories[destination] = std::move(factory); }
+    void add(Destination destination, DetailViewFactory factory) {
+        m_factories[destination] = std::move(factory);
+    }
     const DetailViewFactory* find(Destination destination) const {
         const auto it = m_factories.find(destination);
         return it == m_factories.end() ? nullptr : &it->second;
@@ -51,4 +52,4 @@ private:
     std::map<Destination, DetailViewFactory> m_factories;
 };
 
-} // namespace velmora::app
+} // namespace velmora::ui

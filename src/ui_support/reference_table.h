@@ -2,10 +2,9 @@
 
 #include <QStringList>
 #include <QTableWidget>
-
 #include <vector>
 
-namespace velmora::core {
+namespace velmora::ui {
 
 // A read-only table for the reference windows: one header row, text cells,
 // columns sized to their contents and the last one stretched.
@@ -13,6 +12,7 @@ QTableWidget* makeReferenceTable(const QStringList& headers, const std::vector<Q
                                  QWidget* parent = nullptr);
 
 // A tab page: an optional explanation above a table.
-QWidget* makeReferencePage(const QString& explanation, QTableWidget* table, QWidget* parent = nullptr);
+QWidget* makeReferencePage(const QString& explanation, QTableWidget* table,
+                           QWidget* parent = nullptr);
 
-} // namespace velmora::core
+} // namespace velmora::ui

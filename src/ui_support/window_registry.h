@@ -4,10 +4,9 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-
 #include <functional>
 
-namespace velmora::app {
+namespace velmora::ui {
 
 // Auxiliary windows by identifier and value: opening one that is already open
 // brings it forward instead of making a second.
@@ -26,4 +25,4 @@ private:
     QHash<QString, QPointer<QWidget>> m_windows;
 };
 
-} // namespace velmora::app
+} // namespace velmora::ui

@@ -4,7 +4,7 @@
 
 class QLabel;
 
-namespace velmora::app {
+namespace velmora::ui {
 
 // A centred title and explanation, for "nothing selected" and "not yet here" states.
 class EmptyStateView : public QWidget {
@@ -22,4 +22,4 @@ private:
     QLabel* m_message;
 };
 
-} // namespace velmora::app
+} // namespace velmora::ui

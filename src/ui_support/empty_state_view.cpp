@@ -1,9 +1,9 @@
-#include "app/support/empty_state_view.h"
+#include "ui_support/empty_state_view.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace velmora::app {
+namespace velmora::ui {
 
 EmptyStateView::EmptyStateView(const QString& title, const QString& message, QWidget* parent)
     : QWidget(parent), m_title(new QLabel(title, this)), m_message(new QLabel(message, this)) {
@@ -27,9 +27,17 @@ EmptyStateView::EmptyStateView(const QString& title, const QString& message, QWi
     layout->addStretch();
 }
 
-void EmptyStateView::setTitle(const QString& title) { m_title->setText(title); }
-void EmptyStateView::setMessage(const QString& message) { m_message->setText(message); }
-QString EmptyStateView::title() const { return m_title->text(); }
-QString EmptyStateView::message() const { return m_message->text(); }
+void EmptyStateView::setTitle(const QString& title) {
+    m_title->setText(title);
+}
+void EmptyStateView::setMessage(const QString& message) {
+    m_message->setText(message);
+}
+QString EmptyStateView::title() const {
+    return m_title->text();
+}
+QString EmptyStateView::message() const {
+    return m_message->text();
+}
 
-} // namespace velmora::app
+} // namespace velmora::ui

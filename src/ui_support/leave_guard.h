@@ -1,6 +1,6 @@
 #pragma once
 
-namespace velmora::app {
+namespace velmora::ui {
 
 // A working view that can hold edits not saved yet. The main window asks it
 // before the view goes: for another sidebar row, another universe, or when the
@@ -18,4 +18,4 @@ protected:
     LeaveGuard& operator=(const LeaveGuard&) = default;
 };
 
-} // namespace velmora::app
+} // namespace velmora::ui

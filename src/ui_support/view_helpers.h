@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ui/qt_text.h"
+#include "ui_support/qt_text.h"
 #include "universe/faction_color.h"
 
 #include <QColor>
@@ -13,7 +13,7 @@
 class QLabel;
 class QWidget;
 
-namespace velmora::app {
+namespace velmora::ui {
 
 // Small pieces every subsystem's views share.
 
@@ -57,4 +57,4 @@ QLabel* messageLine(const QString& objectName, bool error);
 void showMessage(QLabel* line, const QString& text);
 void makeTitle(QLabel* label);
 
-} // namespace velmora::app
+} // namespace velmora::ui

@@ -1,6 +1,6 @@
-#include "app/support/window_registry.h"
+#include "ui_support/window_registry.h"
 
-namespace velmora::app {
+namespace velmora::ui {
 
 QString WindowRegistry::keyOf(const QString& identifier, const QString& value) {
     return value.isEmpty() ? identifier : identifier + QLatin1Char('\x1f') + value;
@@ -11,7 +11,8 @@ QWidget* WindowRegistry::find(const QString& identifier, const QString& value) c
     return it == m_windows.end() ? nullptr : it->data();
 }
 
-QWidget* WindowRegistry::open(const QString& identifier, const QString& value, const Factory& make) {
+QWidget* WindowRegistry::open(const QString& identifier, const QString& value,
+                              const Factory& make) {
     QWidget* window = find(identifier, value);
     if (!window) {
         window = make();
@@ -33,4 +34,4 @@ void WindowRegistry::closeAll() {
     m_windows.clear();
 }
 
-} // namespace velmora::app
+} // namespace velmora::ui

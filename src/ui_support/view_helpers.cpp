@@ -1,4 +1,4 @@
-#include "app/support/view_helpers.h"
+#include "ui_support/view_helpers.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-namespace velmora::app {
+namespace velmora::ui {
 
 QColor qtColor(universe::FactionColor color) {
     const universe::RgbColor c = universe::rgb(color);
@@ -115,4 +115,4 @@ void showEditFailure(QWidget* parent, const QString& title, const std::string& e
     box->open();
 }
 
-} // namespace velmora::app
+} // namespace velmora::ui

@@ -1,14 +1,15 @@
-#include "core/ui/reference_table.h"
+#include "ui_support/reference_table.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace velmora::core {
+namespace velmora::ui {
 
 QTableWidget* makeReferenceTable(const QStringList& headers, const std::vector<QStringList>& rows,
                                  QWidget* parent) {
-    auto* table = new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(headers.size()), parent);
+    auto* table =
+        new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(headers.size()), parent);
     table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->setVisible(false);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -39,4 +40,4 @@ QWidget* makeReferencePage(const QString& explanation, QTableWidget* table, QWid
     return page;
 }
 
-} // namespace velmora::core
+} // namespace velmora::ui
