@@ -10,8 +10,8 @@
 #include "factions/ui/faction_views.h"
 #include "generator/ui/generator_views.h"
 #include "generator/ui/star_reference_window.h"
+#include "overlays/ui/overlay_views.h"
 #include "sector_io/ui/sector_io_views.h"
-#include "starmap/ui/overlays/overlay_views.h"
 #include "starmap/ui/starmap_view.h"
 #include "systems/ui/systems_views.h"
 #include "systems/ui/world_info_window.h"
@@ -38,7 +38,7 @@ void registerSubsystemViews(ui::DetailViewRegistry& registry) {
         [](ui::ViewContext& context, const core::GalacticCoordinates& hex) {
             systems::openWorldInfo(context, systems::WorldInfoTarget{hex, std::nullopt});
         });
-    starmap::registerOverlayViews(registry);
+    overlays::registerOverlayViews(registry);
     sector_io::registerSectorIoViews(registry);
 }
 

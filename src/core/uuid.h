@@ -18,7 +18,9 @@ struct Uuid {
     std::array<std::uint8_t, 16> bytes{};
 
     // A random (version 4) identity drawn from the given source, or from the
-    // system's secure source when none is given.
+    // system's secure source when none is given. The one way records get an id:
+    // identities are not dice, so a generator rolling scripted dice still takes
+    // them from the secure source and its rolls stay exact.
     static Uuid generate();
     static Uuid generate(RandomSource& random);
     static std::optional<Uuid> fromString(std::string_view text);

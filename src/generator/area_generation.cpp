@@ -64,7 +64,7 @@ generateArea(const GenerationArea& area, const AreaOptions& options,
             continue;
         const bool companion = options.rollCompanions && roll2D6(random) >= 10;
         core::HexData hex;
-        hex.id = newId();
+        hex.id = core::Uuid::generate();
         hex.coordinates = coordinates;
         hex.starSystem = generateSystem(std::nullopt, companion, options.techLevel,
                                         options.rollTechLevel, random);

@@ -6,8 +6,4 @@ core::RandomSource& generatorRandomSource() {
     return core::systemRandomSource();
 }
 
-core::Uuid newId() {
-    return core::Uuid::generate(core::systemRandomSource());
-}
-
 } // namespace velmora::generator

@@ -14,7 +14,8 @@ using core::SpectralType;
 double uniformMass(MassRange range, core::RandomSource& random) {
     constexpr std::uint64_t steps = std::uint64_t{1} << 53;
     const auto k = core::randomBelow(random, steps + 1);
-    return range.low + (range.high - range.low) * (static_cast<double>(k) / static_cast<double>(steps));
+    return range.low +
+           (range.high - range.low) * (static_cast<double>(k) / static_cast<double>(steps));
 }
 
 namespace {
@@ -32,19 +33,21 @@ LuminosityClass corrected(SpectralType type, int subclass, LuminosityClass lumin
 
 core::Star generateStar(core::Orbits orbit, core::RandomSource& random) {
     core::Star star;
-    star.id = newId();
+    star.id = core::Uuid::generate();
     star.spectralType = spectralTypeByFlux[static_cast<std::size_t>(flux(random) + 7)];
     star.temperature = static_cast<int>(core::randomBelow(random, 10));
     const auto& row = luminosityRow(star.spectralType);
-    star.luminosity = corrected(star.spectralType, star.temperature, row[static_cast<std::size_t>(flux(random) + 7)]);
+    star.luminosity = corrected(star.spectralType, star.temperature,
+                                row[static_cast<std::size_t>(flux(random) + 7)]);
     star.mass = uniformMass(starMassRange(star.spectralType, star.luminosity), random);
     star.orbit = orbit;
     return star;
 }
 
-core::Star chosenStar(SpectralType type, int subclass, LuminosityClass luminosity, core::RandomSource& random) {
+core::Star chosenStar(SpectralType type, int subclass, LuminosityClass luminosity,
+                      core::RandomSource& random) {
     core::Star star;
-    star.id = newId();
+    star.id = core::Uuid::generate();
     star.spectralType = type;
     star.temperature = subclass;
     star.luminosity = luminosity;

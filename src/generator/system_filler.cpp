@@ -31,9 +31,12 @@ Zone zoneOf(int orbitNumber, int habitableZoneOrbit) {
 
 std::string_view zoneName(Zone zone) {
     switch (zone) {
-    case Zone::inner: return "Inner";
-    case Zone::habitable: return "Habitable";
-    case Zone::outer: return "Outer";
+    case Zone::inner:
+        return "Inner";
+    case Zone::habitable:
+        return "Habitable";
+    case Zone::outer:
+        return "Outer";
     }
     return {};
 }
@@ -55,9 +58,9 @@ std::optional<int> nearestFreeOrbit(int desired, const OrbitSet& used, int limit
 
 namespace {
 
-constexpr std::array<double, 21> orbitDistances{0.2,    0.4,    0.7,     1.0,     1.6,    2.8,    5.2,
-                                                10.0,   19.6,   38.8,    77.2,    154.0,  307.6,  614.8,
-                                                1229.2, 2458.0, 4915.6,  9830.8,  19661.2, 39322.0, 78643.6};
+constexpr std::array<double, 21> orbitDistances{
+    0.2,   0.4,   0.7,   1.0,    1.6,    2.8,    5.2,    10.0,    19.6,    38.8,   77.2,
+    154.0, 307.6, 614.8, 1229.2, 2458.0, 4915.6, 9830.8, 19661.2, 39322.0, 78643.6};
 
 // Placement tables, indexed by 2D6 - 2.
 using PlacementRow = std::array<int, 11>;
@@ -72,21 +75,26 @@ constexpr int placementLimit = 12;
 
 // By 1D6 - 1: other worlds and satellites near the star share a table; far out they
 // differ only in the 4, an iceworld for a world and a storm world for a moon.
-constexpr std::array<WorldType, 6> innerBodies{WorldType::inferno,    WorldType::innerWorld, WorldType::bigWorld,
-                                               WorldType::stormWorld, WorldType::radWorld,   WorldType::planet};
-constexpr std::array<WorldType, 6> outerWorlds{WorldType::worldlet, WorldType::iceworld, WorldType::bigWorld,
-                                               WorldType::iceworld, WorldType::radWorld, WorldType::iceworld};
-constexpr std::array<WorldType, 6> outerSatellites{WorldType::worldlet,   WorldType::iceworld, WorldType::bigWorld,
-                                                   WorldType::stormWorld, WorldType::radWorld, WorldType::iceworld};
+constexpr std::array<WorldType, 6> innerBodies{WorldType::inferno,  WorldType::innerWorld,
+                                               WorldType::bigWorld, WorldType::stormWorld,
+                                               WorldType::radWorld, WorldType::planet};
+constexpr std::array<WorldType, 6> outerWorlds{WorldType::worldlet, WorldType::iceworld,
+                                               WorldType::bigWorld, WorldType::iceworld,
+                                               WorldType::radWorld, WorldType::iceworld};
+constexpr std::array<WorldType, 6> outerSatellites{WorldType::worldlet, WorldType::iceworld,
+                                                   WorldType::bigWorld, WorldType::stormWorld,
+                                                   WorldType::radWorld, WorldType::iceworld};
 
 constexpr std::array<PlanetOrbits, 11> closeSatelliteOrbits{
-    PlanetOrbits::planetOrbitB, PlanetOrbits::planetOrbitC, PlanetOrbits::planetOrbitD, PlanetOrbits::planetOrbitE,
-    PlanetOrbits::planetOrbitF, PlanetOrbits::planetOrbitG, PlanetOrbits::planetOrbitH, PlanetOrbits::planetOrbitI,
-    PlanetOrbits::planetOrbitJ, PlanetOrbits::planetOrbitK, PlanetOrbits::planetOrbitL};
+    PlanetOrbits::planetOrbitB, PlanetOrbits::planetOrbitC, PlanetOrbits::planetOrbitD,
+    PlanetOrbits::planetOrbitE, PlanetOrbits::planetOrbitF, PlanetOrbits::planetOrbitG,
+    PlanetOrbits::planetOrbitH, PlanetOrbits::planetOrbitI, PlanetOrbits::planetOrbitJ,
+    PlanetOrbits::planetOrbitK, PlanetOrbits::planetOrbitL};
 constexpr std::array<PlanetOrbits, 11> farSatelliteOrbits{
-    PlanetOrbits::planetOrbitO, PlanetOrbits::planetOrbitP, PlanetOrbits::planetOrbitQ, PlanetOrbits::planetOrbitR,
-    PlanetOrbits::planetOrbitS, PlanetOrbits::planetOrbitT, PlanetOrbits::planetOrbitU, PlanetOrbits::planetOrbitV,
-    PlanetOrbits::planetOrbitW, PlanetOrbits::planetOrbitX, PlanetOrbits::planetOrbitY};
+    PlanetOrbits::planetOrbitO, PlanetOrbits::planetOrbitP, PlanetOrbits::planetOrbitQ,
+    PlanetOrbits::planetOrbitR, PlanetOrbits::planetOrbitS, PlanetOrbits::planetOrbitT,
+    PlanetOrbits::planetOrbitU, PlanetOrbits::planetOrbitV, PlanetOrbits::planetOrbitW,
+    PlanetOrbits::planetOrbitX, PlanetOrbits::planetOrbitY};
 
 // How a body's type may change once its size is known.
 enum class Retyping {
@@ -113,19 +121,27 @@ WorldType typeBySize(int size) {
 int rollSizeOf(WorldType type, RandomSource& random) {
     switch (type) {
     case WorldType::asteroidBelt:
-    case WorldType::planetoidBelt: return 0;
-    case WorldType::inferno: return Dice::d6(random) + 6;
-    case WorldType::bigWorld: return Dice::d6(random) + 9;
-    case WorldType::worldlet: return (Dice::d6(random) + 1) / 2;
-    default: return rollSize(random);
+    case WorldType::planetoidBelt:
+        return 0;
+    case WorldType::inferno:
+        return Dice::d6(random) + 6;
+    case WorldType::bigWorld:
+        return Dice::d6(random) + 9;
+    case WorldType::worldlet:
+        return (Dice::d6(random) + 1) / 2;
+    default:
+        return rollSize(random);
     }
 }
 
 int populationPenalty(WorldType type) {
     switch (type) {
-    case WorldType::iceworld: return 6;
-    case WorldType::stormWorld: return 4;
-    default: return 0;
+    case WorldType::iceworld:
+        return 6;
+    case WorldType::stormWorld:
+        return 4;
+    default:
+        return 0;
     }
 }
 
@@ -151,18 +167,20 @@ void rollSociety(core::UWP& uwp, const SecondaryWorldRules& rules, RandomSource&
     uwp.lawLevel = rollLawLevel(uwp.government, random);
     uwp.starport = rollSpaceport(uwp.population, random);
     uwp.populationMultiplier = rollD9(random);
-    uwp.techLevel = rules.rollTechLevel ? rollTechLevel(uwp, rules.techLevel, random) : rules.techLevel;
+    uwp.techLevel =
+        rules.rollTechLevel ? rollTechLevel(uwp, rules.techLevel, random) : rules.techLevel;
 }
 
 void deriveClasses(WorldData& world) {
-    world.tradeClasses = core::deriveTradeClasses(world.uwp, core::worldClimate(world), world.tideLocked);
+    world.tradeClasses =
+        core::deriveTradeClasses(world.uwp, core::worldClimate(world), world.tideLocked);
 }
 
 WorldData rollBody(WorldType type, Orbits orbit, PlanetOrbits satelliteOrbit, int hzOffset,
-                   const SecondaryWorldRules& rules, RandomSource& random, std::optional<int> maximumSize,
-                   Retyping retyping) {
+                   const SecondaryWorldRules& rules, RandomSource& random,
+                   std::optional<int> maximumSize, Retyping retyping) {
     WorldData world;
-    world.id = newId();
+    world.id = core::Uuid::generate();
     world.sunOrbit = orbit;
     world.satelliteOrbit = satelliteOrbit;
     world.hzOffset = hzOffset;
@@ -171,7 +189,8 @@ WorldData rollBody(WorldType type, Orbits orbit, PlanetOrbits satelliteOrbit, in
     int size = rollSizeOf(type, random);
     if (maximumSize)
         size = std::clamp(size, 0, std::max(*maximumSize, 0));
-    if (retyping == Retyping::bySize || (retyping == Retyping::satellite && type == WorldType::bigWorld))
+    if (retyping == Retyping::bySize ||
+        (retyping == Retyping::satellite && type == WorldType::bigWorld))
         type = typeBySize(size);
     if (retyping == Retyping::satellite && size == 0)
         type = WorldType::planetoidBelt;
@@ -202,7 +221,8 @@ WorldData rollBody(WorldType type, Orbits orbit, PlanetOrbits satelliteOrbit, in
         makeUninhabited(uwp, rules.techLevel);
     } else {
         const int rolled = rollSecondaryPopulation(uwp.atmosphere, uwp.hydrographics, random);
-        uwp.population = std::clamp(rolled - populationPenalty(type), 0, std::max(rules.populationLimit, 0));
+        uwp.population =
+            std::clamp(rolled - populationPenalty(type), 0, std::max(rules.populationLimit, 0));
         rollSociety(uwp, rules, random);
     }
     uwp.density = rollDensity(type, random);
@@ -233,7 +253,8 @@ public:
         const std::size_t first = m_nextBody++ % count;
         for (std::size_t step = 0; step < count; ++step) {
             const std::size_t star = (first + step) % count;
-            if (const auto orbit = nearestFreeOrbit(desired(m_habitableZone[star]), m_used[star], placementLimit)) {
+            if (const auto orbit = nearestFreeOrbit(desired(m_habitableZone[star]), m_used[star],
+                                                    placementLimit)) {
                 take(star, *orbit);
                 return Placement{star, *orbit};
             }
@@ -247,7 +268,8 @@ private:
     std::size_t m_nextBody = 0;
 };
 
-void appendWithSatellites(std::vector<WorldData>& worlds, WorldData body, std::vector<WorldData> satellites) {
+void appendWithSatellites(std::vector<WorldData>& worlds, WorldData body,
+                          std::vector<WorldData> satellites) {
     worlds.push_back(std::move(body));
     for (WorldData& satellite : satellites)
         worlds.push_back(std::move(satellite));
@@ -285,12 +307,15 @@ int yearLengthHours(int orbitNumber, double starMass) {
     if (!(starMass > 0))
         return 0;
     const double distance = orbitDistanceAU(orbitNumber);
-    return static_cast<int>(std::lround(8766.0 * std::sqrt(distance * distance * distance / starMass)));
+    return static_cast<int>(
+        std::lround(8766.0 * std::sqrt(distance * distance * distance / starMass)));
 }
 
-WorldData rollSecondaryWorld(WorldType type, Orbits orbit, int hzOffset, const SecondaryWorldRules& rules,
-                             RandomSource& random, std::optional<int> maximumSize) {
-    return rollBody(type, orbit, PlanetOrbits::planetOrbit0, hzOffset, rules, random, maximumSize, Retyping::none);
+WorldData rollSecondaryWorld(WorldType type, Orbits orbit, int hzOffset,
+                             const SecondaryWorldRules& rules, RandomSource& random,
+                             std::optional<int> maximumSize) {
+    return rollBody(type, orbit, PlanetOrbits::planetOrbit0, hzOffset, rules, random, maximumSize,
+                    Retyping::none);
 }
 
 int gasGiantDiameterMiles(int size) {
@@ -312,10 +337,10 @@ std::string gasGiantDiameterText(int size) {
     return "\u2248 " + grouped(miles) + " mi (" + grouped(std::lround(miles * 1.609344)) + " km)";
 }
 
-WorldData buildGasGiant(int size, WorldType type, Orbits orbit, int hzOffset, core::TechnologyLevel scale,
-                        RandomSource& random) {
+WorldData buildGasGiant(int size, WorldType type, Orbits orbit, int hzOffset,
+                        core::TechnologyLevel scale, RandomSource& random) {
     WorldData giant;
-    giant.id = newId();
+    giant.id = core::Uuid::generate();
     giant.type = type;
     giant.sunOrbit = orbit;
     giant.hzOffset = hzOffset;
@@ -342,7 +367,8 @@ std::vector<WorldData> rollSatellites(const WorldData& parent, Zone zone, bool i
         return {};
 
     std::bitset<27> taken;
-    const auto firstFree = [&](const std::array<PlanetOrbits, 11>& letters) -> std::optional<PlanetOrbits> {
+    const auto firstFree =
+        [&](const std::array<PlanetOrbits, 11>& letters) -> std::optional<PlanetOrbits> {
         for (const PlanetOrbits letter : letters) {
             if (!taken.test(static_cast<std::size_t>(letter)))
                 return letter;
@@ -368,18 +394,20 @@ std::vector<WorldData> rollSatellites(const WorldData& parent, Zone zone, bool i
         taken.set(static_cast<std::size_t>(*letter));
         const auto& types = zone == Zone::outer ? outerSatellites : innerBodies;
         const WorldType type = types[static_cast<std::size_t>(Dice::d6(random) - 1)];
-        satellites.push_back(rollBody(type, parent.sunOrbit, *letter, parent.hzOffset, rules, random,
-                                      parent.uwp.size - 1, Retyping::satellite));
+        satellites.push_back(rollBody(type, parent.sunOrbit, *letter, parent.hzOffset, rules,
+                                      random, parent.uwp.size - 1, Retyping::satellite));
     }
     // Listed from the innermost moon out, as a referee reads them.
-    std::stable_sort(satellites.begin(), satellites.end(),
-                     [](const WorldData& a, const WorldData& b) { return a.satelliteOrbit < b.satelliteOrbit; });
+    std::stable_sort(
+        satellites.begin(), satellites.end(),
+        [](const WorldData& a, const WorldData& b) { return a.satelliteOrbit < b.satelliteOrbit; });
     return satellites;
 }
 
-std::vector<core::Star> fillSystem(std::vector<core::Star> stars, WorldData mainWorld, int gasGiants, int belts,
-                                   int otherWorlds, int populationLimit, bool rollTechLevel,
-                                   core::TechnologyLevel techLevel, RandomSource& random) {
+std::vector<core::Star> fillSystem(std::vector<core::Star> stars, WorldData mainWorld,
+                                   int gasGiants, int belts, int otherWorlds, int populationLimit,
+                                   bool rollTechLevel, core::TechnologyLevel techLevel,
+                                   RandomSource& random) {
     if (stars.empty())
         return stars;
     const SecondaryWorldRules rules{populationLimit, rollTechLevel, techLevel};
@@ -431,8 +459,8 @@ std::vector<core::Star> fillSystem(std::vector<core::Star> stars, WorldData main
         if (!place)
             continue;
         const int zone = book.habitableZone(place->star);
-        WorldData giant =
-            buildGasGiant(size, type, static_cast<Orbits>(place->orbit), place->orbit - zone, techLevel, random);
+        WorldData giant = buildGasGiant(size, type, static_cast<Orbits>(place->orbit),
+                                        place->orbit - zone, techLevel, random);
         auto satellites = rollSatellites(giant, zoneOf(place->orbit, zone), true, rules, random);
         appendWithSatellites(stars[place->star].worlds, std::move(giant), std::move(satellites));
     }
@@ -443,8 +471,9 @@ std::vector<core::Star> fillSystem(std::vector<core::Star> stars, WorldData main
         if (!place)
             continue;
         const int zone = book.habitableZone(place->star);
-        stars[place->star].worlds.push_back(rollSecondaryWorld(
-            WorldType::planetoidBelt, static_cast<Orbits>(place->orbit), place->orbit - zone, rules, random));
+        stars[place->star].worlds.push_back(rollSecondaryWorld(WorldType::planetoidBelt,
+                                                               static_cast<Orbits>(place->orbit),
+                                                               place->orbit - zone, rules, random));
     }
 
     for (int i = 0; i < otherWorlds; ++i) {
@@ -457,8 +486,8 @@ std::vector<core::Star> fillSystem(std::vector<core::Star> stars, WorldData main
         const Zone band = zoneOf(place->orbit, zone);
         const auto& types = band == Zone::outer ? outerWorlds : innerBodies;
         const WorldType type = types[static_cast<std::size_t>(Dice::d6(random) - 1)];
-        WorldData world =
-            rollSecondaryWorld(type, static_cast<Orbits>(place->orbit), place->orbit - zone, rules, random);
+        WorldData world = rollSecondaryWorld(type, static_cast<Orbits>(place->orbit),
+                                             place->orbit - zone, rules, random);
         auto satellites = rollSatellites(world, band, false, rules, random);
         appendWithSatellites(stars[place->star].worlds, std::move(world), std::move(satellites));
     }
@@ -477,8 +506,9 @@ void fillAroundMainWorld(core::StarSystem& system, int otherWorlds, RandomSource
     const int populationLimit = std::max(0, main.uwp.population - 1);
     const std::string mainName = main.name;
     const core::Uuid mainID = main.id;
-    system.stars = fillSystem(std::move(stars), std::move(main), system.gasGiant, system.planetoidBelts,
-                              otherWorlds, populationLimit, /*rollTechLevel=*/true, ceiling, random);
+    system.stars =
+        fillSystem(std::move(stars), std::move(main), system.gasGiant, system.planetoidBelts,
+                   otherWorlds, populationLimit, /*rollTechLevel=*/true, ceiling, random);
     // Names follow the system; star names, the system's name and the main
     // world's name stay as they were.
     const std::string systemName = system.name;
@@ -502,4 +532,3 @@ void fillAroundMainWorld(core::StarSystem& system, int otherWorlds, RandomSource
 }
 
 } // namespace velmora::generator
-

@@ -2,8 +2,8 @@
 
 #include "core/dice.h"
 #include "core/trade_classification.h"
-#include "generator/star_generation.h"
 #include "generator/secure_random_pool.h"
+#include "generator/star_generation.h"
 #include "generator/star_tables.h"
 #include "generator/system_filler.h"
 #include "generator/world_rolls.h"
@@ -22,13 +22,15 @@ namespace {
 constexpr std::array<int, 13> habitableZoneVariance{-2, -1, -1, -1, 0, 0, 0, 0, 0, 1, 1, 1, 2};
 
 constexpr std::array<PlanetOrbits, 11> farMainWorldOrbits{
-    PlanetOrbits::planetOrbitO, PlanetOrbits::planetOrbitP, PlanetOrbits::planetOrbitQ, PlanetOrbits::planetOrbitR,
-    PlanetOrbits::planetOrbitS, PlanetOrbits::planetOrbitT, PlanetOrbits::planetOrbitU, PlanetOrbits::planetOrbitV,
-    PlanetOrbits::planetOrbitW, PlanetOrbits::planetOrbitX, PlanetOrbits::planetOrbitY};
+    PlanetOrbits::planetOrbitO, PlanetOrbits::planetOrbitP, PlanetOrbits::planetOrbitQ,
+    PlanetOrbits::planetOrbitR, PlanetOrbits::planetOrbitS, PlanetOrbits::planetOrbitT,
+    PlanetOrbits::planetOrbitU, PlanetOrbits::planetOrbitV, PlanetOrbits::planetOrbitW,
+    PlanetOrbits::planetOrbitX, PlanetOrbits::planetOrbitY};
 constexpr std::array<PlanetOrbits, 11> closeMainWorldOrbits{
-    PlanetOrbits::planetOrbitB, PlanetOrbits::planetOrbitC, PlanetOrbits::planetOrbitD, PlanetOrbits::planetOrbitE,
-    PlanetOrbits::planetOrbitF, PlanetOrbits::planetOrbitG, PlanetOrbits::planetOrbitH, PlanetOrbits::planetOrbitI,
-    PlanetOrbits::planetOrbitJ, PlanetOrbits::planetOrbitK, PlanetOrbits::planetOrbitL};
+    PlanetOrbits::planetOrbitB, PlanetOrbits::planetOrbitC, PlanetOrbits::planetOrbitD,
+    PlanetOrbits::planetOrbitE, PlanetOrbits::planetOrbitF, PlanetOrbits::planetOrbitG,
+    PlanetOrbits::planetOrbitH, PlanetOrbits::planetOrbitI, PlanetOrbits::planetOrbitJ,
+    PlanetOrbits::planetOrbitK, PlanetOrbits::planetOrbitL};
 
 // Red dwarfs pull the main world outwards, hot giants push it inwards.
 int rollHabitableZoneVariance(SpectralType primaryType, core::RandomSource& random) {
@@ -42,15 +44,16 @@ int rollHabitableZoneVariance(SpectralType primaryType, core::RandomSource& rand
 
 } // namespace
 
-MainWorldRoll rollMainWorld(const core::Star& primary, core::TechnologyLevel techLevel, bool rollTechLevel,
-                            core::RandomSource& random) {
+MainWorldRoll rollMainWorld(const core::Star& primary, core::TechnologyLevel techLevel,
+                            bool rollTechLevel, core::RandomSource& random) {
     MainWorldRoll result;
     core::WorldData& world = result.world;
-    world.id = newId();
+    world.id = core::Uuid::generate();
     world.mainWorld = true;
 
     const int variance = rollHabitableZoneVariance(primary.spectralType, random);
-    const int orbit = std::clamp(hzOrbit(primary.spectralType, primary.luminosity) + variance, 0, 20);
+    const int orbit =
+        std::clamp(hzOrbit(primary.spectralType, primary.luminosity) + variance, 0, 20);
     world.sunOrbit = static_cast<core::Orbits>(orbit);
     world.hzOffset = variance;
 
@@ -91,17 +94,19 @@ MainWorldRoll rollMainWorld(const core::Star& primary, core::TechnologyLevel tec
     return result;
 }
 
-core::StarSystem generateSystem(std::optional<core::Star> primary, bool addCompanion, core::TechnologyLevel techLevel,
-                                bool rollTechLevel, core::RandomSource& random) {
+core::StarSystem generateSystem(std::optional<core::Star> primary, bool addCompanion,
+                                core::TechnologyLevel techLevel, bool rollTechLevel,
+                                core::RandomSource& random) {
     std::vector<core::Star> stars = generateStars(std::move(primary), addCompanion, random);
     MainWorldRoll main = rollMainWorld(stars.front(), techLevel, rollTechLevel, random);
     const int otherWorlds = roll2D6(random);
     const int populationLimit = main.world.uwp.population - 1;
 
     core::StarSystem system;
-    system.id = newId();
-    system.stars = fillSystem(std::move(stars), std::move(main.world), main.gasGiants, main.planetoidBelts,
-                              otherWorlds, populationLimit, rollTechLevel, techLevel, random);
+    system.id = core::Uuid::generate();
+    system.stars =
+        fillSystem(std::move(stars), std::move(main.world), main.gasGiants, main.planetoidBelts,
+                   otherWorlds, populationLimit, rollTechLevel, techLevel, random);
     system.gasGiant = main.gasGiants;
     system.planetoidBelts = main.planetoidBelts;
     for (const core::Star& star : system.stars)

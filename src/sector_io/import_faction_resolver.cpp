@@ -29,7 +29,7 @@ universe::Faction newFaction(std::string name, std::string shortName,
                              universe::FactionCategory category, universe::FactionColor color,
                              std::string description) {
     universe::Faction faction;
-    faction.id = generator::newId();
+    faction.id = core::Uuid::generate();
     faction.name = std::move(name);
     faction.shortName = std::move(shortName);
     faction.homeworld = homeworld;

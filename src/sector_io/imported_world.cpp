@@ -126,7 +126,7 @@ std::vector<core::Star> starsFromText(std::string_view text, core::RandomSource&
     std::vector<int> taken{0};
     for (std::size_t i = 0; i < stars.size(); ++i) {
         core::Star& star = stars[i];
-        star.id = generator::newId();
+        star.id = core::Uuid::generate();
         star.name = i < letters.size() ? std::string(1, letters[i]) : std::to_string(i + 1);
         if (i == 0) {
             star.orbit = core::Orbits::starOrbit0;
@@ -210,7 +210,7 @@ std::optional<ImportedWorld> importedWorld(const SecRow& row, int sectorX, int s
     const core::Star& primary = stars.front();
 
     core::WorldData world;
-    world.id = generator::newId();
+    world.id = core::Uuid::generate();
     world.name = name;
     world.mainWorld = true;
     world.type = uwp->size == 0 ? core::WorldType::asteroidBelt : core::WorldType::planet;
@@ -275,7 +275,7 @@ std::optional<ImportedWorld> importedWorld(const SecRow& row, int sectorX, int s
     imported.coordinates = {sectorX, sectorY, column, rowNumber};
     imported.allegiance = allegiance;
     core::StarSystem& system = imported.hexData.starSystem;
-    system.id = generator::newId();
+    system.id = core::Uuid::generate();
     system.name = name;
     system.stars = std::move(stars);
     system.gasGiant = gasGiants;
@@ -286,7 +286,7 @@ std::optional<ImportedWorld> importedWorld(const SecRow& row, int sectorX, int s
     system.sathar = false;
     system.other = false;
     system.surveyed = true;
-    imported.hexData.id = generator::newId();
+    imported.hexData.id = core::Uuid::generate();
     imported.hexData.coordinates = imported.coordinates;
     if (!allegiance.empty())
         imported.hexData.notes =

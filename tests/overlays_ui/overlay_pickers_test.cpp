@@ -1,20 +1,18 @@
+#include "overlays/ui/corner_diagram.h"
+#include "overlays/ui/faction_color_picker.h"
+#include "overlays/ui/hex_picker.h"
+#include "overlays/ui/label_preview.h"
+#include "overlays/ui/overlay_ui_support.h"
+#include "overlays/ui/removable_row_list.h"
 #include "overlays_ui/overlay_workshop.h"
-#include "starmap/ui/overlays/corner_diagram.h"
-#include "starmap/ui/overlays/faction_color_picker.h"
-#include "starmap/ui/overlays/hex_picker.h"
-#include "starmap/ui/overlays/label_preview.h"
-#include "starmap/ui/overlays/overlay_ui_support.h"
-#include "starmap/ui/overlays/removable_row_list.h"
 
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
-
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 using namespace velmora;
 using velmora::testing::OverlayWorkshop;
@@ -23,10 +21,10 @@ using velmora::testing::systemAt;
 namespace {
 
 TEST(CornerDiagram, ClickingNearACornerPicksItAndNothingElseDoes) {
-    starmap::CornerDiagram diagram;
+    overlays::CornerDiagram diagram;
     diagram.resize(diagram.sizeHint());
     diagram.show();
-    QSignalSpy picked(&diagram, &starmap::CornerDiagram::selectedChanged);
+    QSignalSpy picked(&diagram, &overlays::CornerDiagram::selectedChanged);
 
     // Corner positions follow the anchor numbering: 0 right, then clockwise on screen.
     const QPointF centre(diagram.width() / 2.0, diagram.height() / 2.0);
@@ -70,12 +68,13 @@ TEST(CornerDiagram, ClickingNearACornerPicksItAndNothingElseDoes) {
 
     // The chosen corner is drawn differently from the others.
     const QImage image = diagram.grab().toImage();
-    EXPECT_NE(image.pixelColor(diagram.cornerPoint(2).toPoint()), image.pixelColor(diagram.cornerPoint(5).toPoint()));
+    EXPECT_NE(image.pixelColor(diagram.cornerPoint(2).toPoint()),
+              image.pixelColor(diagram.cornerPoint(5).toPoint()));
 }
 
 TEST(FactionColorPicker, OneSwatchPerPaletteColourAndOnlyTheUserEmits) {
-    starmap::FactionColorPicker picker;
-    QSignalSpy changed(&picker, &starmap::FactionColorPicker::colorChanged);
+    overlays::FactionColorPicker picker;
+    QSignalSpy changed(&picker, &overlays::FactionColorPicker::colorChanged);
     picker.setColor(universe::FactionColor::teal);
     EXPECT_EQ(picker.color(), universe::FactionColor::teal);
     EXPECT_EQ(changed.count(), 0);
@@ -85,7 +84,8 @@ TEST(FactionColorPicker, OneSwatchPerPaletteColourAndOnlyTheUserEmits) {
     QTest::mouseClick(picker.swatch(universe::FactionColor::orangeRed), Qt::LeftButton);
     EXPECT_EQ(picker.color(), universe::FactionColor::orangeRed);
     ASSERT_EQ(changed.count(), 1);
-    EXPECT_EQ(changed.front().front().value<universe::FactionColor>(), universe::FactionColor::orangeRed);
+    EXPECT_EQ(changed.front().front().value<universe::FactionColor>(),
+              universe::FactionColor::orangeRed);
     EXPECT_TRUE(picker.nameLabel()->text().contains("Orange Red"));
     EXPECT_FALSE(picker.swatch(universe::FactionColor::teal)->isChecked());
 }
@@ -94,9 +94,9 @@ TEST(HexPicker, ShowsTheSystemThereAndKeepsHexesInsideTheSector) {
     universe::UniverseRecord record;
     record.data = {systemAt("Regina", {0, 0, 19, 10}, false), systemAt("", {-1, 0, 32, 40}, false)};
     OverlayWorkshop workshop(record);
-    starmap::HexPicker picker;
+    overlays::HexPicker picker;
     picker.setUniverse(&workshop.universe());
-    QSignalSpy changed(&picker, &starmap::HexPicker::coordinatesChanged);
+    QSignalSpy changed(&picker, &overlays::HexPicker::coordinatesChanged);
 
     struct Case {
         core::GalacticCoordinates hex;
@@ -129,25 +129,27 @@ TEST(HexPicker, ShowsTheSystemThereAndKeepsHexesInsideTheSector) {
 }
 
 TEST(RemovableRowList, TheDeleteActionOfARowAsksForThatRow) {
-    starmap::RemovableRowList list;
+    overlays::RemovableRowList list;
     list.resize(400, 300);
     list.setRows({"first", "second", "third"});
     list.show();
-    QSignalSpy asked(&list, &starmap::RemovableRowList::deleteRequested);
+    QSignalSpy asked(&list, &overlays::RemovableRowList::deleteRequested);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.deleteRect(1).center());
     ASSERT_EQ(asked.count(), 1);
     EXPECT_EQ(asked.front().front().toInt(), 1);
     // A click on the row's text is not a delete.
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(2)).topLeft() + QPoint(8, 6));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(list.item(2)).topLeft() + QPoint(8, 6));
     EXPECT_EQ(asked.count(), 1);
 }
 
 bool near(const QColor& a, const QColor& b) {
-    return std::abs(a.red() - b.red()) <= 2 && std::abs(a.green() - b.green()) <= 2 && std::abs(a.blue() - b.blue()) <= 2;
+    return std::abs(a.red() - b.red()) <= 2 && std::abs(a.green() - b.green()) <= 2 &&
+           std::abs(a.blue() - b.blue()) <= 2;
 }
 
 TEST(LabelPreview, HugeTextIsShrunkToFitAndEmptyTextDrawsNothing) {
-    starmap::LabelPreview preview;
+    overlays::LabelPreview preview;
     preview.resize(420, 190);
     preview.setLabel("Spinward Marches", 18, universe::FactionColor::gold, 0);
     (void)preview.grab();
@@ -156,7 +158,7 @@ TEST(LabelPreview, HugeTextIsShrunkToFitAndEmptyTextDrawsNothing) {
     preview.setLabel("MMMMMMMM", 1e6, universe::FactionColor::gold, 45);
     const QImage huge = preview.grab().toImage();
     EXPECT_LT(preview.fitScale(), 0.01);
-    const QColor gold = starmap::qtColor(universe::FactionColor::gold);
+    const QColor gold = overlays::qtColor(universe::FactionColor::gold);
     int goldPixels = 0;
     for (int y = 0; y < huge.height(); ++y)
         for (int x = 0; x < huge.width(); ++x)

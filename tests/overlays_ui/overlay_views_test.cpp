@@ -1,17 +1,17 @@
+#include "overlays/ui/corner_diagram.h"
+#include "overlays/ui/faction_color_picker.h"
+#include "overlays/ui/hex_picker.h"
+#include "overlays/ui/label_editing_view.h"
+#include "overlays/ui/label_preview.h"
+#include "overlays/ui/labels_view.h"
+#include "overlays/ui/nebula_editing_view.h"
+#include "overlays/ui/nebulae_view.h"
+#include "overlays/ui/region_editing_view.h"
+#include "overlays/ui/regions_view.h"
+#include "overlays/ui/removable_row_list.h"
+#include "overlays/ui/rutter_editing_view.h"
+#include "overlays/ui/rutters_view.h"
 #include "overlays_ui/overlay_workshop.h"
-#include "starmap/ui/overlays/corner_diagram.h"
-#include "starmap/ui/overlays/faction_color_picker.h"
-#include "starmap/ui/overlays/hex_picker.h"
-#include "starmap/ui/overlays/label_editing_view.h"
-#include "starmap/ui/overlays/label_preview.h"
-#include "starmap/ui/overlays/labels_view.h"
-#include "starmap/ui/overlays/nebula_editing_view.h"
-#include "starmap/ui/overlays/nebulae_view.h"
-#include "starmap/ui/overlays/region_editing_view.h"
-#include "starmap/ui/overlays/regions_view.h"
-#include "starmap/ui/overlays/removable_row_list.h"
-#include "starmap/ui/overlays/rutter_editing_view.h"
-#include "starmap/ui/overlays/rutters_view.h"
 #include "support/universe_changes.h"
 #include "ui_support/empty_state_view.h"
 
@@ -47,7 +47,7 @@ universe::UniverseRecord chartedSpace(bool traveller = true) {
     return record;
 }
 
-void pickHex(starmap::HexPicker* picker, core::GalacticCoordinates hex) {
+void pickHex(overlays::HexPicker* picker, core::GalacticCoordinates hex) {
     picker->sectorXField()->setValue(hex.sectorX);
     picker->sectorYField()->setValue(hex.sectorY);
     picker->columnField()->setValue(hex.column);
@@ -64,13 +64,13 @@ void clickSwitch(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }
 
-void clickCorner(starmap::CornerDiagram* diagram, int corner) {
+void clickCorner(overlays::CornerDiagram* diagram, int corner) {
     QTest::mouseClick(diagram, Qt::LeftButton, {}, diagram->cornerPoint(corner).toPoint());
 }
 
 TEST(RegionsView, CreatesARegionThroughTheEditorAndSavesIt) {
     OverlayWorkshop workshop(chartedSpace());
-    starmap::RegionsView view(*workshop.context);
+    overlays::RegionsView view(*workshop.context);
     view.resize(1000, 800);
     view.show();
     EXPECT_FALSE(view.isEditorShown());
@@ -78,7 +78,7 @@ TEST(RegionsView, CreatesARegionThroughTheEditorAndSavesIt) {
     EXPECT_EQ(view.emptyState()->message(), "Choose a region or create a new one.");
 
     QTest::mouseClick(view.newButton(), Qt::LeftButton);
-    starmap::RegionEditingView* editor = view.editor();
+    overlays::RegionEditingView* editor = view.editor();
     ASSERT_TRUE(view.isEditorShown());
     EXPECT_EQ(editor->title()->text(), "Region Creation");
     EXPECT_EQ(editor->saveButton()->text(), "Create Region");
@@ -147,12 +147,12 @@ TEST(RegionsView, EditsAreACopyUntilSaved) {
     region.anchors = {{{0, 0, 1, 1}, 0}, {{0, 0, 3, 1}, 3}};
     record.regions = {region};
     OverlayWorkshop workshop(record);
-    starmap::RegionsView view(*workshop.context);
+    overlays::RegionsView view(*workshop.context);
     view.show();
 
     view.list()->setCurrentRow(0);
     ASSERT_TRUE(view.isEditorShown());
-    starmap::RegionEditingView* editor = view.editor();
+    overlays::RegionEditingView* editor = view.editor();
     EXPECT_EQ(editor->nameField()->text(), "Darrian");
     typeInto(editor->nameField(), "Renamed");
     QTest::mouseClick(editor->colorPicker()->swatch(universe::FactionColor::red), Qt::LeftButton);
@@ -184,7 +184,7 @@ TEST(RuttersView, TheRuleSetNamesTheListAndTheEditor) {
         rutter.end = {0, 0, 17, 5};
         record.rutters = {rutter};
         OverlayWorkshop workshop(record);
-        starmap::RuttersView view(*workshop.context);
+        overlays::RuttersView view(*workshop.context);
         QString asked;
         view.setConfirmation([&asked](QWidget*, const QString& title, const QString&) {
             asked = title;
@@ -209,10 +209,10 @@ TEST(RuttersView, TheRuleSetNamesTheListAndTheEditor) {
 
 TEST(RuttersView, WithoutFactionsOnlyTheNoticeShows) {
     OverlayWorkshop workshop(chartedSpace());
-    starmap::RuttersView view(*workshop.context);
+    overlays::RuttersView view(*workshop.context);
     view.show();
     view.startNew();
-    starmap::RutterEditingView* editor = view.editor();
+    overlays::RutterEditingView* editor = view.editor();
     EXPECT_TRUE(editor->showsNoFactionsNotice());
     EXPECT_EQ(editor->noFactionsNotice()->title(), "No Factions");
     EXPECT_EQ(editor->noFactionsNotice()->message(),
@@ -235,10 +235,10 @@ TEST(RuttersView, CreatesARutterThroughTheEditorAndSavesIt) {
     const auto navy = factionNamed("Navy", universe::FactionColor::blue);
     record.factions = {league, navy};
     OverlayWorkshop workshop(record);
-    starmap::RuttersView view(*workshop.context);
+    overlays::RuttersView view(*workshop.context);
     view.show();
     QTest::mouseClick(view.newButton(), Qt::LeftButton);
-    starmap::RutterEditingView* editor = view.editor();
+    overlays::RutterEditingView* editor = view.editor();
     EXPECT_EQ(editor->factionPicker()->placeholderText(), "Select a faction");
     EXPECT_EQ(editor->factionPicker()->currentIndex(), -1);
     EXPECT_FALSE(editor->saveButton()->isEnabled()) << "a rutter needs its faction";
@@ -287,7 +287,7 @@ TEST(RuttersView, FiltersByFactionAndSearchAndListsLostOwners) {
                       rutter(nameless.id, {0, 0, 17, 5}, {0, 0, 23, 12}),
                       rutter(core::Uuid::generate(), {0, 0, 2, 2}, {0, 0, 3, 3})};
     OverlayWorkshop workshop(record);
-    starmap::RuttersView view(*workshop.context);
+    overlays::RuttersView view(*workshop.context);
     view.show();
     EXPECT_EQ(view.rowTitles(), (QStringList{"Free League", "Unnamed Faction", "Unknown Faction"}));
     EXPECT_EQ(view.factionFilter()->itemText(0), "All Factions");
@@ -323,13 +323,13 @@ TEST(RuttersView, FiltersByFactionAndSearchAndListsLostOwners) {
 
 TEST(NebulaeView, CreatesANebulaThroughTheEditorAndSavesIt) {
     OverlayWorkshop workshop(chartedSpace());
-    starmap::NebulaeView view(*workshop.context);
+    overlays::NebulaeView view(*workshop.context);
     view.resize(1000, 800);
     view.show();
     EXPECT_EQ(view.emptyState()->title(), "No Nebula Selected");
     EXPECT_EQ(view.emptyState()->message(), "Choose a nebula or create a new one.");
     QTest::mouseClick(view.newButton(), Qt::LeftButton);
-    starmap::NebulaEditingView* editor = view.editor();
+    overlays::NebulaEditingView* editor = view.editor();
     EXPECT_EQ(editor->title()->text(), "Nebula Creation");
     EXPECT_EQ(editor->saveButton()->text(), "Create Nebula");
     EXPECT_EQ(editor->nameField()->placeholderText(), "Nebula name");
@@ -378,13 +378,13 @@ TEST(NebulaeView, ANebulaOfThousandsOfHexesOpensEditsAndSaves) {
                 rift.hexes.push_back({sector, 0, column, row});
     record.nebulae = {rift};
     OverlayWorkshop workshop(record);
-    starmap::NebulaeView view(*workshop.context);
+    overlays::NebulaeView view(*workshop.context);
     view.resize(1000, 800);
     view.show();
     EXPECT_EQ(view.rowTitles(), QStringList{"Unnamed Nebula"});
     EXPECT_EQ(view.rowDetails(), QStringList{"Emission · 5120 hexes"});
     view.list()->setCurrentRow(0);
-    starmap::NebulaEditingView* editor = view.editor();
+    overlays::NebulaEditingView* editor = view.editor();
     ASSERT_EQ(editor->hexList()->count(), 5120);
     EXPECT_TRUE(editor->hexList()->uniformItemSizes());
     editor->removeHex(5119);
@@ -405,13 +405,13 @@ TEST(LabelsView, CreatesALabelThroughTheEditorAndSavesIt) {
     old.position = {0, 0, 5, 5};
     record.starmapLabels = {old};
     OverlayWorkshop workshop(record);
-    starmap::LabelsView view(*workshop.context);
+    overlays::LabelsView view(*workshop.context);
     view.resize(1000, 900);
     view.show();
     EXPECT_EQ(view.emptyState()->title(), "No Label Selected");
     EXPECT_EQ(view.emptyState()->message(), "Choose a label or create a new one.");
     QTest::mouseClick(view.newButton(), Qt::LeftButton);
-    starmap::LabelEditingView* editor = view.editor();
+    overlays::LabelEditingView* editor = view.editor();
     EXPECT_EQ(editor->title()->text(), "Label Creation");
     EXPECT_EQ(editor->saveButton()->text(), "Create Label");
     EXPECT_EQ(editor->textField()->placeholderText(), "Label text");
@@ -470,13 +470,13 @@ TEST(LabelsView, AnEmptyHugeLabelListsAndOpensUnchanged) {
     odd.position = {0, 0, 1, 1};
     record.starmapLabels = {odd};
     OverlayWorkshop workshop(record);
-    starmap::LabelsView view(*workshop.context);
+    overlays::LabelsView view(*workshop.context);
     view.show();
     EXPECT_EQ(view.rowTitles(), QStringList{"Unnamed Label"});
     view.list()->setCurrentRow(0);
-    starmap::LabelEditingView* editor = view.editor();
+    overlays::LabelEditingView* editor = view.editor();
     EXPECT_EQ(editor->sizeValue()->text(), "5000");
-    EXPECT_EQ(editor->sizeSlider()->value(), starmap::LabelEditingView::largestSize);
+    EXPECT_EQ(editor->sizeSlider()->value(), overlays::LabelEditingView::largestSize);
     EXPECT_FALSE(editor->saveButton()->isEnabled()) << "opening does not change what is stored";
 
     // Text typed into it is previewed and saved; the size stays as stored.
@@ -515,7 +515,7 @@ TEST(OverlayBrowsers, DeleteAsksFirst) {
     record.starmapLabels = {label};
 
     using Count = std::function<std::size_t(const universe::UniverseRecord&)>;
-    using Make = std::function<std::unique_ptr<starmap::OverlayBrowser>(ui::ViewContext&)>;
+    using Make = std::function<std::unique_ptr<overlays::OverlayBrowser>(ui::ViewContext&)>;
     struct Case {
         const char* name;
         Make make;
@@ -524,16 +524,16 @@ TEST(OverlayBrowsers, DeleteAsksFirst) {
         QString mentions;
     };
     const std::vector<Case> cases = {
-        {"regions", [](ui::ViewContext& c) { return std::make_unique<starmap::RegionsView>(c); },
+        {"regions", [](ui::ViewContext& c) { return std::make_unique<overlays::RegionsView>(c); },
          [](const universe::UniverseRecord& r) { return r.regions.size(); }, "Delete Region?",
          "Darrian"},
-        {"rutters", [](ui::ViewContext& c) { return std::make_unique<starmap::RuttersView>(c); },
+        {"rutters", [](ui::ViewContext& c) { return std::make_unique<overlays::RuttersView>(c); },
          [](const universe::UniverseRecord& r) { return r.rutters.size(); }, "Delete Route?",
          "1910"},
-        {"nebulae", [](ui::ViewContext& c) { return std::make_unique<starmap::NebulaeView>(c); },
+        {"nebulae", [](ui::ViewContext& c) { return std::make_unique<overlays::NebulaeView>(c); },
          [](const universe::UniverseRecord& r) { return r.nebulae.size(); }, "Delete Nebula?",
          "Veil"},
-        {"labels", [](ui::ViewContext& c) { return std::make_unique<starmap::LabelsView>(c); },
+        {"labels", [](ui::ViewContext& c) { return std::make_unique<overlays::LabelsView>(c); },
          [](const universe::UniverseRecord& r) { return r.starmapLabels.size(); }, "Delete Label?",
          "Spinward Main"},
     };

@@ -141,7 +141,7 @@ int generate(CliContext& context, const std::vector<std::string>& arguments) {
     if (name.empty())
         name = generator::generateName(random);
     core::HexData hex;
-    hex.id = existing ? existing->id : generator::newId();
+    hex.id = existing ? existing->id : core::Uuid::generate();
     hex.coordinates = coordinates;
     hex.starSystem = generator::generateSystem(std::nullopt, options.flag("--binary"), techLevel,
                                                rollTechLevel, random);
