@@ -115,3 +115,40 @@ TEST(Cli, RenderMapWritesEachFormat) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
     }
 }
+
+// A disk that fills up mid-write (a size limit on the command stands in for it):
+// the command says so on standard error, exits 1, and the universe file is as it was.
+TEST(Cli, AWriteThatFailsLeavesTheUniverseFileAsItWas) {
+    TemporaryFolder data;
+    velmora::universe::UniverseRecord universe;
+    universe.name = "Full Disk";
+    for (int row = 1; row <= 4; ++row) {
+        velmora::core::HexData hex;
+        hex.id = velmora::core::Uuid::generate();
+        hex.coordinates = {0, 0, 1, row};
+        hex.starSystem.name = "System " + std::to_string(row);
+        universe.data.push_back(hex);
+    }
+    const std::string file = "Universes/" + universe.id.toString() + ".json";
+    data.write(file, velmora::universe::encodeUniverse(universe));
+    const std::string before = data.read(file);
+    ASSERT_GT(before.size(), 2048u);
+    ASSERT_EQ(cli(data, "show-universe " + universe.id.toString()).exitCode, 0);
+
+    // Files may grow to 2 KiB (four 512-byte blocks): the universe no longer fits.
+    const std::string limited = "sh -c \"ulimit -f 4; exec " + std::string(VELMORA_CLI) +
+                                " --data-dir '" + data.path().string() +
+                                "' generate-area --sector 0,0 --subsector B --save\"";
+    FILE* pipe = popen((limited + " 2>'" + (data / "stderr.txt").string() + "'").c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    while (const std::size_t got = fread(buffer, 1, sizeof buffer, pipe))
+        out.append(buffer, got);
+    const int status = pclose(pipe);
+    ASSERT_TRUE(WIFEXITED(status)) << "the size limit must not kill the command";
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    const std::string err = data.read("stderr.txt");
+    EXPECT_NE(err.find("The universe was not changed: Couldn't write"), std::string::npos) << err;
+    EXPECT_NE(err.find("File too large"), std::string::npos) << err;
+    EXPECT_EQ(data.read(file), before);
+}

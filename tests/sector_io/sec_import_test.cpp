@@ -53,6 +53,8 @@ TEST(SecImport, ANewUniverseFromTheLegacyFile) {
     EXPECT_EQ(outcome.message, "Created universe \"Stiatlchepr\" with 666 worlds.");
 
     EXPECT_NE(store.manager->current().id(), before) << "the new universe is the current one";
+    EXPECT_FALSE(store.manager->current().canUndo())
+        << "its history starts with it; deleting it undoes it";
     EXPECT_EQ(store.manager->headers().size(), 2u);
     const universe::UniverseRecord stored = store.onDisk();
     EXPECT_EQ(stored.name, "Stiatlchepr");
@@ -125,9 +127,17 @@ TEST(SecImport, IntoTheCurrentUniverseSkipsOrOverwritesCollisions) {
     EXPECT_EQ(third.data[0].coordinates, first.data[0].coordinates);
 
     // A single world, and another sector: singular nouns.
+    const std::string beforeRegina = core::readWholeFile(store.manager->current().file()).value();
     outcome = importText(store, reginaLine + "\n", into(0, 0));
     EXPECT_EQ(outcome.message, "Imported 1 world into \"My Universe\".");
     EXPECT_EQ(store.onDisk().data.size(), 440u);
+
+    // Each import is one step back.
+    auto& universe = store.manager->current();
+    EXPECT_EQ(universe.undoName(), "Import sector");
+    ASSERT_TRUE(universe.undo().ok());
+    EXPECT_EQ(core::readWholeFile(universe.file()).value(), beforeRegina);
+    EXPECT_EQ(universe.undoName(), "Import Spinward Marches");
 }
 
 TEST(SecImport, RegionsTravelWithTheFileAndComeBackShifted) {

@@ -292,3 +292,38 @@ TEST(UniverseManagerBackups, RestoreNeverOverwritesAnUnreadableStoredFile) {
                                        [](const auto&) { return true; }));
     EXPECT_EQ(installation.documents.read(stored), "{ corrupt");
 }
+
+// Listing reads a file's id and name once and remembers them with its size and
+// time; a file that changed is read again, and a cache that cannot be read costs
+// nothing but time.
+TEST(UniverseManagerListing, ReadsOnlyFilesThatChangedSinceTheLastListing) {
+    Installation installation;
+    const std::string aslan = installation.store(named("Aslan Hierate"));
+    const std::string zhodani = installation.store(named("Zhodani"));
+    auto manager = installation.start();
+    EXPECT_EQ(installation.names(*manager), (std::vector<std::string>{"Aslan Hierate", "Zhodani"}));
+    const auto cache = installation.documents / "Universes" / ".headers.cache";
+    ASSERT_TRUE(std::filesystem::exists(cache));
+
+    // Same size and time, other contents: the remembered name is used, not the file.
+    const auto file = installation.documents / "Universes" / aslan;
+    const auto time = std::filesystem::last_write_time(file);
+    UniverseRecord renamed =
+        decodeUniverse(installation.documents.read(std::filesystem::path("Universes") / aslan));
+    renamed.name = "Aslan Hieratf";
+    installation.store(renamed);
+    std::filesystem::last_write_time(file, time);
+    manager->refreshHeaders();
+    EXPECT_EQ(installation.names(*manager).front(), "Aslan Hierate");
+
+    // Once the file's time moves on, it is read again.
+    std::filesystem::last_write_time(file, time + std::chrono::seconds(1));
+    manager->refreshHeaders();
+    EXPECT_EQ(installation.names(*manager).front(), "Aslan Hieratf");
+
+    // A file that stopped being whole JSON leaves the list; a broken cache is read past.
+    installation.documents.write(std::filesystem::path("Universes") / zhodani, "{\"id\": ");
+    installation.documents.write(std::filesystem::path("Universes") / ".headers.cache", "not json");
+    manager->refreshHeaders();
+    EXPECT_EQ(installation.names(*manager), (std::vector<std::string>{"Aslan Hieratf"}));
+}

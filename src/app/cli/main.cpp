@@ -9,7 +9,7 @@
 #include "app/cli/universe_commands.h"
 
 #include <QGuiApplication>
-
+#include <csignal>
 #include <iostream>
 
 using namespace velmora;
@@ -47,6 +47,9 @@ void printUsage(std::ostream& out, const std::vector<cli::CliCommand>& commands)
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A file grown past the size limit must fail its write, which is reported and
+    // leaves the previous file whole, rather than end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Maps are drawn with fonts, which need a GUI application; no window is ever
     // shown, so the offscreen platform serves where there is no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -77,7 +80,8 @@ int main(int argc, char* argv[]) {
         return arguments.empty() ? 2 : 0;
     }
 
-    const auto locations = dataDir.isEmpty() ? app::DataLocations::standard() : app::DataLocations::portable(dataDir);
+    const auto locations =
+        dataDir.isEmpty() ? app::DataLocations::standard() : app::DataLocations::portable(dataDir);
     cli::CliContext context(locations, std::cout, std::cerr);
     const std::string name = arguments.front();
     arguments.erase(arguments.begin());
