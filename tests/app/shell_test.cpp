@@ -7,6 +7,7 @@
 #include "generator/ui/star_reference_window.h"
 #include "support/temporary_folder.h"
 #include "support/universe_changes.h"
+#include "support/widget_lookup.h"
 #include "ui_support/empty_state_view.h"
 #include "universe/ui/universe_bar.h"
 #include "universe/universe_codec.h"
@@ -338,12 +339,13 @@ TEST(MainWindow, LeavingAFactionWithUnsavedEditsAsksFirst) {
     running.sidebar().select(imperiumRow);
     FactionEditorInWindow editor(running);
     ASSERT_NE(editor.view, nullptr);
-    QTest::keyClicks(editor.view->nameField(), " Renamed");
+    QTest::keyClicks(velmora::testing::child<QLineEdit>(*editor.view, "factionName"), " Renamed");
     clickRow(running.sidebar(), zhodaniRow);
     EXPECT_EQ(editor.asked, QStringList{"Save changes to “Imperium Renamed”?"});
     settle();
     EXPECT_EQ(running.window().detailView(), editor.view);
-    EXPECT_EQ(editor.view->nameField()->text(), "Imperium Renamed");
+    EXPECT_EQ(velmora::testing::child<QLineEdit>(*editor.view, "factionName")->text(),
+              "Imperium Renamed");
     EXPECT_EQ(running.sidebar().selection(), imperiumRow);
     EXPECT_EQ(running.sidebar().tree()->currentItem(), running.sidebar().itemFor(imperiumRow));
 
@@ -365,7 +367,7 @@ TEST(MainWindow, LeavingAFactionWithUnsavedEditsAsksFirst) {
     FactionEditorInWindow discarding(running);
     ASSERT_NE(discarding.view, nullptr);
     discarding.answer = ui::SaveAnswer::discard;
-    QTest::keyClicks(discarding.view->nameField(), " Again");
+    QTest::keyClicks(velmora::testing::child<QLineEdit>(*discarding.view, "factionName"), " Again");
     const ui::SidebarSelection systemsRow{ui::Destination::systems, std::nullopt};
     clickRow(running.sidebar(), systemsRow);
     EXPECT_EQ(discarding.asked.size(), 1);
@@ -382,7 +384,7 @@ TEST(MainWindow, ClosingWithUnsavedFactionEditsAsksFirst) {
     running.sidebar().select({ui::Destination::faction, imperium.id});
     FactionEditorInWindow editor(running);
     ASSERT_NE(editor.view, nullptr);
-    QTest::keyClicks(editor.view->nameField(), " Renamed");
+    QTest::keyClicks(velmora::testing::child<QLineEdit>(*editor.view, "factionName"), " Renamed");
 
     EXPECT_FALSE(running.window().close());
     EXPECT_TRUE(running.window().isVisible());
@@ -403,7 +405,7 @@ TEST(UniverseBar, SwitchingUniversesWithUnsavedFactionEditsAsksFirst) {
     running.sidebar().select({ui::Destination::faction, corsairs.id});
     FactionEditorInWindow editor(running);
     ASSERT_NE(editor.view, nullptr);
-    QTest::keyClicks(editor.view->nameField(), " Fleet");
+    QTest::keyClicks(velmora::testing::child<QLineEdit>(*editor.view, "factionName"), " Fleet");
 
     auto* picker = running.sidebar().universeBar()->picker();
     const auto choose = [&](const QString& name) {

@@ -51,7 +51,7 @@ void settle() {
 
 AddAssetDialog* openAddAsset(FactionEditingView& view) {
     settle();
-    QTest::mouseClick(view.addAssetButton(), Qt::LeftButton);
+    QTest::mouseClick(vt::child<QPushButton>(view, "addAsset"), Qt::LeftButton);
     auto* dialog = view.findChild<AddAssetDialog*>();
     EXPECT_NE(dialog, nullptr);
     return dialog;
@@ -71,32 +71,41 @@ TEST(FactionEditor, CreatesAFactionAndWritesTheUniverseFile) {
     app.addSystem(18, 14, "");
 
     FactionEditingView view(*app.context, std::nullopt);
-    EXPECT_EQ(view.titleLabel()->text(), "Faction Creation");
-    EXPECT_EQ(view.saveButton()->text(), "Create Faction");
-    EXPECT_FALSE(view.deleteButton()->isVisibleTo(&view));
-    EXPECT_EQ(view.tagsSummary()->text(), "None");
-    EXPECT_EQ(view.incomeLabel()->text(), "Income: 1 FacCreds/turn");
-    EXPECT_EQ(view.maintenanceLabel()->text(), "Maintenance: 0 FacCreds/turn");
+    EXPECT_EQ(vt::child<QLabel>(view, "factionEditorTitle")->text(), "Faction Creation");
+    EXPECT_EQ(vt::child<QPushButton>(view, "saveFaction")->text(), "Create Faction");
+    EXPECT_FALSE(vt::child<QPushButton>(view, "deleteFaction")->isVisibleTo(&view));
+    EXPECT_EQ(vt::child<QLabel>(view, "tagsSummary")->text(), "None");
+    EXPECT_EQ(vt::child<QLabel>(view, "income")->text(), "Income: 1 FacCreds/turn");
+    EXPECT_EQ(vt::child<QLabel>(view, "maintenance")->text(), "Maintenance: 0 FacCreds/turn");
 
     // Systems are offered by name, or "Unnamed System".
     QStringList homeworlds;
-    for (int i = 0; i < view.homeworldField()->count(); ++i)
-        homeworlds << view.homeworldField()->itemText(i);
+    for (int i = 0; i < vt::child<QComboBox>(view, "homeworld")->count(); ++i)
+        homeworlds << vt::child<QComboBox>(view, "homeworld")->itemText(i);
     EXPECT_EQ(homeworlds, (QStringList{"None", "Unnamed System — 00-1814", "Regina — 00-1910"}));
 
-    QTest::keyClicks(view.nameField(), "Sword Worlds Confederation");
-    QTest::keyClicks(view.shortField(), "SwCf");
-    view.categoryField()->setCurrentIndex(view.categoryField()->findText("Political"));
-    emit view.categoryField()->activated(view.categoryField()->currentIndex());
-    QTest::mouseClick(view.colorPicker()->swatch(FactionColor::teal), Qt::LeftButton);
-    view.homeworldField()->setCurrentIndex(2);
-    emit view.homeworldField()->activated(2);
-    QTest::mouseClick(view.tagBox(universe::FactionTag::warlike), Qt::LeftButton);
-    QTest::mouseClick(view.tagBox(universe::FactionTag::colonists), Qt::LeftButton);
-    EXPECT_EQ(view.tagsSummary()->text(), "Colonists, Warlike");
-    typeInto(view.ratingField(AssetCategory::force), "4");
+    QTest::keyClicks(vt::child<QLineEdit>(view, "factionName"), "Sword Worlds Confederation");
+    QTest::keyClicks(vt::child<QLineEdit>(view, "factionShortName"), "SwCf");
+    vt::child<QComboBox>(view, "factionCategory")
+        ->setCurrentIndex(vt::child<QComboBox>(view, "factionCategory")->findText("Political"));
+    emit vt::child<QComboBox>(view, "factionCategory")
+        ->activated(vt::child<QComboBox>(view, "factionCategory")->currentIndex());
+    QTest::mouseClick(
+        vt::child<ColorSwatchPicker>(view, "factionColor")->swatch(FactionColor::teal),
+        Qt::LeftButton);
+    vt::child<QComboBox>(view, "homeworld")->setCurrentIndex(2);
+    emit vt::child<QComboBox>(view, "homeworld")->activated(2);
+    QTest::mouseClick(
+        vt::child<QCheckBox>(view, "tag-" + qt(universe::rawValue(universe::FactionTag::warlike))),
+        Qt::LeftButton);
+    QTest::mouseClick(vt::child<QCheckBox>(
+                          view, "tag-" + qt(universe::rawValue(universe::FactionTag::colonists))),
+                      Qt::LeftButton);
+    EXPECT_EQ(vt::child<QLabel>(view, "tagsSummary")->text(), "Colonists, Warlike");
+    typeInto(vt::child<QSpinBox>(view, "rating-" + qt(universe::rawValue(AssetCategory::force))),
+             "4");
 
-    QTest::mouseClick(view.saveButton(), Qt::LeftButton);
+    QTest::mouseClick(vt::child<QPushButton>(view, "saveFaction"), Qt::LeftButton);
 
     const auto file = app.fileJson();
     ASSERT_EQ(file["factions"].size(), 1u);
@@ -115,17 +124,18 @@ TEST(FactionEditor, CreatesAFactionAndWritesTheUniverseFile) {
     ASSERT_TRUE(id.has_value());
 
     // The editor goes on editing what it made, and the sidebar is asked to show it.
-    EXPECT_EQ(view.titleLabel()->text(), "Edit Faction");
-    EXPECT_EQ(view.saveButton()->text(), "Save Changes");
-    EXPECT_FALSE(view.saveButton()->isEnabled()) << "nothing left unsaved";
+    EXPECT_EQ(vt::child<QLabel>(view, "factionEditorTitle")->text(), "Edit Faction");
+    EXPECT_EQ(vt::child<QPushButton>(view, "saveFaction")->text(), "Save Changes");
+    EXPECT_FALSE(vt::child<QPushButton>(view, "saveFaction")->isEnabled())
+        << "nothing left unsaved";
     ASSERT_EQ(app.selected.size(), 1u);
     EXPECT_EQ(app.selected[0].destination, ui::Destination::faction);
     EXPECT_EQ(app.selected[0].factionID, id);
 
     // A second save changes that faction instead of adding another.
-    QTest::keyClicks(view.nameField(), " Navy");
-    EXPECT_TRUE(view.saveButton()->isEnabled());
-    QTest::mouseClick(view.saveButton(), Qt::LeftButton);
+    QTest::keyClicks(vt::child<QLineEdit>(view, "factionName"), " Navy");
+    EXPECT_TRUE(vt::child<QPushButton>(view, "saveFaction")->isEnabled());
+    QTest::mouseClick(vt::child<QPushButton>(view, "saveFaction"), Qt::LeftButton);
     const auto record = app.fileRecord();
     ASSERT_EQ(record.factions.size(), 1u);
     EXPECT_EQ(record.factions[0].name, "Sword Worlds Confederation Navy");
@@ -162,18 +172,24 @@ TEST(FactionEditor, RatingsDriveIncomeMaintenanceAndHitPoints) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(std::vector{c.force, c.cunning, c.wealth}));
-        typeInto(view.ratingField(AssetCategory::force), QString::number(c.force));
-        typeInto(view.ratingField(AssetCategory::cunning), QString::number(c.cunning));
-        typeInto(view.ratingField(AssetCategory::wealth), QString::number(c.wealth));
-        EXPECT_EQ(view.incomeLabel()->text(), c.income);
-        EXPECT_EQ(view.maintenanceLabel()->text(), c.maintenance);
+        typeInto(
+            vt::child<QSpinBox>(view, "rating-" + qt(universe::rawValue(AssetCategory::force))),
+            QString::number(c.force));
+        typeInto(
+            vt::child<QSpinBox>(view, "rating-" + qt(universe::rawValue(AssetCategory::cunning))),
+            QString::number(c.cunning));
+        typeInto(
+            vt::child<QSpinBox>(view, "rating-" + qt(universe::rawValue(AssetCategory::wealth))),
+            QString::number(c.wealth));
+        EXPECT_EQ(vt::child<QLabel>(view, "income")->text(), c.income);
+        EXPECT_EQ(vt::child<QLabel>(view, "maintenance")->text(), c.maintenance);
         QTest::mouseClick(view.findChild<QPushButton*>("fullHP"), Qt::LeftButton);
-        EXPECT_EQ(view.hpField()->value(), c.maxHP);
+        EXPECT_EQ(vt::child<QSpinBox>(view, "hitPoints")->value(), c.maxHP);
         EXPECT_EQ(view.draft().hp, c.maxHP);
     }
     // Nothing reaches the file before "Save Changes".
     EXPECT_EQ(app.fileRecord().factions[0].force, 1);
-    QTest::mouseClick(view.saveButton(), Qt::LeftButton);
+    QTest::mouseClick(vt::child<QPushButton>(view, "saveFaction"), Qt::LeftButton);
     EXPECT_EQ(app.fileRecord().factions[0].force, 8);
     EXPECT_EQ(app.fileRecord().factions[0].hp, 64);
 }
@@ -192,11 +208,13 @@ TEST(FactionEditor, OutOfRangeInputIsClampedAndSaysWhy) {
         {"-3", 1, true}, {"0", 1, true}, {"12", 8, true}, {"999", 8, true}, {"5", 5, false}};
     for (const auto& r : ratings) {
         SCOPED_TRACE(r.typed);
-        QSpinBox* force = view.ratingField(AssetCategory::force);
+        QSpinBox* force =
+            vt::child<QSpinBox>(view, "rating-" + qt(universe::rawValue(AssetCategory::force)));
         typeInto(force, r.typed);
         EXPECT_EQ(force->value(), r.kept);
         EXPECT_EQ(view.draft().force, r.kept);
-        QLabel* note = view.ratingNote(AssetCategory::force);
+        QLabel* note =
+            vt::child<QLabel>(view, "ratingNote-" + qt(universe::rawValue(AssetCategory::force)));
         EXPECT_EQ(note->isVisible(), r.explained);
         if (r.explained) {
             EXPECT_TRUE(note->text().startsWith("Ratings run from 1 to 8"))
@@ -206,25 +224,26 @@ TEST(FactionEditor, OutOfRangeInputIsClampedAndSaysWhy) {
     }
 
     // Hit points stop at the maximum the ratings give (Force 5: 4 + 9 + 1 + 1).
-    typeInto(view.hpField(), "99");
+    typeInto(vt::child<QSpinBox>(view, "hitPoints"), "99");
     EXPECT_EQ(view.draft().hp, 15);
-    EXPECT_TRUE(view.hpNote()->isVisible());
-    EXPECT_TRUE(view.hpNote()->text().contains("maximum, 15"))
-        << view.hpNote()->text().toStdString();
-    typeInto(view.hpField(), "-4");
+    EXPECT_TRUE(vt::child<QLabel>(view, "hitPointsNote")->isVisible());
+    EXPECT_TRUE(vt::child<QLabel>(view, "hitPointsNote")->text().contains("maximum, 15"))
+        << vt::child<QLabel>(view, "hitPointsNote")->text().toStdString();
+    typeInto(vt::child<QSpinBox>(view, "hitPoints"), "-4");
     EXPECT_EQ(view.draft().hp, 0);
 
     // Lowering a rating lowers the maximum, and the hit points follow.
-    typeInto(view.hpField(), "15");
-    typeInto(view.ratingField(AssetCategory::force), "1");
+    typeInto(vt::child<QSpinBox>(view, "hitPoints"), "15");
+    typeInto(vt::child<QSpinBox>(view, "rating-" + qt(universe::rawValue(AssetCategory::force))),
+             "1");
     EXPECT_EQ(view.draft().hp, 7);
-    EXPECT_EQ(view.hpField()->value(), 7);
+    EXPECT_EQ(vt::child<QSpinBox>(view, "hitPoints")->value(), 7);
 
-    typeInto(view.creditsField(), "-5");
+    typeInto(vt::child<QSpinBox>(view, "credits"), "-5");
     EXPECT_EQ(view.draft().credits, 0);
-    EXPECT_TRUE(view.creditsNote()->isVisible());
+    EXPECT_TRUE(vt::child<QLabel>(view, "creditsNote")->isVisible());
 
-    QTest::mouseClick(view.saveButton(), Qt::LeftButton);
+    QTest::mouseClick(vt::child<QPushButton>(view, "saveFaction"), Qt::LeftButton);
     const auto saved = app.fileRecord().factions.at(0);
     EXPECT_EQ(saved.force, 1);
     EXPECT_EQ(saved.hp, 7);
@@ -241,7 +260,7 @@ TEST(FactionEditor, AddsCatalogueAndHandMadeAssets) {
     });
     FactionEditingView view(*app.context, faction.id);
     view.show();
-    EXPECT_TRUE(vt::showsText(view.assetList(), "No assets"));
+    EXPECT_TRUE(vt::showsText(vt::child<QWidget>(view, "assetList"), "No assets"));
 
     // The catalogue lists all 71 templates under their categories, with costs.
     AddAssetDialog* dialog = openAddAsset(view);
@@ -264,13 +283,13 @@ TEST(FactionEditor, AddsCatalogueAndHandMadeAssets) {
     EXPECT_EQ(fleet.cost, 40);
     EXPECT_EQ(fleet.location, efate.coordinates);
     settle();
-    const QString row = vt::labelTexts(view.assetList()).join('\n');
+    const QString row = vt::labelTexts(vt::child<QWidget>(view, "assetList")).join('\n');
     EXPECT_TRUE(row.contains("Starship · Force 8 ⚠")) << row.toStdString();
     EXPECT_TRUE(row.contains("Location: Efate (00-2011)"));
     EXPECT_TRUE(row.contains("Needs planetary government permission"));
     EXPECT_FALSE(row.contains("No assets"));
     // Its own upkeep of 2, and 0 beyond a Force rating of 1.
-    EXPECT_EQ(view.maintenanceLabel()->text(), "Maintenance: 2 FacCreds/turn");
+    EXPECT_EQ(vt::child<QLabel>(view, "maintenance")->text(), "Maintenance: 2 FacCreds/turn");
 
     // A hand-made base of influence: its cost is its maximum hit points, which
     // the faction's own maximum (7) caps.
@@ -293,7 +312,7 @@ TEST(FactionEditor, AddsCatalogueAndHandMadeAssets) {
     EXPECT_EQ(view.draft().assets[1].cost, 7);
     EXPECT_EQ(view.draft().assets[1].location, (core::GalacticCoordinates{0, 0, 19, 10}))
         << "the homeworld is the first place offered";
-    EXPECT_EQ(view.maintenanceLabel()->text(), "Maintenance: 2 FacCreds/turn")
+    EXPECT_EQ(vt::child<QLabel>(view, "maintenance")->text(), "Maintenance: 2 FacCreds/turn")
         << "a base never counts";
 
     // One base per world: a second on Regina cannot be added.
@@ -306,7 +325,7 @@ TEST(FactionEditor, AddsCatalogueAndHandMadeAssets) {
     EXPECT_FALSE(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
     dialog->reject();
 
-    QTest::mouseClick(view.saveButton(), Qt::LeftButton);
+    QTest::mouseClick(vt::child<QPushButton>(view, "saveFaction"), Qt::LeftButton);
     const auto file = app.fileJson();
     ASSERT_EQ(file["factions"][0]["assets"].size(), 2u);
     EXPECT_EQ(file["factions"][0]["assets"][0]["name"], "Capital Fleet");
@@ -315,7 +334,7 @@ TEST(FactionEditor, AddsCatalogueAndHandMadeAssets) {
 
     // "Delete" on a row removes that asset from the draft.
     settle();
-    auto deletes = view.assetList()->findChildren<QPushButton*>("deleteAsset");
+    auto deletes = vt::child<QWidget>(view, "assetList")->findChildren<QPushButton*>("deleteAsset");
     ASSERT_EQ(deletes.size(), 2);
     QTest::mouseClick(deletes[0], Qt::LeftButton);
     ASSERT_EQ(view.draft().assets.size(), 1u);
@@ -342,9 +361,9 @@ TEST(FactionEditor, NotesAreAddedEditedAndDeleted) {
         dialog->dayField()->setValue(day);
         confirmDialog(dialog);
     };
-    const auto addNote = [&] { return view.addNoteButton(); };
+    const auto addNote = [&] { return vt::child<QPushButton>(view, "addNote"); };
     const auto editFirst = [&] {
-        return view.noteList()->findChildren<QPushButton*>("editNote").at(0);
+        return vt::child<QWidget>(view, "noteList")->findChildren<QPushButton*>("editNote").at(0);
     };
     writeNote(addNote, "Contract signed", 12);
     writeNote(addNote, "Freighter lost", 40);
@@ -357,9 +376,10 @@ TEST(FactionEditor, NotesAreAddedEditedAndDeleted) {
     EXPECT_EQ(view.draft().notes[0].id, 1) << "editing keeps the id";
 
     settle();
-    QTest::mouseClick(view.noteList()->findChildren<QPushButton*>("deleteNote").at(0),
-                      Qt::LeftButton);
-    QTest::mouseClick(view.saveButton(), Qt::LeftButton);
+    QTest::mouseClick(
+        vt::child<QWidget>(view, "noteList")->findChildren<QPushButton*>("deleteNote").at(0),
+        Qt::LeftButton);
+    QTest::mouseClick(vt::child<QPushButton>(view, "saveFaction"), Qt::LeftButton);
     const auto file = app.fileJson();
     ASSERT_EQ(file["factions"][0]["notes"].size(), 1u);
     const auto& note = file["factions"][0]["notes"][0];
@@ -391,14 +411,14 @@ TEST(FactionEditor, DeletingAsksFirstAndLeavesReferencesUnknown) {
         asked << title << message;
         return answer;
     });
-    QTest::mouseClick(view.deleteButton(), Qt::LeftButton);
+    QTest::mouseClick(vt::child<QPushButton>(view, "deleteFaction"), Qt::LeftButton);
     ASSERT_EQ(asked.size(), 2);
     EXPECT_EQ(asked[0], "Delete Faction?");
     EXPECT_TRUE(asked[1].contains("Sword Worlds"));
     EXPECT_EQ(app.fileRecord().factions.size(), 2u) << "Cancel keeps it";
 
     answer = true;
-    QTest::mouseClick(view.deleteButton(), Qt::LeftButton);
+    QTest::mouseClick(vt::child<QPushButton>(view, "deleteFaction"), Qt::LeftButton);
     QApplication::processEvents();
     const auto record = app.fileRecord();
     ASSERT_EQ(record.factions.size(), 1u);
@@ -412,8 +432,8 @@ TEST(FactionEditor, DeletingAsksFirstAndLeavesReferencesUnknown) {
     EXPECT_TRUE(vt::showsText(&view, "No Faction"));
     EXPECT_TRUE(vt::showsText(&otherWindow, "No Faction"))
         << "an editor open elsewhere learns of it";
-    QTest::mouseClick(otherWindow.saveButton(), Qt::LeftButton);
-    QTest::mouseClick(view.saveButton(), Qt::LeftButton);
+    QTest::mouseClick(vt::child<QPushButton>(otherWindow, "saveFaction"), Qt::LeftButton);
+    QTest::mouseClick(vt::child<QPushButton>(view, "saveFaction"), Qt::LeftButton);
     EXPECT_EQ(app.fileRecord().factions.size(), 1u) << "a deleted faction is not saved back";
 }
 
@@ -434,13 +454,13 @@ TEST(FactionEditor, LeavingWithUnsavedEditsAsksToSaveThem) {
     EXPECT_TRUE(asked.isEmpty());
 
     // Cancel stays, with the typed text still there and nothing written.
-    QTest::keyClicks(view.nameField(), " Reserve");
-    typeInto(view.creditsField(), "12");
+    QTest::keyClicks(vt::child<QLineEdit>(view, "factionName"), " Reserve");
+    typeInto(vt::child<QSpinBox>(view, "credits"), "12");
     EXPECT_FALSE(view.confirmLeave());
     ASSERT_EQ(asked.size(), 2);
     EXPECT_EQ(asked[0], "Save changes to “Imperial Navy Reserve”?");
     EXPECT_EQ(asked[1], "Your changes to this faction are lost unless you save them.");
-    EXPECT_EQ(view.nameField()->text(), "Imperial Navy Reserve");
+    EXPECT_EQ(vt::child<QLineEdit>(view, "factionName")->text(), "Imperial Navy Reserve");
     EXPECT_EQ(view.draft().credits, 12);
     EXPECT_EQ(app.fileRecord().factions[0].name, "Imperial Navy");
 
@@ -449,14 +469,14 @@ TEST(FactionEditor, LeavingWithUnsavedEditsAsksToSaveThem) {
     EXPECT_TRUE(view.confirmLeave());
     EXPECT_EQ(asked.size(), 4);
     EXPECT_EQ(app.fileRecord().factions[0], faction);
-    EXPECT_EQ(view.nameField()->text(), "Imperial Navy");
-    EXPECT_EQ(view.creditsField()->value(), 0);
+    EXPECT_EQ(vt::child<QLineEdit>(view, "factionName")->text(), "Imperial Navy");
+    EXPECT_EQ(vt::child<QSpinBox>(view, "credits")->value(), 0);
     EXPECT_FALSE(view.hasUnsavedChanges());
     EXPECT_TRUE(view.confirmLeave()) << "nothing left to ask about";
     EXPECT_EQ(asked.size(), 4);
 
     // Save writes them to disk.
-    QTest::keyClicks(view.nameField(), " Reserve");
+    QTest::keyClicks(vt::child<QLineEdit>(view, "factionName"), " Reserve");
     answer = ui::SaveAnswer::save;
     EXPECT_TRUE(view.confirmLeave());
     EXPECT_EQ(asked.size(), 6);
@@ -476,7 +496,7 @@ TEST(FactionEditor, ANewFactionAsksOnceSomethingWasEntered) {
     EXPECT_TRUE(view.confirmLeave());
     EXPECT_TRUE(asked.isEmpty()) << "an untouched new faction is not worth a question";
 
-    QTest::keyClicks(view.nameField(), "Vargr Corsairs");
+    QTest::keyClicks(vt::child<QLineEdit>(view, "factionName"), "Vargr Corsairs");
     EXPECT_TRUE(view.confirmLeave());
     ASSERT_EQ(asked.size(), 2);
     EXPECT_EQ(asked[0], "Save changes to “Vargr Corsairs”?");
@@ -498,7 +518,7 @@ TEST(FactionEditor, AFactionDeletedElsewhereLeavesWithoutAsking) {
         asked = true;
         return ui::SaveAnswer::cancel;
     });
-    QTest::keyClicks(view.nameField(), " Reserve");
+    QTest::keyClicks(vt::child<QLineEdit>(view, "factionName"), " Reserve");
     velmora::testing::change(
         app.universe(), [&](universe::UniverseEdit& edit) { removeFaction(edit, faction.id); });
     EXPECT_TRUE(view.confirmLeave());

@@ -8,6 +8,7 @@
 #include "support/memory_preferences.h"
 #include "support/temporary_folder.h"
 #include "support/universe_changes.h"
+#include "support/widget_lookup.h"
 #include "ui_support/view_context.h"
 #include "ui_support/window_registry.h"
 #include "universe/universe_codec.h"

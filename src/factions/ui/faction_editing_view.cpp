@@ -6,8 +6,10 @@
 #include "factions/faction_texts.h"
 #include "factions/ui/add_asset_dialog.h"
 #include "factions/ui/color_swatch_picker.h"
+#include "factions/ui/faction_asset_list.h"
 #include "factions/ui/faction_info_window.h"
 #include "factions/ui/faction_note_dialog.h"
+#include "factions/ui/faction_note_list.h"
 #include "ui_support/empty_state_view.h"
 #include "ui_support/view_context.h"
 #include "universe/universe_manager.h"
@@ -58,24 +60,6 @@ QString perTurn(const char* label, int figure) {
     return QObject::tr(label) + QString::number(figure) + QObject::tr(" FacCreds/turn");
 }
 
-QString stardateText(const universe::Stardate& date) {
-    return QObject::tr("Day %1, %2 · %3:%4")
-        .arg(date.day)
-        .arg(date.year)
-        .arg(date.hour, 2, 10, QLatin1Char('0'))
-        .arg(date.minute, 2, 10, QLatin1Char('0'));
-}
-
-QFrame* rowFrame(QWidget* parent) {
-    auto* frame = new QFrame(parent);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setObjectName(QStringLiteral("row"));
-    frame->setStyleSheet(
-        QStringLiteral("QFrame#row { border: 1px solid palette(mid); border-radius: 6px; "
-                       "background: palette(base); }"));
-    return frame;
-}
-
 QLabel* warningLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
@@ -83,12 +67,6 @@ QLabel* warningLabel(const QString& text, QWidget* parent) {
     palette.setColor(QPalette::WindowText, QColor(0xb0, 0x3a, 0x2e));
     label->setPalette(palette);
     return label;
-}
-
-QString markText(const QString& text) {
-    return QStringLiteral(
-               "<span style='background:#e9e4f5; color:#3c2f6b; border-radius:3px;'>&nbsp;") +
-           text.toHtmlEscaped() + QStringLiteral("&nbsp;</span>");
 }
 
 } // namespace
@@ -123,8 +101,10 @@ FactionEditingView::FactionEditingView(ui::ViewContext& context,
     m_title->setObjectName(QStringLiteral("factionEditorTitle"));
     makeTitle(m_title);
     m_info = new QPushButton(tr("Info"), content);
+    m_info->setObjectName(QStringLiteral("factionInfo"));
     m_info->setToolTip(tr("Open the faction's summary in its own window"));
     m_delete = new QPushButton(tr("Delete Faction…"), content);
+    m_delete->setObjectName(QStringLiteral("deleteFaction"));
     header->addWidget(m_title);
     header->addStretch();
     header->addWidget(m_info);
@@ -138,9 +118,11 @@ FactionEditingView::FactionEditingView(ui::ViewContext& context,
     column->addWidget(sectionHeading(tr("Tags"), content));
     column->addWidget(buildTags(content));
     column->addWidget(sectionHeading(tr("Assets"), content));
-    column->addWidget(buildAssets(content));
+    m_assets = new FactionAssetList(content);
+    column->addWidget(m_assets);
     column->addWidget(sectionHeading(tr("Notes"), content));
-    column->addWidget(buildNotes(content));
+    m_notes = new FactionNoteList(content);
+    column->addWidget(m_notes);
 
     auto* footer = new QHBoxLayout;
     m_savedNote = quietNote(QString(), content);
@@ -171,8 +153,21 @@ FactionEditingView::FactionEditingView(ui::ViewContext& context,
     });
     connect(m_delete, &QPushButton::clicked, this, &FactionEditingView::deleteFaction);
     connect(m_info, &QPushButton::clicked, this, &FactionEditingView::openInfoWindow);
-    connect(m_addAsset, &QPushButton::clicked, this, &FactionEditingView::openAddAssetDialog);
-    connect(m_addNote, &QPushButton::clicked, this, [this] { openNoteDialog(std::nullopt); });
+    connect(m_assets, &FactionAssetList::addRequested, this,
+            &FactionEditingView::openAddAssetDialog);
+    connect(m_assets, &FactionAssetList::removeRequested, this, &FactionEditingView::removeAsset);
+    connect(m_assets, &FactionAssetList::hitPointsChanged, this,
+            [this](std::size_t index, int hitPoints) {
+                if (index < m_draft.assets.size()) {
+                    m_draft.assets[index].hp = hitPoints;
+                    refreshMode();
+                }
+            });
+    connect(m_notes, &FactionNoteList::addRequested, this,
+            [this] { openNoteDialog(std::nullopt); });
+    connect(m_notes, &FactionNoteList::editRequested, this,
+            [this](std::size_t index) { openNoteDialog(index); });
+    connect(m_notes, &FactionNoteList::removeRequested, this, &FactionEditingView::removeNote);
 
     loadDraftIntoFields();
     refreshMode();
@@ -198,12 +193,15 @@ QWidget* FactionEditingView::buildIdentity(QWidget* parent) {
     m_name->setObjectName(QStringLiteral("factionName"));
     m_name->setPlaceholderText(tr("Faction name"));
     m_short = new QLineEdit(box);
+    m_short->setObjectName(QStringLiteral("factionShortName"));
     m_short->setPlaceholderText(tr("e.g. ImDd"));
     m_short->setMaximumWidth(120);
     m_category = new QComboBox(box);
+    m_category->setObjectName(QStringLiteral("factionCategory"));
     for (const auto& [category, raw] : universe::factionCategoryTable.entries)
         m_category->addItem(qt(displayName(category)), static_cast<int>(category));
     m_color = new ColorSwatchPicker(box);
+    m_color->setObjectName(QStringLiteral("factionColor"));
     m_description = new QPlainTextEdit(box);
     m_description->setFixedHeight(84);
     m_description->setPlaceholderText(tr("Who they are, what they want"));
@@ -268,6 +266,7 @@ QWidget* FactionEditingView::buildStats(QWidget* parent) {
     for (AssetCategory category : statOrder) {
         StatField field = makeStatField(box, -999, 999);
         field.spin->setObjectName(QStringLiteral("rating-") + qt(universe::rawValue(category)));
+        field.note->setObjectName(QStringLiteral("ratingNote-") + qt(universe::rawValue(category)));
         grid->addWidget(new QLabel(qt(displayName(category)) + QStringLiteral(": "), box), row, 0);
         grid->addWidget(field.spin, row, 1);
         grid->addWidget(field.note, row, 2, 1, 2);
@@ -281,6 +280,7 @@ QWidget* FactionEditingView::buildStats(QWidget* parent) {
     m_hp = hp.spin;
     m_hp->setObjectName(QStringLiteral("hitPoints"));
     m_hpNote = hp.note;
+    m_hpNote->setObjectName(QStringLiteral("hitPointsNote"));
     m_maxHP = new QLabel(box);
     auto* fullHP = new QPushButton(tr("Full HP"), box);
     fullHP->setObjectName(QStringLiteral("fullHP"));
@@ -298,6 +298,7 @@ QWidget* FactionEditingView::buildStats(QWidget* parent) {
     m_credits = credits.spin;
     m_credits->setObjectName(QStringLiteral("credits"));
     m_creditsNote = credits.note;
+    m_creditsNote->setObjectName(QStringLiteral("creditsNote"));
     m_credits->setSuffix(tr(" FC"));
     grid->addWidget(new QLabel(tr("Credits"), box), row, 0);
     grid->addWidget(m_credits, row, 1);
@@ -357,44 +358,6 @@ QWidget* FactionEditingView::buildTags(QWidget* parent) {
     return box;
 }
 
-QWidget* FactionEditingView::buildAssets(QWidget* parent) {
-    auto* box = new QWidget(parent);
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_assetList = new QWidget(box);
-    m_assetList->setObjectName(QStringLiteral("assetList"));
-    m_assetRows = new QVBoxLayout(m_assetList);
-    m_assetRows->setContentsMargins(0, 0, 0, 0);
-    m_assetRows->setSpacing(6);
-    layout->addWidget(m_assetList);
-    auto* buttons = new QHBoxLayout;
-    m_addAsset = new QPushButton(tr("Add Asset"), box);
-    m_addAsset->setObjectName(QStringLiteral("addAsset"));
-    buttons->addWidget(m_addAsset);
-    buttons->addStretch();
-    layout->addLayout(buttons);
-    return box;
-}
-
-QWidget* FactionEditingView::buildNotes(QWidget* parent) {
-    auto* box = new QWidget(parent);
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_noteList = new QWidget(box);
-    m_noteList->setObjectName(QStringLiteral("noteList"));
-    m_noteRows = new QVBoxLayout(m_noteList);
-    m_noteRows->setContentsMargins(0, 0, 0, 0);
-    m_noteRows->setSpacing(6);
-    layout->addWidget(m_noteList);
-    auto* buttons = new QHBoxLayout;
-    m_addNote = new QPushButton(tr("Add Note"), box);
-    m_addNote->setObjectName(QStringLiteral("addNote"));
-    buttons->addWidget(m_addNote);
-    buttons->addStretch();
-    layout->addLayout(buttons);
-    return box;
-}
-
 void FactionEditingView::loadDraftIntoFields() {
     m_name->setText(qt(m_draft.name));
     m_short->setText(qt(m_draft.shortName));
@@ -448,18 +411,6 @@ void FactionEditingView::fillHomeworlds() {
         index = m_homeworld->count() - 1;
     }
     m_homeworld->setCurrentIndex(index);
-}
-
-QSpinBox* FactionEditingView::ratingField(AssetCategory category) const {
-    return m_ratings.at(category).spin;
-}
-
-QLabel* FactionEditingView::ratingNote(AssetCategory category) const {
-    return m_ratings.at(category).note;
-}
-
-QCheckBox* FactionEditingView::tagBox(FactionTag tag) const {
-    return m_tagBoxes.at(tag);
 }
 
 void FactionEditingView::setRatingFromField(AssetCategory category, int typed) {
@@ -561,133 +512,11 @@ void FactionEditingView::refreshTagsSummary() {
 }
 
 void FactionEditingView::rebuildAssets() {
-    while (QLayoutItem* item = m_assetRows->takeAt(0)) {
-        if (QWidget* widget = item->widget()) {
-            // Later, because the row's own button may be what asked for this.
-            widget->hide();
-            widget->deleteLater();
-        }
-        delete item;
-    }
-    if (m_draft.assets.empty()) {
-        auto* none = quietNote(tr("No assets"), m_assetList);
-        none->setObjectName(QStringLiteral("noAssets"));
-        m_assetRows->addWidget(none);
-        return;
-    }
-    const auto& universe = m_context.manager.current();
-    for (std::size_t i = 0; i < m_draft.assets.size(); ++i) {
-        const FactionAsset& asset = m_draft.assets[i];
-        auto* row = rowFrame(m_assetList);
-        row->setProperty("assetIndex", static_cast<int>(i));
-        auto* grid = new QGridLayout(row);
-        grid->setContentsMargins(10, 6, 10, 6);
-        grid->setHorizontalSpacing(10);
-
-        auto* name = new QLabel(
-            QStringLiteral("<b>") + qt(asset.name).toHtmlEscaped() + QStringLiteral("</b>"), row);
-        name->setObjectName(QStringLiteral("assetName"));
-        const bool lacking = lacksRequiredRating(m_draft, asset);
-        QString kind = qt(universe::displayName(asset.type)) + QStringLiteral(" · ") +
-                       qt(displayName(asset.category)) + QStringLiteral(" ") +
-                       QString::number(asset.ratingRequired);
-        auto* type = new QLabel(kind + (lacking ? QStringLiteral(" ⚠") : QString()), row);
-        type->setObjectName(QStringLiteral("assetKind"));
-        if (lacking) {
-            type->setToolTip(tr("Needs %1 %2; the faction's rating is %3.")
-                                 .arg(qt(displayName(asset.category)))
-                                 .arg(asset.ratingRequired)
-                                 .arg(rating(m_draft, asset.category)));
-            QPalette palette = type->palette();
-            palette.setColor(QPalette::WindowText, QColor(0xb0, 0x3a, 0x2e));
-            type->setPalette(palette);
-        }
-
-        auto* hp = new QSpinBox(row);
-        hp->setObjectName(QStringLiteral("assetHP"));
-        hp->setRange(0, std::max(asset.maxHP, 0));
-        hp->setValue(asset.hp);
-        hp->setPrefix(tr("HP "));
-        hp->setSuffix(QStringLiteral(" / ") + QString::number(asset.maxHP));
-        connect(hp, &QSpinBox::valueChanged, this, [this, i](int value) {
-            if (i < m_draft.assets.size()) {
-                m_draft.assets[i].hp = value;
-                refreshMode();
-            }
-        });
-        auto* remove = new QPushButton(tr("Delete"), row);
-        remove->setObjectName(QStringLiteral("deleteAsset"));
-        connect(remove, &QPushButton::clicked, this, [this, i] { removeAsset(i); });
-
-        QStringList details;
-        details << tr("Location: ") + locationWithSystem(universe, asset.location).toHtmlEscaped();
-        if (asset.maintenance > 0)
-            details << tr("Upkeep %1/turn").arg(asset.maintenance);
-        if (asset.stealthed)
-            details << markText(tr("Stealthed"));
-        if (asset.requiresPermission)
-            details << markText(tr("Needs planetary government permission"));
-        auto* detail = new QLabel(details.join(QStringLiteral(" &nbsp; ")), row);
-        detail->setObjectName(QStringLiteral("assetDetails"));
-        detail->setTextFormat(Qt::RichText);
-        detail->setWordWrap(true);
-        if (!asset.note.empty())
-            row->setToolTip(qt(asset.note));
-
-        grid->addWidget(name, 0, 0);
-        grid->addWidget(type, 0, 1);
-        grid->addWidget(hp, 0, 3);
-        grid->addWidget(remove, 0, 4);
-        grid->addWidget(detail, 1, 0, 1, 5);
-        grid->setColumnStretch(2, 1);
-        m_assetRows->addWidget(row);
-    }
+    m_assets->show(m_draft, m_context.manager.current());
 }
 
 void FactionEditingView::rebuildNotes() {
-    while (QLayoutItem* item = m_noteRows->takeAt(0)) {
-        if (QWidget* widget = item->widget()) {
-            // Later, because the row's own button may be what asked for this.
-            widget->hide();
-            widget->deleteLater();
-        }
-        delete item;
-    }
-    if (m_draft.notes.empty()) {
-        m_noteRows->addWidget(quietNote(tr("No notes"), m_noteList));
-        return;
-    }
-    for (std::size_t i = 0; i < m_draft.notes.size(); ++i) {
-        const FactionNote& note = m_draft.notes[i];
-        auto* row = rowFrame(m_noteList);
-        auto* grid = new QGridLayout(row);
-        grid->setContentsMargins(10, 6, 10, 6);
-        const QString title = note.title.empty() ? tr("Untitled Note") : qt(note.title);
-        auto* heading =
-            new QLabel(QStringLiteral("<b>") + title.toHtmlEscaped() + QStringLiteral("</b>"), row);
-        heading->setObjectName(QStringLiteral("noteTitle"));
-        auto* date = quietNote(stardateText(note.date), row);
-        date->setWordWrap(false);
-        auto* content = new QLabel(qt(note.content), row);
-        content->setWordWrap(true);
-        content->setObjectName(QStringLiteral("noteContent"));
-        auto* edit = new QPushButton(tr("Edit"), row);
-        edit->setObjectName(QStringLiteral("editNote"));
-        auto* remove = new QPushButton(tr("Delete"), row);
-        remove->setObjectName(QStringLiteral("deleteNote"));
-        connect(edit, &QPushButton::clicked, this, [this, i] { openNoteDialog(i); });
-        connect(remove, &QPushButton::clicked, this, [this, i] { removeNote(i); });
-        grid->addWidget(heading, 0, 0);
-        grid->addWidget(date, 0, 1);
-        grid->addWidget(edit, 0, 3);
-        grid->addWidget(remove, 0, 4);
-        grid->setColumnStretch(2, 1);
-        if (!note.content.empty())
-            grid->addWidget(content, 1, 0, 1, 5);
-        else
-            content->hide();
-        m_noteRows->addWidget(row);
-    }
+    m_notes->show(m_draft);
 }
 
 bool FactionEditingView::hasUnsavedChanges() const {

@@ -27,6 +27,8 @@ struct ViewContext;
 namespace velmora::factions {
 
 class ColorSwatchPicker;
+class FactionAssetList;
+class FactionNoteList;
 
 // "Faction Creation" / "Edit Faction". The view edits a copy of the faction and
 // writes it into the universe, which saves, on "Create Faction" or "Save Changes".
@@ -60,30 +62,6 @@ public:
     void openAddAssetDialog();
     void openInfoWindow();
 
-    QLabel* titleLabel() const { return m_title; }
-    QLineEdit* nameField() const { return m_name; }
-    QLineEdit* shortField() const { return m_short; }
-    QComboBox* categoryField() const { return m_category; }
-    QComboBox* homeworldField() const { return m_homeworld; }
-    ColorSwatchPicker* colorPicker() const { return m_color; }
-    QSpinBox* ratingField(universe::AssetCategory category) const;
-    QLabel* ratingNote(universe::AssetCategory category) const;
-    QSpinBox* hpField() const { return m_hp; }
-    QLabel* hpNote() const { return m_hpNote; }
-    QSpinBox* creditsField() const { return m_credits; }
-    QLabel* creditsNote() const { return m_creditsNote; }
-    QLabel* incomeLabel() const { return m_income; }
-    QLabel* maintenanceLabel() const { return m_maintenance; }
-    QLabel* tagsSummary() const { return m_tagsSummary; }
-    QCheckBox* tagBox(universe::FactionTag tag) const;
-    QWidget* assetList() const { return m_assetList; }
-    QWidget* noteList() const { return m_noteList; }
-    QPushButton* saveButton() const { return m_save; }
-    QPushButton* deleteButton() const { return m_delete; }
-    QPushButton* infoButton() const { return m_info; }
-    QPushButton* addAssetButton() const { return m_addAsset; }
-    QPushButton* addNoteButton() const { return m_addNote; }
-
 signals:
     void factionCreated(const QString& factionID);
     void factionDeleted(const QString& factionID);
@@ -97,8 +75,6 @@ private:
     QWidget* buildIdentity(QWidget* parent);
     QWidget* buildStats(QWidget* parent);
     QWidget* buildTags(QWidget* parent);
-    QWidget* buildAssets(QWidget* parent);
-    QWidget* buildNotes(QWidget* parent);
     StatField makeStatField(QWidget* parent, int minimum, int maximum);
     void loadDraftIntoFields();
     void fillHomeworlds();
@@ -141,15 +117,11 @@ private:
     QLabel* m_maintenance = nullptr;
     QLabel* m_tagsSummary = nullptr;
     std::map<universe::FactionTag, QCheckBox*> m_tagBoxes;
-    QWidget* m_assetList = nullptr;
-    QVBoxLayout* m_assetRows = nullptr;
-    QWidget* m_noteList = nullptr;
-    QVBoxLayout* m_noteRows = nullptr;
+    FactionAssetList* m_assets = nullptr;
+    FactionNoteList* m_notes = nullptr;
     QPushButton* m_save = nullptr;
     QPushButton* m_delete = nullptr;
     QPushButton* m_info = nullptr;
-    QPushButton* m_addAsset = nullptr;
-    QPushButton* m_addNote = nullptr;
     QLabel* m_savedNote = nullptr;
     core::Signal<>::Subscription m_universeChanged;
 };

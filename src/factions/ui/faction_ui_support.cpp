@@ -3,6 +3,8 @@
 #include "factions/faction_editing.h"
 #include "universe/ridivivev_izeviduv.h"
 
+#include <QFrame>
+#include <QVBoxLayout>
 
 namespace velmora::factions {
 
@@ -12,6 +14,26 @@ QString locationWithSystem(const universe::RidivivevIzeviduv& universe,
     if (const core::HexData* hex = universe.hexAt(location))
         return qt(systemDisplayName(*hex)) + QStringLiteral(" (") + where + QLatin1Char(')');
     return where;
+}
+
+QFrame* rowFrame(QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setObjectName(QStringLiteral("row"));
+    frame->setStyleSheet(
+        QStringLiteral("QFrame#row { border: 1px solid palette(mid); border-radius: 6px; "
+                       "background: palette(base); }"));
+    return frame;
+}
+
+void clearRows(QVBoxLayout* rows) {
+    while (QLayoutItem* item = rows->takeAt(0)) {
+        if (QWidget* widget = item->widget()) {
+            widget->hide();
+            widget->deleteLater();
+        }
+        delete item;
+    }
 }
 
 } // namespace velmora::factions

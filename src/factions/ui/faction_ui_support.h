@@ -4,6 +4,10 @@
 #include "ui_support/view_helpers.h"
 #include "universe/faction_color.h"
 
+class QFrame;
+class QVBoxLayout;
+class QWidget;
+
 #include <QIcon>
 #include <QString>
 #include <functional>
@@ -35,6 +39,12 @@ using ui::swatchIcon;
 
 // The hex of an asset or homeworld as the universe writes locations, with the
 // system's name when one stands there.
+// A record's row in a list of rows: a rounded panel on the base colour.
+QFrame* rowFrame(QWidget* parent);
+// Removes every row from a list's layout. The rows go later, because a row's own
+// button may be what asked for this.
+void clearRows(QVBoxLayout* rows);
+
 QString locationWithSystem(const universe::RidivivevIzeviduv& universe,
                            const core::GalacticCoordinates& location);
 
