@@ -9,6 +9,7 @@
 #include "systems/system_refill.h"
 #include "systems/system_texts.h"
 #include "systems/system_validation.h"
+#include "systems/ui/star_form.h"
 #include "systems/ui/world_form.h"
 #include "systems/ui/world_info_window.h"
 #include "ui_support/view_context.h"
@@ -53,10 +54,12 @@ QString worldTradeCodes(const core::WorldData& world) {
     return codes.join(QLatin1Char(' '));
 }
 
-void selectData(QComboBox* combo, const QVariant& value) {
-    const int index = combo->findData(value);
-    if (index >= 0)
-        combo->setCurrentIndex(index);
+QString starRowText(const core::Star& star, bool primary) {
+    QString text = qt(star.name.empty() ? std::string("Unnamed star") : star.name) +
+                   QStringLiteral("  ") + qt(spectrumText(star));
+    if (primary)
+        text += QObject::tr("  (primary)");
+    return text;
 }
 
 } // namespace
@@ -288,46 +291,7 @@ QWidget* SystemEditor::buildStarsSection() {
     listColumn->addLayout(starButtons);
     row->addLayout(listColumn);
 
-    m_starForm = new QWidget(card);
-    auto* form = new QFormLayout(m_starForm);
-    m_starName = new QLineEdit(m_starForm);
-    m_starName->setObjectName(QStringLiteral("starName"));
-    m_starProperName = new QLineEdit(m_starForm);
-    m_starProperName->setObjectName(QStringLiteral("starProperName"));
-    m_starProperName->setPlaceholderText(tr("None"));
-    m_spectralType = new QComboBox(m_starForm);
-    m_spectralType->setObjectName(QStringLiteral("starSpectralType"));
-    for (const auto& [type, text] : core::spectralTypeTable.entries)
-        m_spectralType->addItem(qt(text), static_cast<int>(type));
-    m_subclass = new QSpinBox(m_starForm);
-    m_subclass->setObjectName(QStringLiteral("starSubclass"));
-    m_subclass->setRange(0, 9);
-    m_luminosity = new QComboBox(m_starForm);
-    m_luminosity->setObjectName(QStringLiteral("starLuminosity"));
-    for (const auto& [luminosity, text] : core::luminosityClassTable.entries)
-        m_luminosity->addItem(luminosity == core::LuminosityClass::D ? tr("D (white dwarf)")
-                                                                     : qt(text),
-                              static_cast<int>(luminosity));
-    m_mass = new QDoubleSpinBox(m_starForm);
-    m_mass->setObjectName(QStringLiteral("starMass"));
-    m_mass->setRange(0.01, 500.0);
-    m_mass->setDecimals(2);
-    m_mass->setSingleStep(0.05);
-    m_mass->setSuffix(tr(" solar masses"));
-    m_starOrbit = new QComboBox(m_starForm);
-    m_starOrbit->setObjectName(QStringLiteral("starOrbit"));
-    for (int orbit = core::firstOrbitNumber; orbit <= core::lastOrbitNumber; ++orbit)
-        m_starOrbit->addItem(orbit < 0 ? tr("Primary or close") : QString::number(orbit), orbit);
-    auto* spectrum = new QHBoxLayout;
-    spectrum->addWidget(m_spectralType);
-    spectrum->addWidget(m_subclass);
-    spectrum->addWidget(m_luminosity);
-    spectrum->addStretch();
-    form->addRow(tr("Name"), m_starName);
-    form->addRow(tr("Proper name"), m_starProperName);
-    form->addRow(tr("Spectrum"), spectrum);
-    form->addRow(tr("Mass"), m_mass);
-    form->addRow(tr("Orbit"), m_starOrbit);
+    m_starForm = new StarForm(card);
     row->addWidget(m_starForm, 1);
     layout->addLayout(row);
 
@@ -337,12 +301,7 @@ QWidget* SystemEditor::buildStarsSection() {
         m_starIndex = star;
         showStar();
     });
-    connect(m_starName, &QLineEdit::textEdited, this, &SystemEditor::readStarFields);
-    connect(m_starProperName, &QLineEdit::textEdited, this, &SystemEditor::readStarFields);
-    for (QComboBox* combo : {m_spectralType, m_luminosity, m_starOrbit})
-        connect(combo, &QComboBox::currentIndexChanged, this, &SystemEditor::readStarFields);
-    connect(m_subclass, &QSpinBox::valueChanged, this, &SystemEditor::readStarFields);
-    connect(m_mass, &QDoubleSpinBox::valueChanged, this, &SystemEditor::readStarFields);
+    connect(m_starForm, &StarForm::edited, this, &SystemEditor::starEdited);
     connect(addStarButton, &QPushButton::clicked, this, [this] {
         m_starIndex = static_cast<int>(addStar(m_draft.starSystem));
         showDraft();
@@ -496,13 +455,8 @@ void SystemEditor::showStars() {
     m_loading = true;
     m_stars->clear();
     const auto& stars = m_draft.starSystem.stars;
-    for (std::size_t i = 0; i < stars.size(); ++i) {
-        QString text = qt(stars[i].name.empty() ? std::string("Unnamed star") : stars[i].name) +
-                       QStringLiteral("  ") + qt(spectrumText(stars[i]));
-        if (i == 0)
-            text += tr("  (primary)");
-        m_stars->addItem(text);
-    }
+    for (std::size_t i = 0; i < stars.size(); ++i)
+        m_stars->addItem(starRowText(stars[i], i == 0));
     if (m_starIndex >= static_cast<int>(stars.size()))
         m_starIndex = static_cast<int>(stars.size()) - 1;
     m_stars->setCurrentRow(m_starIndex);
@@ -515,18 +469,8 @@ void SystemEditor::showStar() {
         m_starIndex >= 0 && m_starIndex < static_cast<int>(m_draft.starSystem.stars.size());
     m_starForm->setEnabled(valid);
     m_removeStar->setEnabled(valid);
-    if (!valid)
-        return;
-    m_loading = true;
-    const core::Star& star = m_draft.starSystem.stars[static_cast<std::size_t>(m_starIndex)];
-    m_starName->setText(qt(star.name));
-    m_starProperName->setText(qt(star.properName.value_or(std::string())));
-    selectData(m_spectralType, static_cast<int>(star.spectralType));
-    m_subclass->setValue(star.temperature);
-    selectData(m_luminosity, static_cast<int>(star.luminosity));
-    m_mass->setValue(star.mass);
-    selectData(m_starOrbit, core::rawValue(star.orbit));
-    m_loading = false;
+    if (valid)
+        m_starForm->setStar(m_draft.starSystem.stars[static_cast<std::size_t>(m_starIndex)]);
 }
 
 void SystemEditor::showWorlds() {
@@ -639,27 +583,16 @@ void SystemEditor::readSystemFields() {
     refreshState();
 }
 
-void SystemEditor::readStarFields() {
-    if (m_loading || m_starIndex < 0 ||
-        m_starIndex >= static_cast<int>(m_draft.starSystem.stars.size()))
+void SystemEditor::starEdited(const core::Star& edited) {
+    if (m_starIndex < 0 || m_starIndex >= static_cast<int>(m_draft.starSystem.stars.size()))
         return;
     core::Star& star = m_draft.starSystem.stars[static_cast<std::size_t>(m_starIndex)];
-    star.name = std8(m_starName->text());
-    const QString proper = m_starProperName->text().trimmed();
-    star.properName = proper.isEmpty() ? std::nullopt : std::optional(std8(proper));
-    star.spectralType = static_cast<core::SpectralType>(m_spectralType->currentData().toInt());
-    star.temperature = m_subclass->value();
-    star.luminosity = static_cast<core::LuminosityClass>(m_luminosity->currentData().toInt());
-    star.mass = m_mass->value();
-    star.orbit = core::orbitsFromRawValue(m_starOrbit->currentData().toInt())
-                     .value_or(core::Orbits::starOrbitP);
-    if (QListWidgetItem* item = m_stars->item(m_starIndex)) {
-        QString text = qt(star.name.empty() ? std::string("Unnamed star") : star.name) +
-                       QStringLiteral("  ") + qt(spectrumText(star));
-        if (m_starIndex == 0)
-            text += tr("  (primary)");
-        item->setText(text);
-    }
+    // The worlds stay the draft's: the form edits only the star's own fields.
+    std::vector<core::WorldData> worlds = std::move(star.worlds);
+    star = edited;
+    star.worlds = std::move(worlds);
+    if (QListWidgetItem* item = m_stars->item(m_starIndex))
+        item->setText(starRowText(star, m_starIndex == 0));
     refreshState();
 }
 

@@ -26,6 +26,7 @@ struct ViewContext;
 
 namespace velmora::systems {
 
+class StarForm;
 class WorldForm;
 
 // The editor of one stored system. It works on a copy of the hex; nothing reaches the
@@ -71,7 +72,7 @@ private:
     void showWorldForm();
     void refreshState();
     void readSystemFields();
-    void readStarFields();
+    void starEdited(const core::Star& edited);
     void worldEdited(const core::WorldData& world);
     void updateWorldItem(QTreeWidgetItem* item, const core::WorldData& world);
     core::WorldData* selectedWorld();
@@ -112,14 +113,7 @@ private:
     QPlainTextEdit* m_hexNotes;
 
     QListWidget* m_stars;
-    QWidget* m_starForm;
-    QLineEdit* m_starName;
-    QLineEdit* m_starProperName;
-    QComboBox* m_spectralType;
-    QSpinBox* m_subclass;
-    QComboBox* m_luminosity;
-    QDoubleSpinBox* m_mass;
-    QComboBox* m_starOrbit;
+    StarForm* m_starForm;
     QPushButton* m_removeStar;
 
     QTreeWidget* m_worlds;

@@ -13,6 +13,12 @@
 
 namespace velmora::systems {
 
+void selectData(QComboBox* combo, const QVariant& value) {
+    const int index = combo->findData(value);
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+}
+
 NameOrder naturalNameOrder() {
     // An explicit locale: under the C locale numeric mode does nothing.
     auto collator = std::make_shared<QCollator>(QLocale(QLocale::English));
@@ -25,7 +31,8 @@ NameOrder naturalNameOrder() {
 
 UserQuestions UserQuestions::messageBoxes() {
     UserQuestions questions;
-    questions.confirm = [](QWidget* parent, const QString& title, const QString& text, const QString& accept) {
+    questions.confirm = [](QWidget* parent, const QString& title, const QString& text,
+                           const QString& accept) {
         QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
         QPushButton* yes = box.addButton(accept, QMessageBox::AcceptRole);
         box.addButton(QMessageBox::Cancel);

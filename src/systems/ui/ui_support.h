@@ -10,13 +10,18 @@
 
 class QWidget;
 class QLabel;
+class QComboBox;
 class QGroupBox;
+class QVariant;
 
 namespace velmora::systems {
 
 inline std::string std8(const QString& text) {
     return text.toStdString();
 }
+
+// Chooses the combo box's item holding the value, when there is one.
+void selectData(QComboBox* combo, const QVariant& value);
 
 // Names in the order a file browser lists them: without regard to case, runs of
 // digits by value ("9" before "10").

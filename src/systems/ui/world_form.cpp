@@ -22,7 +22,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace velmora::systems {
@@ -43,12 +42,6 @@ QSpinBox* makeSpin(QWidget* parent, const QString& name, int minimum, int maximu
 
 QString tradeClassLabel(core::TradeClass tradeClass) {
     return qt(core::code(tradeClass)) + QStringLiteral(" ") + qt(core::displayName(tradeClass));
-}
-
-void selectData(QComboBox* combo, const QVariant& value) {
-    const int index = combo->findData(value);
-    if (index >= 0)
-        combo->setCurrentIndex(index);
 }
 
 } // namespace
@@ -93,10 +86,12 @@ QWidget* WorldForm::buildIdentity() {
     m_satelliteOrbit = new QComboBox(box);
     m_satelliteOrbit->setObjectName(QStringLiteral("worldSatelliteOrbit"));
     for (const auto& [orbit, text] : core::planetOrbitsTable.entries)
-        m_satelliteOrbit->addItem(orbit == core::PlanetOrbits::planetOrbit0 ? tr("None (orbits the star)") : qt(text),
-                                  static_cast<int>(orbit));
+        m_satelliteOrbit->addItem(
+            orbit == core::PlanetOrbits::planetOrbit0 ? tr("None (orbits the star)") : qt(text),
+            static_cast<int>(orbit));
     m_hzOffset = makeSpin(box, QStringLiteral("worldHzOffset"), -30, 30);
-    m_hzOffset->setToolTip(tr("Orbits from the habitable zone: negative is inside (hotter), positive outside."));
+    m_hzOffset->setToolTip(
+        tr("Orbits from the habitable zone: negative is inside (hotter), positive outside."));
     m_dayLength = makeSpin(box, QStringLiteral("worldDayLength"), 0, 1000000);
     m_dayLength->setSuffix(tr(" h"));
     m_dayLength->setSpecialValueText(tr("Not set"));
@@ -117,7 +112,8 @@ QWidget* WorldForm::buildIdentity() {
     left->addRow(tr("Type"), m_type);
     auto* newRace = new QPushButton(tr("New Race…"), box);
     newRace->setObjectName(QStringLiteral("newCustomRace"));
-    newRace->setToolTip(tr("A species of your own, kept in this universe's list of races once saved."));
+    newRace->setToolTip(
+        tr("A species of your own, kept in this universe's list of races once saved."));
     auto* raceRow = new QHBoxLayout;
     raceRow->addWidget(m_race, 1);
     raceRow->addWidget(newRace);
@@ -157,7 +153,8 @@ QWidget* WorldForm::buildProfile() {
     m_profileCode = new QLineEdit(box);
     m_profileCode->setObjectName(QStringLiteral("profileCode"));
     m_profileCode->setPlaceholderText(tr("A788899-C NS"));
-    m_profileCode->setToolTip(tr("Type a whole profile code and press Return to fill in the digits below."));
+    m_profileCode->setToolTip(
+        tr("Type a whole profile code and press Return to fill in the digits below."));
     QFont mono = m_profileCode->font();
     mono.setFamily(QStringLiteral("monospace"));
     mono.setStyleHint(QFont::Monospace);
@@ -184,7 +181,8 @@ QWidget* WorldForm::buildProfile() {
     m_starport = new QComboBox(box);
     m_starport->setObjectName(QStringLiteral("worldStarport"));
     for (const auto& [starport, text] : core::starportTable.entries)
-        m_starport->addItem(QString(QChar::fromLatin1(core::letter(starport))) + QStringLiteral(" — ") + qt(text),
+        m_starport->addItem(QString(QChar::fromLatin1(core::letter(starport))) +
+                                QStringLiteral(" — ") + qt(text),
                             static_cast<int>(starport));
     m_size = makeSpin(box, QStringLiteral("worldSize"), 0, 99);
     m_density = new QDoubleSpinBox(box);
@@ -244,7 +242,8 @@ QWidget* WorldForm::buildProfile() {
     int column = 1;
     int baseRow = 0;
     for (const auto& [base, letter] : core::baseTable.entries) {
-        auto* check = new QCheckBox(qt(letter) + QStringLiteral(" ") + qt(baseDisplayName(base)), box);
+        auto* check =
+            new QCheckBox(qt(letter) + QStringLiteral(" ") + qt(baseDisplayName(base)), box);
         check->setObjectName(QStringLiteral("base") + qt(letter));
         m_bases.push_back(check);
         basesRow->addWidget(check, baseRow, column);
@@ -273,8 +272,9 @@ QWidget* WorldForm::buildTradeClasses() {
     m_derivedClasses->setObjectName(QStringLiteral("derivedTradeClasses"));
     m_derivedClasses->setWordWrap(true);
     layout->addWidget(m_derivedClasses);
-    layout->addWidget(makeMutedLabel(
-        tr("Derived from the profile and climate. The referee's own classes, kept through every edit:"), box));
+    layout->addWidget(makeMutedLabel(tr("Derived from the profile and climate. The referee's own "
+                                        "classes, kept through every edit:"),
+                                     box));
     auto* grid = new QGridLayout;
     int index = 0;
     for (const auto& [tradeClass, code] : core::tradeClassTable.entries) {
@@ -322,7 +322,8 @@ QWidget* WorldForm::buildTagsAndFactions() {
     grid->addLayout(tagRow, 2, 0);
     connect(addTag, &QPushButton::clicked, this, [this] {
         const auto tag = static_cast<core::WorldTag>(m_tagPicker->currentData().toInt());
-        if (std::find(m_world.worldTags.begin(), m_world.worldTags.end(), tag) != m_world.worldTags.end())
+        if (std::find(m_world.worldTags.begin(), m_world.worldTags.end(), tag) !=
+            m_world.worldTags.end())
             return;
         m_world.worldTags.push_back(tag);
         core::sortWorldTags(m_world.worldTags);
@@ -405,7 +406,8 @@ void WorldForm::fillFactions() {
     std::vector<std::pair<core::Uuid, std::string>> entries = m_choices.factions;
     // Ids no faction has any more stay visible, so the referee can clear them.
     for (const core::Uuid& id : m_world.factionIDs) {
-        if (std::none_of(entries.begin(), entries.end(), [&](const auto& entry) { return entry.first == id; }))
+        if (std::none_of(entries.begin(), entries.end(),
+                         [&](const auto& entry) { return entry.first == id; }))
             entries.emplace_back(id, "Unknown Faction");
     }
     for (const auto& [id, name] : entries) {
@@ -458,7 +460,8 @@ void WorldForm::showWorld() {
     for (std::size_t i = 0; i < m_bases.size(); ++i)
         m_bases[i]->setChecked(w.uwp.bases.count(static_cast<core::Base>(i)) > 0);
     for (QCheckBox* check : m_refereeClasses) {
-        const auto tradeClass = static_cast<core::TradeClass>(check->property("tradeClass").toInt());
+        const auto tradeClass =
+            static_cast<core::TradeClass>(check->property("tradeClass").toInt());
         check->setChecked(std::find(w.tradeClasses.begin(), w.tradeClasses.end(), tradeClass) !=
                           w.tradeClasses.end());
     }
@@ -476,7 +479,8 @@ void WorldForm::readFields() {
     w.name = std8(m_name->text());
     w.mainWorld = m_mainWorld->isChecked();
     w.type = static_cast<core::WorldType>(m_type->currentData().toInt());
-    w.sunOrbit = core::orbitsFromRawValue(m_sunOrbit->currentData().toInt()).value_or(core::Orbits::starOrbit0);
+    w.sunOrbit = core::orbitsFromRawValue(m_sunOrbit->currentData().toInt())
+                     .value_or(core::Orbits::starOrbit0);
     w.satelliteOrbit = static_cast<core::PlanetOrbits>(m_satelliteOrbit->currentData().toInt());
     w.hzOffset = m_hzOffset->value();
     w.dayLength = m_dayLength->value();
@@ -516,7 +520,8 @@ void WorldForm::readFields() {
     w.tradeClasses.clear();
     for (QCheckBox* check : m_refereeClasses) {
         if (check->isChecked())
-            w.tradeClasses.push_back(static_cast<core::TradeClass>(check->property("tradeClass").toInt()));
+            w.tradeClasses.push_back(
+                static_cast<core::TradeClass>(check->property("tradeClass").toInt()));
     }
     w.tradeClasses = core::rederiveTradeClasses(w);
 }
@@ -535,7 +540,8 @@ void WorldForm::commit() {
 
 void WorldForm::refreshReadouts() {
     const core::UWP& uwp = m_world.uwp;
-    m_meanings[m_size]->setText(core::isGasGiant(m_world.type) ? tr("Gas giant") : qt(core::sizeText(uwp.size)));
+    m_meanings[m_size]->setText(core::isGasGiant(m_world.type) ? tr("Gas giant")
+                                                               : qt(core::sizeText(uwp.size)));
     m_meanings[m_atmosphere]->setText(qt(core::atmosphereText(uwp.atmosphere)));
     m_meanings[m_hydrographics]->setText(qt(core::hydrographicsText(uwp.hydrographics)));
     m_meanings[m_population]->setText(qt(core::populationText(uwp.population)));
@@ -557,7 +563,8 @@ void WorldForm::refreshReadouts() {
         if (core::category(tradeClass) < core::TradeClassCategory::secondary)
             derived << tradeClassLabel(tradeClass);
     }
-    m_derivedClasses->setText(derived.isEmpty() ? tr("No derived classes") : derived.join(QStringLiteral(" · ")));
+    m_derivedClasses->setText(derived.isEmpty() ? tr("No derived classes")
+                                                : derived.join(QStringLiteral(" · ")));
 
     QStringList issues;
     for (const EditIssue& issue : checkWorld(m_world))
