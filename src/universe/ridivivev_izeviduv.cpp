@@ -152,10 +152,10 @@ EditResult RidivivevIzeviduv::rename(std::string newName) {
 }
 
 void RidivivevIzeviduv::setMapView(const MapViewSettings& settings) {
-    const MapViewSettings before = mapViewSettings(m_record);
-    if (settings == before)
+    MapViewSettings& view = m_record;
+    if (settings == view)
         return;
-    applyMapViewSettings(m_record, settings);
+    view = settings;
     scheduleSave(mapSaveDelay);
     m_changed.notify();
 }

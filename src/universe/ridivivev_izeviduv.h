@@ -54,7 +54,7 @@ public:
     const std::vector<StarmapLabel>& starmapLabels() const { return m_record.starmapLabels; }
     const std::vector<SectorInfo>& sectors() const { return m_record.sectors; }
     const std::vector<std::string>& customRaces() const { return m_record.customRaces; }
-    MapViewSettings mapView() const { return mapViewSettings(m_record); }
+    const MapViewSettings& mapView() const { return m_record; }
     const std::filesystem::path& file() const { return m_file; }
     UniverseHeader header() const { return {m_record.id, m_record.name}; }
 

@@ -35,6 +35,11 @@ public:
     // when the edit is applied becomes the field.
     template <typename Field>
     Field& field(Field UniverseRecord::*member);
+    // The fields the record has from its view settings, such as the highlighted factions.
+    template <typename Field>
+    Field& field(Field MapViewSettings::*member) {
+        return field(static_cast<Field UniverseRecord::*>(member));
+    }
     std::vector<Faction>& factions() { return field(&UniverseRecord::factions); }
     std::vector<FactionList>& factionLists() { return field(&UniverseRecord::factionLists); }
     std::vector<Rutter>& rutters() { return field(&UniverseRecord::rutters); }

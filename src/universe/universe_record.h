@@ -19,9 +19,10 @@
 
 namespace velmora::universe {
 
-// Everything a universe file stores, as one value. The open document
-// (RidivivevIzeviduv) adds the file, the saves and the change notifications.
-struct UniverseRecord {
+// Everything a universe file stores, as one value: its contents, and how the
+// referee looks at its map (the base). The open document (RidivivevIzeviduv) adds
+// the file, the saves, the undo history and the change notifications.
+struct UniverseRecord : MapViewSettings {
     core::Uuid id = core::Uuid::generate();
     std::string name = "Untitled Universe";
     std::vector<core::HexData> data;
@@ -31,33 +32,14 @@ struct UniverseRecord {
     std::vector<Nebula> nebulae;
     std::vector<Region> regions;
     std::vector<StarmapLabel> starmapLabels;
-    std::set<std::string> hiddenLabelCategories;
     std::vector<SectorInfo> sectors;
     std::vector<std::string> customRaces;
-    bool locationShowsSectorCode = false;
     // Each generated market kept as its compact JSON text, so a load and save
     // hands it back unchanged until markets get their own records.
     std::vector<std::string> tradeMarkets;
-    MapViewMode mapViewMode = MapViewMode::referee;
-    bool mapShowRutters = true;
-    bool mapShowRouteDistances = true;
-    bool mapShowNebulae = true;
-    bool mapShowRegions = true;
-    bool mapShowLabels = true;
-    bool mapShowSurveyedData = true;
-    bool mapShowStarfarers = true;
-    bool mapShowSathar = true;
-    bool mapShowOther = true;
-    std::set<core::Uuid> selectedFactionIDs;
-    std::optional<MapTransform> mapTransform;
-    std::set<core::TradeClass> mapFilterTradeClasses;
 
     friend bool operator==(const UniverseRecord&, const UniverseRecord&) = default;
 };
-
-// The map's view settings as they stand in a universe, and putting them back.
-MapViewSettings mapViewSettings(const UniverseRecord& universe);
-void applyMapViewSettings(UniverseRecord& universe, const MapViewSettings& settings);
 
 // The two keys read to list a universe without loading it.
 struct UniverseHeader {

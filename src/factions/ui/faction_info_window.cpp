@@ -23,14 +23,6 @@ using universe::Faction;
 
 namespace {
 
-QString stardateText(const universe::Stardate& date) {
-    return QObject::tr("Day %1, %2 · %3:%4")
-        .arg(date.day)
-        .arg(date.year)
-        .arg(date.hour, 2, 10, QLatin1Char('0'))
-        .arg(date.minute, 2, 10, QLatin1Char('0'));
-}
-
 QLabel* plain(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);

@@ -13,18 +13,6 @@ namespace velmora::factions {
 
 using universe::FactionNote;
 
-namespace {
-
-QString stardateText(const universe::Stardate& date) {
-    return QObject::tr("Day %1, %2 · %3:%4")
-        .arg(date.day)
-        .arg(date.year)
-        .arg(date.hour, 2, 10, QLatin1Char('0'))
-        .arg(date.minute, 2, 10, QLatin1Char('0'));
-}
-
-} // namespace
-
 FactionNoteList::FactionNoteList(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -16,6 +16,14 @@ QString locationWithSystem(const universe::RidivivevIzeviduv& universe,
     return where;
 }
 
+QString stardateText(const universe::Stardate& date) {
+    return QObject::tr("Day %1, %2 · %3:%4")
+        .arg(date.day)
+        .arg(date.year)
+        .arg(date.hour, 2, 10, QLatin1Char('0'))
+        .arg(date.minute, 2, 10, QLatin1Char('0'));
+}
+
 QFrame* rowFrame(QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setFrameShape(QFrame::StyledPanel);

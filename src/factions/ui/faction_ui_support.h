@@ -3,6 +3,7 @@
 #include "core/galactic_coordinates.h"
 #include "ui_support/view_helpers.h"
 #include "universe/faction_color.h"
+#include "universe/stardate.h"
 
 class QFrame;
 class QVBoxLayout;
@@ -39,6 +40,9 @@ using ui::swatchIcon;
 
 // The hex of an asset or homeworld as the universe writes locations, with the
 // system's name when one stands there.
+// "Day 120, 1105 · 08:00".
+QString stardateText(const universe::Stardate& date);
+
 // A record's row in a list of rows: a rounded panel on the base colour.
 QFrame* rowFrame(QWidget* parent);
 // Removes every row from a list's layout. The rows go later, because a row's own
