@@ -22,10 +22,10 @@ using namespace velmora;
 
 namespace {
 
-// The fixtures live beside the repository, in the shared folder.
+// The fixtures the tests read, in the repository.
 std::string fixture(const char* name) {
-    const auto folder = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
-                        "shared" / "fixtures" / "travellermap";
+    const auto folder =
+        std::filesystem::path(__FILE__).parent_path().parent_path() / "tests" / "fixtures" / "travellermap";
     return core::readWholeFile(folder / name).value_or("");
 }
 

@@ -26,7 +26,7 @@ function(velmora_test name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_compile_definitions(${name} PRIVATE
-        VELMORA_SHARED_DIR="${PROJECT_SOURCE_DIR}/../shared"
+        VELMORA_FIXTURES_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures"
         VELMORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     set(properties "")
     if(ARG_GUI)

@@ -15,7 +15,7 @@ namespace velmora::testing {
 
 // The real sector files, read byte for byte.
 inline std::string fixture(const std::string& name) {
-    return core::readWholeFile(std::string(VELMORA_SHARED_DIR "/fixtures/travellermap/") + name)
+    return core::readWholeFile(std::string(VELMORA_FIXTURES_DIR "/travellermap/") + name)
         .value_or("");
 }
 inline std::string legacyFixture() {

@@ -29,8 +29,8 @@ std::vector<velmora::universe::UniverseRecord> storedUniverses(const TemporaryFo
     return universes;
 }
 
-const std::string legacyPath = VELMORA_SHARED_DIR "/fixtures/travellermap/legacy-example.sec";
-const std::string tabPath = VELMORA_SHARED_DIR "/fixtures/travellermap/spinward-marches.tab";
+const std::string legacyPath = VELMORA_FIXTURES_DIR "/travellermap/legacy-example.sec";
+const std::string tabPath = VELMORA_FIXTURES_DIR "/travellermap/spinward-marches.tab";
 
 } // namespace
 

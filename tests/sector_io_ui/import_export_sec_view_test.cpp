@@ -21,9 +21,9 @@ using velmora::testing::SectorStore;
 namespace {
 
 const QString legacyPath =
-    QStringLiteral(VELMORA_SHARED_DIR "/fixtures/travellermap/legacy-example.sec");
+    QStringLiteral(VELMORA_FIXTURES_DIR "/travellermap/legacy-example.sec");
 const QString tabPath =
-    QStringLiteral(VELMORA_SHARED_DIR "/fixtures/travellermap/spinward-marches.tab");
+    QStringLiteral(VELMORA_FIXTURES_DIR "/travellermap/spinward-marches.tab");
 
 template <typename Widget>
 Widget* part(const QWidget& view, const char* name) {

@@ -48,7 +48,7 @@ public:
     }
 
     static std::string fixture(const std::string& name) {
-        return core::readWholeFile(std::string(VELMORA_SHARED_DIR "/fixtures/travellermap/") + name)
+        return core::readWholeFile(std::string(VELMORA_FIXTURES_DIR "/travellermap/") + name)
             .value_or("");
     }
 
