@@ -291,8 +291,13 @@ void setDaysAndYears(std::vector<core::Star>& stars, RandomSource& random) {
                 world.tideLocked = world.yearLength >= 1 && day >= world.yearLength;
                 world.dayLength = world.tideLocked ? world.yearLength : day;
             }
-            if (world.tideLocked)
-                deriveClasses(world);
+            // Locking adds or takes away Lk; the classes that are never derived, which
+            // an imported or hand-made main world may carry, stay. A world that neither
+            // locks nor was locked keeps its classes as they are, in their order.
+            const bool wasLocked = std::find(world.tradeClasses.begin(), world.tradeClasses.end(),
+                                             core::TradeClass::locked) != world.tradeClasses.end();
+            if (world.tideLocked || wasLocked)
+                world.tradeClasses = core::rederiveTradeClasses(world);
         }
     }
 }

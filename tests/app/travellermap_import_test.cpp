@@ -259,6 +259,30 @@ TEST(TravellerMapImport, FillsSystemsAndMakesRaceFactionsWhenAsked) {
                       [](const auto& hex) { return hex.starSystem.name == "Regina"; });
     EXPECT_EQ(main.uwp, core::mainWorld(plainRegina.starSystem)->uwp);
     EXPECT_EQ(main.tradeClasses, core::mainWorld(plainRegina.starSystem)->tradeClasses);
+
+    // So does every main world, a red dwarf's locked ones among them: its profile and
+    // the classes no profile derives (Cp, Fa, Sa and the like) survive the filling.
+    const auto neverDerived = [](const core::WorldData& world) {
+        std::vector<core::TradeClass> kept;
+        for (const core::TradeClass c : world.tradeClasses)
+            if (core::category(c) >= core::TradeClassCategory::secondary)
+                kept.push_back(c);
+        return kept;
+    };
+    int locked = 0;
+    for (const core::HexData& hex : saved.data) {
+        const auto twin =
+            std::find_if(unfilled.data.begin(), unfilled.data.end(),
+                         [&](const auto& other) { return other.coordinates == hex.coordinates; });
+        ASSERT_NE(twin, unfilled.data.end());
+        const core::WorldData* filled = core::mainWorld(hex.starSystem);
+        const core::WorldData* listed = core::mainWorld(twin->starSystem);
+        ASSERT_TRUE(filled && listed);
+        EXPECT_EQ(filled->uwp, listed->uwp) << hex.starSystem.name;
+        EXPECT_EQ(neverDerived(*filled), neverDerived(*listed)) << hex.starSystem.name;
+        locked += filled->tideLocked ? 1 : 0;
+    }
+    EXPECT_GT(locked, 0) << "the sector's red dwarfs lock some main worlds";
 }
 
 TEST(TravellerMapImport, FailuresSayWhyAndLeaveTheUniverseAlone) {

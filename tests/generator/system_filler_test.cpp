@@ -3,9 +3,8 @@
 #include "generator/system_filler.h"
 #include "support/scripted_random.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <set>
 
 using namespace velmora;
@@ -70,7 +69,8 @@ TEST(NearestFreeOrbit, InwardsFirstThenOutwards) {
         {6, orbitsTaken({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}), 12},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(nearestFreeOrbit(c.desired, c.used, 12), c.orbit) << c.desired << " " << c.used.to_string();
+        EXPECT_EQ(nearestFreeOrbit(c.desired, c.used, 12), c.orbit)
+            << c.desired << " " << c.used.to_string();
 }
 
 TEST(OrbitGeometry, ZonesDistancesAndYears) {
@@ -86,26 +86,28 @@ TEST(OrbitGeometry, ZonesDistancesAndYears) {
         double mass;
         int hours;
     };
-    const Case cases[] = {{0, 1.0, 784}, {3, 1.0, 8766}, {5, 0.5, 58084}, {12, 2.0, 33439977}, {4, 0.0, 0}};
+    const Case cases[] = {
+        {0, 1.0, 784}, {3, 1.0, 8766}, {5, 0.5, 58084}, {12, 2.0, 33439977}, {4, 0.0, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(yearLengthHours(c.orbit, c.mass), c.hours) << c.orbit;
 }
 
 TEST(FillSystem, TwoGiantsWishingForOneOrbitEndUpSideBySide) {
-    ScriptedDice dice{1, 1,  // first giant: size 21, a small giant
-                      3, 4,  // 7 on its table: hzOrbit + 3 = orbit 6
-                      3, 3,  // density
-                      1,     // no moons
-                      1, 1,  // second giant: size 21, the second of its kind: an ice giant
-                      2, 2,  // 4 on its table: hzOrbit + 3 = 6 again
-                      3, 3,  // density
-                      1};    // no moons
+    ScriptedDice dice{1, 1, // first giant: size 21, a small giant
+                      3, 4, // 7 on its table: hzOrbit + 3 = orbit 6
+                      3, 3, // density
+                      1,    // no moons
+                      1, 1, // second giant: size 21, the second of its kind: an ice giant
+                      2, 2, // 4 on its table: hzOrbit + 3 = 6 again
+                      3, 3, // density
+                      1};   // no moons
     for (int i = 0; i < 3; ++i) {
         for (int face : {3, 3, 3, 3}) // every body's day: 6 + 0 + 16 hours
             dice.pushFace(face);
     }
-    const auto stars = fillSystem({sunlike()}, mainWorld(WorldType::asteroidBelt, Orbits::starOrbit10, 0), 2, 0, 0,
-                                  7, false, TechnologyLevel::ttl10, dice);
+    const auto stars =
+        fillSystem({sunlike()}, mainWorld(WorldType::asteroidBelt, Orbits::starOrbit10, 0), 2, 0, 0,
+                   7, false, TechnologyLevel::ttl10, dice);
     EXPECT_TRUE(dice.exhausted());
     ASSERT_EQ(stars.size(), 1u);
     const auto& worlds = stars[0].worlds;
@@ -123,14 +125,16 @@ TEST(FillSystem, TwoGiantsWishingForOneOrbitEndUpSideBySide) {
         EXPECT_FALSE(world.tideLocked);
     }
     EXPECT_EQ(worlds[0].yearLength, 5946034);
-    EXPECT_EQ(worlds[1].uwp.techLevel, TechnologyLevel::ttl0) << "giants are uninhabited on the system's scale";
+    EXPECT_EQ(worlds[1].uwp.techLevel, TechnologyLevel::ttl0)
+        << "giants are uninhabited on the system's scale";
 }
 
 TEST(FillSystem, OrbitsBeyondTwelveStayEmptyAndSurplusBodiesAreDropped) {
     auto& random = core::systemRandomSource();
     for (int run = 0; run < 200; ++run) {
-        const auto stars = fillSystem({sunlike()}, mainWorld(WorldType::planet, Orbits::starOrbit3, 6), 4, 4, 12, 7,
-                                      true, TechnologyLevel::ttl14, random);
+        const auto stars =
+            fillSystem({sunlike()}, mainWorld(WorldType::planet, Orbits::starOrbit3, 6), 4, 4, 12,
+                       7, true, TechnologyLevel::ttl14, random);
         std::set<int> orbits;
         for (const auto& world : stars[0].worlds) {
             if (core::isSatelliteOrbit(world.satelliteOrbit))
@@ -148,8 +152,9 @@ TEST(FillSystem, NoOtherWorldOutgrowsTheMainWorld) {
     auto& random = core::systemRandomSource();
     std::set<int> populations;
     for (int run = 0; run < 300; ++run) {
-        const auto stars = fillSystem({sunlike()}, mainWorld(WorldType::planet, Orbits::starOrbit3, 7, 2), 3, 3, 8,
-                                      1, true, TechnologyLevel::ttl12, random);
+        const auto stars =
+            fillSystem({sunlike()}, mainWorld(WorldType::planet, Orbits::starOrbit3, 7, 2), 3, 3, 8,
+                       1, true, TechnologyLevel::ttl12, random);
         for (const auto& world : stars[0].worlds) {
             if (world.mainWorld)
                 continue;
@@ -183,8 +188,8 @@ TEST(FillSystem, TheBodyAMainWorldCircles) {
     };
     for (const Case& c : cases) {
         ForcedDice dice(c.faces);
-        const auto stars = fillSystem({sunlike()}, mainWorld(c.mainType, Orbits::starOrbit4, 5), 0, 0, 0, 7, false,
-                                      TechnologyLevel::ttl11, dice);
+        const auto stars = fillSystem({sunlike()}, mainWorld(c.mainType, Orbits::starOrbit4, 5), 0,
+                                      0, 0, 7, false, TechnologyLevel::ttl11, dice);
         const auto& worlds = stars[0].worlds;
         ASSERT_EQ(worlds.size(), 2u);
         EXPECT_EQ(worlds[0].type, c.parentType);
@@ -193,8 +198,9 @@ TEST(FillSystem, TheBodyAMainWorldCircles) {
         EXPECT_EQ(worlds[0].satelliteOrbit, PlanetOrbits::planetOrbit0);
         EXPECT_EQ(worlds[0].hzOffset, 1);
         EXPECT_FALSE(worlds[0].mainWorld);
-        EXPECT_EQ(worlds[0].tradeClasses, core::deriveTradeClasses(worlds[0].uwp, core::worldClimate(worlds[0]),
-                                                                   worlds[0].tideLocked));
+        EXPECT_EQ(worlds[0].tradeClasses,
+                  core::deriveTradeClasses(worlds[0].uwp, core::worldClimate(worlds[0]),
+                                           worlds[0].tideLocked));
         EXPECT_TRUE(worlds[1].mainWorld);
         EXPECT_EQ(worlds[1].type, c.mainType);
     }
@@ -277,15 +283,13 @@ TEST(SecondaryWorlds, TypesShapeTheirProfiles) {
         {WorldType::stormWorld,
          [](const core::UWP& uwp) {
              EXPECT_EQ(uwp.size, 6);
-             EXPECT_EQ(uwp.atmosphere, 10); // 4 + Flux 0 + size 6
+             EXPECT_EQ(uwp.atmosphere, 10);   // 4 + Flux 0 + size 6
              EXPECT_EQ(uwp.hydrographics, 2); // 0 + 10 - 4, then 4 less
              EXPECT_EQ(uwp.population, 2);    // 8 - 2, then 4 less
          }},
         {WorldType::iceworld, [](const core::UWP& uwp) { EXPECT_EQ(uwp.population, 0); }},
         {WorldType::planet,
-         [](const core::UWP& uwp) {
-             EXPECT_EQ(core::uwpCode(uwp), "H666666-4 \u2014");
-         }},
+         [](const core::UWP& uwp) { EXPECT_EQ(core::uwpCode(uwp), "H666666-4 \u2014"); }},
         {WorldType::bigWorld, [](const core::UWP& uwp) { EXPECT_EQ(uwp.size, 13); }},
         {WorldType::worldlet, [](const core::UWP& uwp) { EXPECT_EQ(uwp.size, 2); }},
         {WorldType::planetoidBelt,
@@ -300,13 +304,15 @@ TEST(SecondaryWorlds, TypesShapeTheirProfiles) {
         const auto world = rollSecondaryWorld(c.type, Orbits::starOrbit5, 2, rules, dice);
         EXPECT_EQ(world.type, c.type);
         c.check(world.uwp);
-        EXPECT_EQ(world.tradeClasses, core::deriveTradeClasses(world.uwp, core::worldClimate(world), false));
+        EXPECT_EQ(world.tradeClasses,
+                  core::deriveTradeClasses(world.uwp, core::worldClimate(world), false));
     }
 }
 
 TEST(GasGiants, BuilderAndDiameters) {
     ScriptedDice dice{6, 1};
-    const auto giant = buildGasGiant(29, WorldType::largeGasGiant, Orbits::starOrbit7, 4, TechnologyLevel::tl6, dice);
+    const auto giant = buildGasGiant(29, WorldType::largeGasGiant, Orbits::starOrbit7, 4,
+                                     TechnologyLevel::tl6, dice);
     EXPECT_EQ(giant.uwp.size, 29);
     EXPECT_NEAR(giant.uwp.density, 0.3, 1e-12);
     EXPECT_EQ(core::uwpCode(giant.uwp), "YVF0000-0 \u2014");
@@ -316,4 +322,41 @@ TEST(GasGiants, BuilderAndDiameters) {
     EXPECT_EQ(gasGiantDiameterMiles(21), 20000);
     EXPECT_EQ(gasGiantDiameterMiles(31), 100000);
     EXPECT_EQ(gasGiantDiameterText(28), "\u2248 70,000 mi (112,654 km)");
+}
+
+// A main world close in to a red dwarf locks to it when the system is filled: it
+// gains Lk, keeps its profile and keeps the classes no profile derives (an imported
+// world's Cp, Fa and Sa), whatever the dice give the other bodies.
+TEST(FillSystem, ALockedMainWorldKeepsItsProfileAndTheClassesNeverDerived) {
+    for (int run = 0; run < 40; ++run) {
+        core::StarSystem system;
+        core::Star dwarf;
+        dwarf.spectralType = core::SpectralType::M;
+        dwarf.temperature = 5;
+        dwarf.luminosity = core::LuminosityClass::V;
+        dwarf.mass = 0.3;
+        core::WorldData world = mainWorld(WorldType::planet, Orbits::starOrbit0, 6, 7);
+        world.uwp.atmosphere = 6;
+        world.uwp.hydrographics = 6;
+        world.uwp.techLevel = TechnologyLevel::ttl12;
+        world.tradeClasses = {core::TradeClass::agricultural, core::TradeClass::farming,
+                              core::TradeClass::capital, core::TradeClass::satellite};
+        dwarf.worlds.push_back(world);
+        system.stars.push_back(dwarf);
+        system.gasGiant = 1;
+
+        fillAroundMainWorld(system, 3, core::systemRandomSource());
+        const core::WorldData* main = core::mainWorld(system);
+        ASSERT_NE(main, nullptr);
+        EXPECT_EQ(main->uwp, world.uwp);
+        EXPECT_TRUE(main->tideLocked);
+        const auto has = [&](core::TradeClass c) {
+            return std::find(main->tradeClasses.begin(), main->tradeClasses.end(), c) !=
+                   main->tradeClasses.end();
+        };
+        for (core::TradeClass kept :
+             {core::TradeClass::farming, core::TradeClass::capital, core::TradeClass::satellite})
+            EXPECT_TRUE(has(kept)) << core::code(kept);
+        EXPECT_TRUE(has(core::TradeClass::locked));
+    }
 }

@@ -727,7 +727,9 @@ void SystemEditor::generateBodies() {
         !m_questions.confirm(
             this, tr("Replace Worlds?"),
             tr("Generate rolls every body but the main world again. The %1 now in this system, "
-               "whether entered by hand or generated before, will be replaced.")
+               "whether entered by hand or generated before, will be replaced. The main world "
+               "keeps its "
+               "profile and trade codes; its day and year are rolled again.")
                 .arg(qt(countText(replaced, "other world"))),
             tr("Generate")))
         return;
