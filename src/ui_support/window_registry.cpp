@@ -1,5 +1,8 @@
 #include "ui_support/window_registry.h"
 
+#include <QKeySequence>
+#include <QShortcut>
+
 namespace velmora::ui {
 
 QString WindowRegistry::keyOf(const QString& identifier, const QString& value) {
@@ -18,6 +21,12 @@ QWidget* WindowRegistry::open(const QString& identifier, const QString& value,
         window = make();
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setObjectName(identifier);
+        // Tool windows go as they came: Esc or the platform's close keys (Ctrl+W).
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+            auto* shortcut = new QShortcut(keys, window);
+            QObject::connect(shortcut, &QShortcut::activated, window, &QWidget::close);
+        }
         m_windows.insert(keyOf(identifier, value), window);
     }
     window->show();

@@ -201,10 +201,6 @@ TEST(GeneratorView, BadInputIsRefusedAndNothingIsSaved) {
         {"x", "1", 0, 0, 5, "Column must be a number from 1 to 32."},
         {"1", "41", 0, 0, 5, "Row 41 is out of range: rows run from 1 to 40."},
         {"1", "", 0, 0, 5, "Row must be a number from 1 to 40."},
-        {"1", "1", 7, 2, 4,
-         "A M2 star cannot be of luminosity class IV. Choose one of II, III, V, VI, D."},
-        {"1", "1", 6, 7, 4,
-         "A K7 star cannot be of luminosity class IV. Choose one of II, III, V, VI, D."},
     };
     for (const Case& c : cases) {
         Fixture f;
@@ -244,6 +240,7 @@ TEST(GeneratorView, ChosenStarAndTechLevel) {
     f.find<QComboBox>("scale")->setCurrentIndex(1);
     auto* level = f.find<QComboBox>("techLevel");
     level->setCurrentIndex(level->findText("3"));
+    f.find<QCheckBox>("maxTL")->setChecked(false); // the level as chosen, not rolled up to it
     f.click("generate");
     ASSERT_TRUE(f.view->generatedSystem());
     EXPECT_EQ(generator::spectralText(f.view->generatedSystem()->stars.front()), "G2 V");
@@ -290,6 +287,10 @@ TEST(GeneratorView, AShortScaleUniverseKeepsItsScaleAndTexts) {
     EXPECT_EQ(f.find<QCheckBox>("starfarers")->text(), "Starfarers");
     EXPECT_EQ(f.find<QCheckBox>("sathar")->text(), "Sathar");
 
+    // Tech levels are rolled by default, up to the chosen one; fixed here.
+    EXPECT_TRUE(f.find<QCheckBox>("maxTL")->isChecked());
+    f.find<QCheckBox>("maxTL")->setChecked(false);
+
     // The occupied hex is offered as a replacement from the start.
     f.click("randomName");
     EXPECT_FALSE(f.find<QLineEdit>("name")->text().isEmpty());
@@ -305,6 +306,8 @@ TEST(GeneratorView, AreasFillOnlyEmptyHexes) {
     f.chooseHex(9, 1, "Keeper");
     f.click("generate");
     f.click("save");
+    EXPECT_TRUE(f.find<QLineEdit>("name")->text().isEmpty())
+        << "the next hex gets a name of its own";
 
     auto* area = f.find<QComboBox>("subsector");
     area->setCurrentIndex(area->findText("Subsector B"));
@@ -326,4 +329,26 @@ TEST(GeneratorView, AreasFillOnlyEmptyHexes) {
     EXPECT_EQ(f.find<QLabel>("areaMessage")->text(),
               "Saved 79 systems in subsector B of sector 00.");
     EXPECT_FALSE(f.find<QPushButton>("saveArea")->isEnabled());
+}
+
+// A primary the dice would never roll is generated as fixed: a red supergiant, an
+// M IV, a K7 IV.
+TEST(GeneratorView, FixedPrimariesTheDiceNeverRollAreGenerated) {
+    const struct {
+        int spectralIndex; // 0 is "Random", then O B A F G K M
+        int subclass;
+        int luminosityIndex; // Ia Ib II III IV V VI D
+        std::string spectrum;
+    } cases[] = {{7, 2, 0, "M2 Ia"}, {7, 2, 4, "M2 IV"}, {6, 7, 4, "K7 IV"}};
+    for (const auto& c : cases) {
+        Fixture f;
+        f.chooseHex(5, 5, "Betelgeuse");
+        f.find<QComboBox>("spectralType")->setCurrentIndex(c.spectralIndex);
+        f.find<QSpinBox>("subclass")->setValue(c.subclass);
+        f.find<QComboBox>("luminosity")->setCurrentIndex(c.luminosityIndex);
+        f.click("generate");
+        ASSERT_TRUE(f.view->generatedSystem()) << c.spectrum << ": " << f.message().toStdString();
+        EXPECT_EQ(generator::spectralText(f.view->generatedSystem()->stars.front()), c.spectrum);
+        EXPECT_TRUE(f.find<QPushButton>("save")->isEnabled());
+    }
 }

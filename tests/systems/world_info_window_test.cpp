@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -69,6 +70,16 @@ TEST(WorldInfoWindow, ShowsTheWholeWorld) {
 
     // Opening the same target again brings the same window forward.
     EXPECT_EQ(openWorldInfo(*installation.context, {hex.coordinates, std::nullopt}), window);
+
+    // Esc and the platform's close keys close it, as every tool window.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    QWidget* again = openWorldInfo(*installation.context, {hex.coordinates, std::nullopt});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(again));
+    QTest::keySequence(again, QKeySequence::Close);
+    EXPECT_FALSE(again->isVisible());
 }
 
 TEST(WorldInfoWindow, FollowsTheUniverseAndClosesWithIt) {

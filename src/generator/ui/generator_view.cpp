@@ -167,6 +167,8 @@ GeneratorView::GeneratorView(universe::UniverseManager& manager, QWidget* parent
     m_techLevel->setObjectName(QStringLiteral("techLevel"));
     m_rollTechLevel = new QCheckBox(tr("Max TL"));
     m_rollTechLevel->setObjectName(QStringLiteral("maxTL"));
+    // Rolled by default: a fixed level would give an X-port rock the same TL as a capital.
+    m_rollTechLevel->setChecked(true);
     m_rollTechLevel->setToolTip(
         tr("Roll every world's tech level; the chosen level is the highest it can reach."));
     auto* techBox = new QGroupBox(tr("Tech Level"));
@@ -407,18 +409,8 @@ std::optional<core::Star> GeneratorView::readChosenPrimary(bool& ok) {
     const auto type = allTypes[static_cast<std::size_t>(typeIndex - 1)];
     const int subclass = m_subclass->value();
     const auto luminosity = allClasses[static_cast<std::size_t>(m_luminosity->currentIndex())];
-    if (!isPossibleStar(type, subclass, luminosity)) {
-        QStringList possible;
-        for (const auto allowed : possibleLuminosityClasses(type, subclass))
-            possible << qt(core::rawValue(allowed));
-        const QString star = qt(core::rawValue(type)) + QString::number(subclass);
-        showMessage(
-            tr("A %1 star cannot be of luminosity class %2. Choose one of %3.")
-                .arg(star, qt(core::rawValue(luminosity)), possible.join(QStringLiteral(", "))),
-            true);
-        ok = false;
-        return std::nullopt;
-    }
+    // Whatever the referee fixes is generated, even a star the dice would never
+    // roll (a red supergiant, an M IV): every table covers every type and class.
     return chosenStar(type, subclass, luminosity, *m_random);
 }
 
@@ -502,6 +494,8 @@ void GeneratorView::save() {
                     .arg(replacing ? tr("Replaced the system with") : tr("Saved"), name,
                          qt(document.locationText(*coordinates))),
                 false);
+    // The next hex gets a name of its own.
+    m_name->clear();
     updateSaveButton();
 }
 
