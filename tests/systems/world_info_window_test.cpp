@@ -72,14 +72,15 @@ TEST(WorldInfoWindow, ShowsTheWholeWorld) {
     EXPECT_EQ(openWorldInfo(*installation.context, {hex.coordinates, std::nullopt}), window);
 
     // Esc and the platform's close keys close it, as every tool window.
+    QPointer<QWidget> first = window;
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window, Qt::Key_Escape);
-    EXPECT_FALSE(window->isVisible());
-    QWidget* again = openWorldInfo(*installation.context, {hex.coordinates, std::nullopt});
+    QTRY_VERIFY(first.isNull()); // closed, and gone with it
+    QPointer<QWidget> again = openWorldInfo(*installation.context, {hex.coordinates, std::nullopt});
     ASSERT_TRUE(QTest::qWaitForWindowActive(again));
     QTest::keySequence(again, QKeySequence::Close);
-    EXPECT_FALSE(again->isVisible());
+    QTRY_VERIFY(again.isNull());
 }
 
 TEST(WorldInfoWindow, FollowsTheUniverseAndClosesWithIt) {
