@@ -9,8 +9,12 @@ namespace {
 std::string sectorNumberText(int value) {
     if (value >= 0)
         return std::to_string(value);
-    // -1 is "A", -2 "B", and so on.
-    return std::string(1, static_cast<char>('A' + (-value - 1) % 26));
+    // -1 is "A", -2 "B", and so on; past "Z" the letters go on as spreadsheet
+    // columns do (-27 is "AA", -28 "AB"), so no two sectors share a text.
+    std::string letters;
+    for (int n = -value; n > 0; n = (n - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+    return letters;
 }
 
 std::string twoDigits(int value) {

@@ -46,8 +46,8 @@ Json smallFieldsToJson(const UniverseRecord& u) {
     if (u.mapTransform) {
         root["mapTransform"] = Json{
             {"scale", u.mapTransform->scale},
-            {"offset",
-             {{"width", u.mapTransform->offsetWidth}, {"height", u.mapTransform->offsetHeight}}}};
+            // A width and height pair; older files wrote it as an object, which reads too.
+            {"offset", Json::array({u.mapTransform->offsetWidth, u.mapTransform->offsetHeight})}};
     }
     Json filter = Json::array();
     for (const core::TradeClass tradeClass : u.mapFilterTradeClasses)

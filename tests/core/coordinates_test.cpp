@@ -42,12 +42,9 @@ TEST(GalacticCoordinates, DistanceCrossesSectorBorders) {
         int parsecs;
     };
     const Case cases[] = {
-        {hex(0, 0, 32, 1), hex(1, 0, 1, 1), 1},
-        {hex(0, 0, 1, 1), hex(0, 1, 1, 40), 1},
-        {hex(0, 0, 5, 5), hex(0, 0, 5, 5), 0},
-        {hex(0, 0, 1, 1), hex(0, 0, 1, 5), 4},
-        {hex(0, 0, 1, 1), hex(0, 0, 9, 1), 8},
-        {hex(-1, 0, 32, 40), hex(0, -1, 1, 1), 1},
+        {hex(0, 0, 32, 1), hex(1, 0, 1, 1), 1}, {hex(0, 0, 1, 1), hex(0, 1, 1, 40), 1},
+        {hex(0, 0, 5, 5), hex(0, 0, 5, 5), 0},  {hex(0, 0, 1, 1), hex(0, 0, 1, 5), 4},
+        {hex(0, 0, 1, 1), hex(0, 0, 9, 1), 8},  {hex(-1, 0, 32, 40), hex(0, -1, 1, 1), 1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(distance(c.a, c.b), c.parsecs) << c.a.description() << " " << c.b.description();
@@ -111,4 +108,14 @@ TEST(HexLayout, EvenColumnsSitHalfAHexLower) {
     EXPECT_DOUBLE_EQ(corners[0].x, 1.0);
     EXPECT_GT(corners[1].y, 0.0);
     EXPECT_LT(corners[5].y, 0.0);
+}
+
+TEST(GalacticCoordinates, SectorLettersGoOnPastZAsSpreadsheetColumns) {
+    const struct {
+        int sector;
+        std::string text;
+    } cases[] = {{0, "0"},    {7, "7"},    {-1, "A"},   {-26, "Z"},   {-27, "AA"},
+                 {-28, "AB"}, {-52, "AZ"}, {-53, "BA"}, {-702, "ZZ"}, {-703, "AAA"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(hex(c.sector, 0, 1, 1).sectorCode(), c.text + "0") << c.sector;
 }

@@ -149,6 +149,17 @@ TEST(UniverseDecoding, LegacyFactionsMoveIntoTheUniverse) {
     EXPECT_EQ(saved["rutters"][0]["factionID"], fromRutter);
 }
 
+TEST(UniverseEncoding, TheMapOffsetIsAWidthHeightPairAndTheOlderObjectStillReads) {
+    UniverseRecord record;
+    record.mapTransform = MapTransform{2.0, -120.5, 48.0};
+    const Json written = Json::parse(encodeUniverse(record));
+    EXPECT_EQ(written["mapTransform"]["offset"], Json::array({-120.5, 48.0}));
+    const UniverseRecord older = decodeUniverse(
+        R"({"mapTransform": {"scale": 2.0, "offset": {"width": -120.5, "height": 48.0}}})");
+    EXPECT_EQ(older.mapTransform, record.mapTransform);
+    EXPECT_EQ(decodeUniverse(written.dump()).mapTransform, record.mapTransform);
+}
+
 TEST(UniverseEncoding, WritesSortedIndentedJsonThatReadsBack) {
     UniverseRecord record = universeWithHexes(3);
     record.mapTransform = MapTransform{2.5, -120.0, 48.5};
