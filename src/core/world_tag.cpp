@@ -1,6 +1,7 @@
 #include "core/world_tag.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace velmora::core {
 
@@ -26,6 +27,37 @@ bool worldTagLess(WorldTag a, WorldTag b) {
 
 void sortWorldTags(std::vector<WorldTag>& tags) {
     std::stable_sort(tags.begin(), tags.end(), worldTagLess);
+}
+
+std::string worldTagDisplayName(WorldTag tag) {
+    const std::string_view raw = rawValue(tag);
+    if (tag >= WorldTag::gov0)
+        return std::string(raw);
+    // Abbreviations keep their capitals.
+    switch (tag) {
+    case WorldTag::unbrakedAI:
+        return "Unbraked AI";
+    case WorldTag::tasFacility:
+        return "TAS Facility";
+    case WorldTag::slfSCC:
+        return "SLF SCC";
+    case WorldTag::satharSCC:
+        return "Sathar SCC";
+    default:
+        break;
+    }
+    std::string text;
+    bool startOfWord = true;
+    for (const char c : raw) {
+        if (c == '-') {
+            text += ' ';
+            startOfWord = true;
+            continue;
+        }
+        text += startOfWord ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+        startOfWord = false;
+    }
+    return text;
 }
 
 } // namespace velmora::core

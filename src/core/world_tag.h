@@ -3,6 +3,7 @@
 #include "core/code_table.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -176,6 +177,10 @@ constexpr std::string_view rawValue(WorldTag tag) {
 
 // Accepts every raw value and the older spelling "refueling-stop".
 std::optional<WorldTag> worldTagFromRawValue(std::string_view text);
+
+// The tag as the referee reads it: "amber-zone" reads "Amber Zone", "unbraked-ai"
+// "Unbraked AI"; government tags are their government's name.
+std::string worldTagDisplayName(WorldTag tag);
 
 // Tags sort by their raw values compared without regard to case.
 bool worldTagLess(WorldTag a, WorldTag b);

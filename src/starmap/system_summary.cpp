@@ -12,9 +12,10 @@ std::string profileLine(const core::StarSystem& system) {
         return {};
     std::string line = core::uwpCode(main->uwp);
     line += ' ';
-    line += std::to_string(main->uwp.populationMultiplier % 10);
-    line += std::to_string(system.planetoidBelts % 10);
-    line += std::to_string(system.gasGiant % 10);
+    // Each of P, B and G is one extended-hex digit, as in a UWP: 10 belts read "A".
+    line += core::ehex(main->uwp.populationMultiplier);
+    line += core::ehex(system.planetoidBelts);
+    line += core::ehex(system.gasGiant);
     line += ' ' + std::to_string(main->dayLength) + '\\' + std::to_string(main->yearLength);
     line += " [";
     for (std::size_t i = 0; i < main->tradeClasses.size(); ++i) {
@@ -29,7 +30,8 @@ std::string profileLine(const core::StarSystem& system) {
 std::string mainWorldSummary(const core::HexData& hex, const std::string& locationText) {
     const std::string name = hex.starSystem.name.empty() ? "Unnamed System" : hex.starSystem.name;
     const std::string line = profileLine(hex.starSystem);
-    return name + " (" + locationText + ")" + (line.empty() ? std::string(" — No main world") : " " + line);
+    return name + " (" + locationText + ")" +
+           (line.empty() ? std::string(" — No main world") : " " + line);
 }
 
 } // namespace velmora::starmap

@@ -87,30 +87,4 @@ std::string populationFigureText(double people) {
     return "0";
 }
 
-std::string worldTagDisplayName(core::WorldTag tag) {
-    const std::string_view raw = core::rawValue(tag);
-    if (tag >= core::WorldTag::gov0)
-        return std::string(raw);
-    // Abbreviations keep their capitals.
-    switch (tag) {
-    case core::WorldTag::unbrakedAI: return "Unbraked AI";
-    case core::WorldTag::tasFacility: return "TAS Facility";
-    case core::WorldTag::slfSCC: return "SLF SCC";
-    case core::WorldTag::satharSCC: return "Sathar SCC";
-    default: break;
-    }
-    std::string text;
-    bool startOfWord = true;
-    for (const char c : raw) {
-        if (c == '-') {
-            text += ' ';
-            startOfWord = true;
-            continue;
-        }
-        text += startOfWord ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
-        startOfWord = false;
-    }
-    return text;
-}
-
 } // namespace velmora::systems

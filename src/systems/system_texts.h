@@ -36,7 +36,8 @@ std::string countText(long long count, std::string_view noun);
 
 // "HEX: Spin 1910 [00-C]": the location as the universe writes it, then the grid
 // sector code and the subsector letter.
-std::string worldHexHeader(const universe::RidivivevIzeviduv& universe, const core::GalacticCoordinates& coordinates);
+std::string worldHexHeader(const universe::RidivivevIzeviduv& universe,
+                           const core::GalacticCoordinates& coordinates);
 
 // A head count for reading: exact with thousands separators below a million,
 // then "12.5 million", "3 billion" and so on.
@@ -45,7 +46,6 @@ std::string populationFigureText(double people);
 // "1,234,567".
 std::string groupedDigits(std::uint64_t value);
 
-// "abandoned-colony" reads "Abandoned Colony"; government tags keep their names.
-std::string worldTagDisplayName(core::WorldTag tag);
+using core::worldTagDisplayName;
 
 } // namespace velmora::systems

@@ -5,6 +5,7 @@
 #include "starmap/ui/starmap_canvas.h"
 #include "starmap/ui/starmap_view.h"
 #include "starmap/ui/system_card.h"
+#include "support/sample_hex.h"
 #include "support/temporary_folder.h"
 #include "support/universe_changes.h"
 #include "ui_support/empty_state_view.h"
@@ -12,6 +13,7 @@
 #include "universe/universe_codec.h"
 #include "universe/universe_manager.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -156,4 +158,20 @@ TEST(StarMapView, MenuSwitchesWriteIntoTheUniverse) {
     actionNamed("Imperium")->trigger();
     EXPECT_FALSE(window.universe().record().mapShowStarfarers);
     EXPECT_TRUE(window.view->model().systems().empty());
+}
+
+// P, B and G are extended-hex digits, as in a UWP, and tags read as the referee
+// reads them.
+TEST(SystemCard, CountsAreExtendedHexAndTagsReadAsNames) {
+    MapWindow window(false);
+    core::HexData hex = velmora::testing::sampleHex();
+    hex.starSystem.planetoidBelts = 10;
+    hex.starSystem.gasGiant = 11;
+    core::WorldData& main = hex.starSystem.stars[0].worlds[0];
+    main.uwp.populationMultiplier = 3;
+    main.worldTags = {core::WorldTag::amberZone, core::WorldTag::unbrakedAI};
+    SystemCard card;
+    card.show(hex, window.universe());
+    EXPECT_TRUE(card.profileText().contains(" 3AB ")) << card.profileText().toStdString();
+    EXPECT_EQ(card.findChild<QLabel*>("cardTags")->text(), "Tags: Amber Zone, Unbraked AI");
 }

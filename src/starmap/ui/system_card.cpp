@@ -59,6 +59,7 @@ SystemCard::SystemCard(QWidget* parent)
     heading->setForegroundRole(QPalette::PlaceholderText);
     m_profile->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_profile->setObjectName(QStringLiteral("profileLine"));
+    m_tags->setObjectName(QStringLiteral("cardTags"));
 
     m_travel->setEnabled(false);
     m_travel->setToolTip(tr("Travel times arrive with the travel calculators in a later version."));
@@ -98,7 +99,7 @@ void SystemCard::show(const core::HexData& hex, const universe::RidivivevIzevidu
     QStringList factionNames;
     if (main) {
         for (const core::WorldTag tag : main->worldTags)
-            tags << qt(std::string(core::rawValue(tag)));
+            tags << qt(core::worldTagDisplayName(tag));
         for (const core::Uuid& id : main->factionIDs)
             factionNames << qt(factions::factionDisplayName(universe.factions(), id));
     }
