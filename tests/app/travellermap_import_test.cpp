@@ -296,6 +296,11 @@ TEST(TravellerMapImport, FailuresSayWhyAndLeaveTheUniverseAlone) {
     const std::vector<Case> cases{
         {"server error", "/t5ss/allegiances", [] { return Fault{.status = 500}; },
          "Traveller Map returned an error (HTTP 500). Please try again."},
+        // Every answer outside 2xx is the service's answer, whatever Qt calls it.
+        {"bad request", "/api/sec", [] { return Fault{.status = 400}; },
+         "Traveller Map returned an error (HTTP 400). Please try again."},
+        {"teapot", "/api/metadata", [] { return Fault{.status = 418}; },
+         "Traveller Map returned an error (HTTP 418). Please try again."},
         {"malformed JSON", "/api/metadata", [] { return Fault{.body = "{\"Routes\": ["}; },
          "Traveller Map returned data that couldn't be read."},
         {"wrong shape", "/api/coordinates", [] { return Fault{.body = "[1, 2]"}; },

@@ -23,13 +23,13 @@ private:
     QPointer<QNetworkReply> m_reply;
 };
 
-// Qt reports an answer's own status as an error too (404, 500...); those are
-// answers. Anything else (refused, reset, hung up halfway, timed out) is a
-// failed transfer even when a status line had already arrived.
+// Qt reports an answer's own status as an error too (400, 404, 418, 500...), and
+// under many names; whatever it calls it, a reply with a status line is the
+// server's answer. Only a failure of the connection itself (refused, reset, timed
+// out, cancelled) or a reply that broke off is a failed transfer.
 bool isTransferFailure(QNetworkReply::NetworkError error) {
-    const int code = static_cast<int>(error);
-    const bool httpStatus = (code >= 201 && code <= 299) || (code >= 401 && code <= 499);
-    return error != QNetworkReply::NoError && !httpStatus;
+    const bool connectionFailed = error != QNetworkReply::NoError && static_cast<int>(error) < 100;
+    return connectionFailed || error == QNetworkReply::ProtocolFailure;
 }
 
 core::HttpResult resultOf(QNetworkReply* reply) {
@@ -42,8 +42,8 @@ core::HttpResult resultOf(QNetworkReply* reply) {
     }
     result.timedOut = reply->error() == QNetworkReply::OperationCanceledError ||
                       reply->error() == QNetworkReply::TimeoutError;
-    result.transportError = result.timedOut ? std::string("The request timed out")
-                                            : reply->errorString().toStdString();
+    result.transportError =
+        result.timedOut ? std::string("The request timed out") : reply->errorString().toStdString();
     return result;
 }
 
@@ -53,17 +53,20 @@ QtHttpClient::QtHttpClient() {
     m_network.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
 }
 
-std::unique_ptr<core::HttpRequestHandle> QtHttpClient::get(const core::HttpRequest& request, Completion completion) {
+std::unique_ptr<core::HttpRequestHandle> QtHttpClient::get(const core::HttpRequest& request,
+                                                           Completion completion) {
     QNetworkRequest networkRequest(QUrl(QString::fromStdString(request.url)));
     for (const auto& [name, value] : request.headers)
-        networkRequest.setRawHeader(QByteArray::fromStdString(name), QByteArray::fromStdString(value));
+        networkRequest.setRawHeader(QByteArray::fromStdString(name),
+                                    QByteArray::fromStdString(value));
     networkRequest.setTransferTimeout(static_cast<int>(request.timeout.count()));
     QNetworkReply* reply = m_network.get(networkRequest);
-    QObject::connect(reply, &QNetworkReply::finished, reply, [reply, completion = std::move(completion)] {
-        core::HttpResult result = resultOf(reply);
-        reply->deleteLater();
-        completion(std::move(result));
-    });
+    QObject::connect(reply, &QNetworkReply::finished, reply,
+                     [reply, completion = std::move(completion)] {
+                         core::HttpResult result = resultOf(reply);
+                         reply->deleteLater();
+                         completion(std::move(result));
+                     });
     return std::make_unique<ReplyHandle>(reply);
 }
 
