@@ -111,10 +111,11 @@ SecImportOutcome importIntoCurrent(SecImportPlan plan, const std::string& sector
 } // namespace
 
 SecFileText readSecFile(const std::filesystem::path& file) {
-    const auto failure = [](int error) -> SecFileText {
+    const auto failure = [&file](int error) -> SecFileText {
         if (error == EACCES || error == EPERM)
             return {std::nullopt, std::string(accessRefusedMessage)};
-        return {std::nullopt, "Couldn't read the file: " + std::string(std::strerror(error))};
+        return {std::nullopt, "Couldn't read \u201c" + file.filename().string() +
+                                  "\u201d: " + std::string(std::strerror(error))};
     };
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)

@@ -254,8 +254,10 @@ TEST(SecImport, FileProblemsAreReportedAsTheyHappen) {
         << "the file's name stands in for the sector name";
 
     EXPECT_EQ(fromFile(folder / "missing.sec").message,
-              "Couldn't read the file: No such file or directory");
-    EXPECT_EQ(fromFile(folder.path()).message, "Couldn't read the file: Is a directory");
+              "Couldn't read \u201cmissing.sec\u201d: No such file or directory");
+    EXPECT_EQ(fromFile(folder.path()).message, "Couldn't read \u201c" +
+                                                   folder.path().filename().string() +
+                                                   "\u201d: Is a directory");
 
     EXPECT_EQ(writeSecFile(folder / "exported.sec", "text\n"), std::nullopt);
     EXPECT_EQ(folder.read("exported.sec"), "text\n");

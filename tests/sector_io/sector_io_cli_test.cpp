@@ -108,7 +108,7 @@ TEST(SecCli, RefusesWithAMessageOnStandardError) {
         {"sec-import '" + (data / "garbage.sec").string() + "' --sector 0,0", 1,
          "No valid worlds found. Check that this is a Traveller SEC file."},
         {"sec-import '" + (data / "missing.sec").string() + "' --sector 0,0", 1,
-         "Couldn't read the file: No such file or directory"},
+         "Couldn't read \u201cmissing.sec\u201d: No such file or directory"},
         {"sec-export --sector 0,0", 2, "sec-export needs --out FILE"},
         {"sec-export --sector 0,0 --out '" + (data / "none" / "x.sec").string() + "'", 1,
          "SEC export write failed: "},
@@ -137,16 +137,18 @@ TEST(TravellerMapCli, ImportsFromTheGivenAddressAndReportsErrorsOnStandardError)
     EXPECT_EQ(received[2].query.at("subsector"), "C");
     EXPECT_EQ(received[2].query.at("milieu"), "M1105");
 
-    run = cli(data, "travellermap-import 'Spinward Marches' --no-routes --no-borders --no-labels --overwrite" +
-                        address);
+    run = cli(
+        data,
+        "travellermap-import 'Spinward Marches' --no-routes --no-borders --no-labels --overwrite" +
+            address);
     EXPECT_EQ(run.out, "439 worlds; created 3 factions.\n");
     EXPECT_EQ(storedUniverses(data).front().data.size(), 439u);
 
     run = cli(data, "travellermap-import Nowhere" + address);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_TRUE(
-        run.err.ends_with("velmora-cli: Couldn't find a sector named \u201cNowhere\u201d on Traveller Map.\n"))
+    EXPECT_TRUE(run.err.ends_with(
+        "velmora-cli: Couldn't find a sector named \u201cNowhere\u201d on Traveller Map.\n"))
         << run.err;
 
     run = cli(data, "travellermap-import 'Spinward Marches' --milieu M2000" + address);

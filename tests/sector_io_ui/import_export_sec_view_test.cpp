@@ -20,10 +20,8 @@ using velmora::testing::SectorStore;
 
 namespace {
 
-const QString legacyPath =
-    QStringLiteral(VELMORA_FIXTURES_DIR "/travellermap/legacy-example.sec");
-const QString tabPath =
-    QStringLiteral(VELMORA_FIXTURES_DIR "/travellermap/spinward-marches.tab");
+const QString legacyPath = QStringLiteral(VELMORA_FIXTURES_DIR "/travellermap/legacy-example.sec");
+const QString tabPath = QStringLiteral(VELMORA_FIXTURES_DIR "/travellermap/spinward-marches.tab");
 
 template <typename Widget>
 Widget* part(const QWidget& view, const char* name) {
@@ -148,7 +146,7 @@ TEST(ImportExportSECView, ShowsWhatWentWrongAndChangesNothing) {
     EXPECT_EQ(screen.message("importResult"), QString());
     screen.importFrom(QString::fromStdString((screen.store.documents / "missing.sec").string()));
     EXPECT_EQ(screen.message("importError"),
-              QStringLiteral("Couldn't read the file: No such file or directory"));
+              QStringLiteral("Couldn't read “missing.sec”: No such file or directory"));
     EXPECT_EQ(screen.store.documents.read(std::filesystem::relative(
                   screen.store.manager->current().file(), screen.store.documents.path())),
               before);
@@ -156,7 +154,7 @@ TEST(ImportExportSECView, ShowsWhatWentWrongAndChangesNothing) {
     // Nothing chosen: nothing happens.
     screen.importFrom(QString());
     EXPECT_EQ(screen.message("importError"),
-              QStringLiteral("Couldn't read the file: No such file or directory"));
+              QStringLiteral("Couldn't read “missing.sec”: No such file or directory"));
 
     // No sector records: every hex goes under no name to "sector.sec".
     auto* picker = part<QComboBox>(*screen.view, "sectorPicker");
