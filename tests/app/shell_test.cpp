@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -244,6 +245,22 @@ TEST(UniverseBar, DeleteAsksFirstAndCancelKeepsTheUniverse) {
     EXPECT_NE(manager.current().id(), doomed);
     EXPECT_EQ(bar->picker()->currentText(), "My Universe");
     EXPECT_EQ(bar->picker()->count(), 1);
+
+    // Any stored universe can go from the menu; the open one stays open.
+    manager.createUniverse("Elsewhere");
+    const auto elsewhere = manager.current().id();
+    manager.createUniverse("Kept Open");
+    auto* menu = bar->findChild<QMenu*>("deleteUniverseMenu");
+    ASSERT_NE(menu, nullptr);
+    QStringList offered;
+    for (QAction* action : menu->actions())
+        offered << action->text();
+    EXPECT_EQ(offered, (QStringList{"Elsewhere", "Kept Open (open)", "My Universe"}));
+    pressInNextMessageBox("Delete \"Elsewhere\"");
+    menu->actions().first()->trigger();
+    EXPECT_EQ(manager.current().name(), "Kept Open");
+    EXPECT_FALSE(std::filesystem::exists(manager.fileFor(elsewhere)));
+    EXPECT_EQ(bar->picker()->count(), 2);
 }
 
 TEST(Commands, ReferenceWindowsOpenOnceWithTheirShortcuts) {

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QToolButton>
+#include <algorithm>
 
 namespace velmora::universe {
 
@@ -32,7 +33,9 @@ UniverseBar::UniverseBar(UniverseManager& manager, QWidget* parent)
     m_backup = menu->addAction(tr("Back Up Universe…"), this, &UniverseBar::backUpUniverse);
     m_restore = menu->addAction(tr("Restore from Backup…"), this, &UniverseBar::restoreUniverse);
     menu->addSeparator();
-    m_delete = menu->addAction(tr("Delete Universe…"), this, &UniverseBar::deleteUniverse);
+    // Any stored universe can be deleted, not only the open one.
+    m_deleteMenu = menu->addMenu(tr("Delete Universe"));
+    m_deleteMenu->setObjectName(QStringLiteral("deleteUniverseMenu"));
     m_menuButton->setMenu(menu);
     m_menuButton->setPopupMode(QToolButton::InstantPopup);
     m_menuButton->setText(QStringLiteral("⋯"));
@@ -80,6 +83,16 @@ void UniverseBar::refresh() {
     }
     m_picker->setCurrentIndex(currentIndex);
     m_refreshing = false;
+
+    m_deleteMenu->clear();
+    for (int i = 0; i < m_picker->count(); ++i) {
+        const auto id = core::Uuid::fromString(m_picker->itemData(i).toString().toStdString());
+        if (!id)
+            continue;
+        const QString text =
+            i == currentIndex ? tr("%1 (open)").arg(m_picker->itemText(i)) : m_picker->itemText(i);
+        m_deleteMenu->addAction(text, this, [this, id = *id] { deleteUniverse(id); });
+    }
 }
 
 void UniverseBar::showErrors() {
@@ -113,7 +126,15 @@ void UniverseBar::renameUniverse() {
 }
 
 void UniverseBar::deleteUniverse() {
-    const QString name = qt(m_manager.current().name());
+    deleteUniverse(m_manager.current().id());
+}
+
+void UniverseBar::deleteUniverse(const core::Uuid& id) {
+    const auto& headers = m_manager.headers();
+    const auto header =
+        std::find_if(headers.begin(), headers.end(), [&](const auto& h) { return h.id == id; });
+    const QString name =
+        header != headers.end() ? qt(header->name) : qt(m_manager.current().name());
     QMessageBox box(
         QMessageBox::Warning, tr("Delete \"%1\"?").arg(name),
         tr("The universe \"%1\" and everything in it will be removed. This cannot be undone.")
@@ -125,7 +146,8 @@ void UniverseBar::deleteUniverse() {
     box.exec();
     if (box.clickedButton() != confirm)
         return;
-    m_manager.deleteUniverse(m_manager.current().id());
+    // Another universe goes without touching the open one or its edits.
+    m_manager.deleteUniverse(id);
     showErrors();
 }
 

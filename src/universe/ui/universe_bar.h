@@ -1,14 +1,15 @@
 #pragma once
 
 #include "core/signal.h"
+#include "core/uuid.h"
 
 #include <QWidget>
-
 #include <functional>
 
 class QComboBox;
 class QToolButton;
 class QAction;
+class QMenu;
 
 namespace velmora::universe {
 
@@ -25,13 +26,14 @@ public:
     QComboBox* picker() const { return m_picker; }
     QAction* newAction() const { return m_new; }
     QAction* renameAction() const { return m_rename; }
-    QAction* deleteAction() const { return m_delete; }
     QAction* backupAction() const { return m_backup; }
     QAction* restoreAction() const { return m_restore; }
 
     void createUniverse();
     void renameUniverse();
+    // Asks, then deletes the open universe, or the stored one with this id.
     void deleteUniverse();
+    void deleteUniverse(const core::Uuid& id);
     void backUpUniverse();
     void restoreUniverse();
 
@@ -51,7 +53,7 @@ private:
     QToolButton* m_menuButton;
     QAction* m_new;
     QAction* m_rename;
-    QAction* m_delete;
+    QMenu* m_deleteMenu;
     QAction* m_backup;
     QAction* m_restore;
     core::Signal<>::Subscription m_subscription;
