@@ -159,3 +159,19 @@ TEST(TravellerMapCli, ImportsFromTheGivenAddressAndReportsErrorsOnStandardError)
     run = cli(data, "travellermap-import" + address);
     EXPECT_EQ(run.exitCode, 2);
 }
+
+// The map service counts sector rows the other way: its -4,-1 is Velmora's -4,1.
+TEST(SecCli, TheServicesSectorCoordinatesAreTurnedIntoVelmoras) {
+    TemporaryFolder data;
+    CliRun run =
+        cli(data, "sec-import '" + tabPath + "' --tm-sector -4,-1 --name 'Spinward Marches'");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto universes = storedUniverses(data);
+    ASSERT_EQ(universes.size(), 1u);
+    EXPECT_EQ(universes[0].sectors,
+              (std::vector<velmora::universe::SectorInfo>{{-4, 1, "Spinward Marches", ""}}));
+    EXPECT_EQ(universes[0].data[0].coordinates.sectorY, 1);
+    run = cli(data, "sec-import '" + tabPath + "' --sector -4,1 --tm-sector -4,-1");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("cannot be used together"), std::string::npos) << run.err;
+}

@@ -193,3 +193,21 @@ TEST(ImportExportSECView, TheSidebarDestinationMakesViewsThatShareTheirMessages)
     EXPECT_TRUE(result->isVisible());
     EXPECT_EQ(store.manager->current().name(), "legacy-example");
 }
+
+// The referee may type the sector as the map service numbers it; it is stored in
+// Velmora's numbering, and a view made later shows it as it was typed.
+TEST(ImportExportSECView, TakesTheSectorInTheMapServicesCoordinatesWhenAsked) {
+    Screen screen;
+    auto* convention = part<QComboBox>(*screen.view, "sectorConvention");
+    ASSERT_EQ(convention->count(), 2);
+    EXPECT_TRUE(convention->itemText(1).startsWith("Traveller Map"));
+    convention->setCurrentIndex(1);
+    screen.fill(QStringLiteral("Spinward Marches"), -4, -1);
+    screen.importFrom(tabPath);
+    ASSERT_EQ(screen.store.onDisk().sectors.size(), 1u);
+    EXPECT_EQ(screen.store.onDisk().sectors[0].sectorY, 1);
+    EXPECT_EQ(screen.store.onDisk().data[0].coordinates.sectorY, 1);
+    screen.open();
+    EXPECT_EQ(part<QComboBox>(*screen.view, "sectorConvention")->currentIndex(), 1);
+    EXPECT_EQ(part<QSpinBox>(*screen.view, "sectorY")->value(), -1);
+}

@@ -28,14 +28,31 @@ std::pair<int, int> sectorOption(const Options& options, const std::string& comm
     return parseSector("--sector", parts, *text, "--sector 0,0");
 }
 
+// Velmora counts sector rows downwards (rimward); the map service counts them
+// upwards, so its (x, y) is Velmora's (x, -y). --tm-sector takes the service's.
+std::pair<int, int> importSector(const Options& options) {
+    const auto service = options.value("--tm-sector");
+    if (service && options.value("--sector"))
+        throw CliError{"--sector and --tm-sector cannot be used together", 2};
+    if (!service)
+        return sectorOption(options, "sec-import");
+    const auto parts = splitCommas(*service);
+    if (parts.size() != 2)
+        throw CliError{"--tm-sector \"" + *service + "\" is not X,Y, for example --tm-sector -4,-1",
+                       2};
+    const auto [x, y] = parseSector("--tm-sector", parts, *service, "--tm-sector -4,-1");
+    return {x, -y};
+}
+
 int secImport(CliContext& context, const std::vector<std::string>& arguments) {
-    const Options options("sec-import", arguments, {"--sector", "--new", "--universe", "--name"},
+    const Options options("sec-import", arguments,
+                          {"--sector", "--tm-sector", "--new", "--universe", "--name"},
                           {"--overwrite"},
                           /*takesPositionals=*/true);
     if (options.positionals().size() != 1)
         throw CliError{
             "sec-import needs one SEC file, for example: sec-import sector.sec --sector 0,0", 2};
-    const auto [x, y] = sectorOption(options, "sec-import");
+    const auto [x, y] = importSector(options);
     const auto newName = options.value("--new");
     const auto universeID = options.value("--universe");
     if (newName && universeID)
@@ -180,9 +197,11 @@ int travellerMapImport(CliContext& context, const std::vector<std::string>& argu
 std::vector<CliCommand> sectorIoCommands() {
     return {
         {"sec-import",
-         "FILE --sector X,Y [--new NAME | --universe ID] [--name SECTORNAME] [--overwrite]",
+         "FILE (--sector X,Y | --tm-sector X,Y) [--new NAME | --universe ID] [--name SECTORNAME] "
+         "[--overwrite]",
          "Import a SEC file (fixed-column or tab-delimited) into the current, a named or a new "
-         "universe.",
+         "universe. --sector is Velmora's sector (rows count rimward); --tm-sector the map "
+         "service's (Spinward Marches is -4,-1 there, -4,1 here).",
          secImport},
         {"sec-export", "[--universe ID] --sector X,Y --out FILE",
          "Write a sector's worlds and the universe's regions to a SEC file.", secExport},

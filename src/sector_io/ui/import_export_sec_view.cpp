@@ -68,7 +68,8 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager,
         m_destination->addItem(qt(displayName(destination)));
     m_sectorName = new QLineEdit;
     m_sectorName->setObjectName(QStringLiteral("sectorName"));
-    m_sectorName->setPlaceholderText(tr("The file's name when left empty"));
+    m_sectorName->setPlaceholderText(
+        tr("When empty: the name in the file's comments, else the file's name"));
     m_sectorName->setMinimumWidth(320);
     m_sectorX = new QSpinBox;
     m_sectorY = new QSpinBox;
@@ -78,6 +79,12 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager,
         box->setRange(-999, 999);
         box->setMinimumWidth(90);
     }
+    // Velmora counts sector rows rimward, the map service coreward: the same
+    // sector is (x, y) in one and (x, -y) in the other.
+    m_convention = new QComboBox;
+    m_convention->setObjectName(QStringLiteral("sectorConvention"));
+    m_convention->addItem(tr("Velmora's (rows count rimward: Spinward Marches is −4, 1)"));
+    m_convention->addItem(tr("Traveller Map's (rows count coreward: Spinward Marches is −4, −1)"));
     m_overwrite = new QCheckBox(tr("Overwrite existing hexes at colliding coordinates"));
     m_overwrite->setObjectName(QStringLiteral("overwrite"));
     m_import = new QPushButton(tr("Choose SEC File…"));
@@ -90,6 +97,7 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager,
     importForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     importForm->addRow(tr("Destination"), m_destination);
     importForm->addRow(tr("Sector name"), m_sectorName);
+    importForm->addRow(tr("Coordinates"), m_convention);
     importForm->addRow(tr("Sector X"), m_sectorX);
     importForm->addRow(tr("Sector Y"), m_sectorY);
     importForm->addRow(QString(), m_overwrite);
@@ -126,8 +134,9 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager,
     m_destination->setCurrentIndex(remembered.destination == ImportDestination::newUniverse ? 1
                                                                                             : 0);
     m_sectorName->setText(qt(remembered.sectorName));
+    m_convention->setCurrentIndex(m_memory->serviceCoordinates ? 1 : 0);
     m_sectorX->setValue(remembered.sectorX);
-    m_sectorY->setValue(remembered.sectorY);
+    m_sectorY->setValue(m_memory->serviceCoordinates ? -remembered.sectorY : remembered.sectorY);
     m_overwrite->setChecked(remembered.overwrite);
     updateOverwrite();
     fillSectorPicker();
@@ -138,6 +147,7 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager,
         readForm();
     });
     connect(m_sectorName, &QLineEdit::textEdited, this, &ImportExportSECView::readForm);
+    connect(m_convention, &QComboBox::currentIndexChanged, this, &ImportExportSECView::readForm);
     connect(m_sectorX, &QSpinBox::valueChanged, this, &ImportExportSECView::readForm);
     connect(m_sectorY, &QSpinBox::valueChanged, this, &ImportExportSECView::readForm);
     connect(m_overwrite, &QCheckBox::toggled, this, &ImportExportSECView::readForm);
@@ -162,8 +172,9 @@ void ImportExportSECView::readForm() {
     request.destination = m_destination->currentIndex() == 1 ? ImportDestination::newUniverse
                                                              : ImportDestination::current;
     request.sectorName = m_sectorName->text().toStdString();
+    m_memory->serviceCoordinates = m_convention->currentIndex() == 1;
     request.sectorX = m_sectorX->value();
-    request.sectorY = m_sectorY->value();
+    request.sectorY = m_memory->serviceCoordinates ? -m_sectorY->value() : m_sectorY->value();
     request.overwrite = m_overwrite->isChecked();
 }
 

@@ -29,7 +29,9 @@ namespace velmora::sector_io {
 class SecViewMemory : public QObject {
     Q_OBJECT
 public:
-    SecImportRequest request;
+    SecImportRequest request; // the sector in Velmora's coordinates
+    // Whether the referee types the sector as the map service numbers it.
+    bool serviceCoordinates = false;
     QString importResult;
     QString importError;
     QString exportResult;
@@ -81,6 +83,7 @@ private:
     core::Signal<>::Subscription m_universeReplaced;
 
     QComboBox* m_destination;
+    QComboBox* m_convention;
     QLineEdit* m_sectorName;
     QSpinBox* m_sectorX;
     QSpinBox* m_sectorY;
