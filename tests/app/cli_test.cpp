@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sys/wait.h>
 
 using velmora::testing::TemporaryFolder;
@@ -151,4 +152,36 @@ TEST(Cli, AWriteThatFailsLeavesTheUniverseFileAsItWas) {
     EXPECT_NE(err.find("The universe was not changed: Couldn't write"), std::string::npos) << err;
     EXPECT_NE(err.find("File too large"), std::string::npos) << err;
     EXPECT_EQ(data.read(file), before);
+}
+
+// Every command that lists or reports can answer in JSON, with keys named after the
+// records' fields, so scripts need not read the tables meant for people.
+TEST(Cli, ReportingCommandsAnswerInJsonWhenAsked) {
+    TemporaryFolder data;
+    using Json = nlohmann::json;
+    CliRun run = cli(data, "generate --hex 0,0,1910 --name Regina --save --json");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const Json generated = Json::parse(run.out);
+    EXPECT_EQ(generated["hex"]["starSystem"]["name"], "Regina");
+    EXPECT_EQ(generated["hex"]["coordinates"]["column"], 19);
+    EXPECT_EQ(generated["saved"], true);
+    EXPECT_EQ(generated["replaced"], false);
+
+    run = cli(data, "generate-area --sector 0,0 --subsector A --density 100 --json");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const Json area = Json::parse(run.out);
+    EXPECT_EQ(area["data"].size(), 80u) << "a subsector at full density: 8 columns of 10 rows";
+    EXPECT_EQ(area["saved"], false);
+    EXPECT_EQ(area["occupied"], 0);
+
+    run = cli(data, "universes --json");
+    const Json universes = Json::parse(run.out);
+    ASSERT_EQ(universes.size(), 1u);
+    EXPECT_EQ(universes[0]["name"], "My Universe");
+    run = cli(data, "show-universe " + universes[0]["id"].get<std::string>() + " --json");
+    const Json shown = Json::parse(run.out);
+    EXPECT_EQ(shown["data"], 1);
+    EXPECT_EQ(shown["name"], "My Universe");
+    EXPECT_EQ(Json::parse(cli(data, "factions --json").out), Json::array());
+    EXPECT_EQ(Json::parse(cli(data, "faction-lists --json").out), Json::array());
 }

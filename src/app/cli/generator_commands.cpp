@@ -1,7 +1,9 @@
 #include "app/cli/generator_commands.h"
 
+#include "app/cli/cli_json.h"
 #include "app/cli/cli_options.h"
 #include "core/uwp.h"
+#include "core/world_json.h"
 #include "generator/area_generation.h"
 #include "generator/name_generator.h"
 #include "generator/secure_random_pool.h"
@@ -103,7 +105,8 @@ void printSystem(std::ostream& out, const core::HexData& hex, const std::string&
 
 int generate(CliContext& context, const std::vector<std::string>& arguments) {
     const Options options("generate", arguments, {"--hex", "--name", "--tl"},
-                          {"--binary", "--roll-tl", "--save", "--replace"});
+                          {"--binary", "--roll-tl", "--save", "--replace", "--json"});
+    const bool json = options.flag("--json");
     const auto hexText = options.value("--hex");
     if (!hexText)
         throw CliError{"generate needs --hex SX,SY,CCRR, for example --hex 0,0,1910", 2};
@@ -146,9 +149,21 @@ int generate(CliContext& context, const std::vector<std::string>& arguments) {
     hex.starSystem = generator::generateSystem(std::nullopt, options.flag("--binary"), techLevel,
                                                rollTechLevel, random);
     generator::nameSystem(hex.starSystem, name);
-    printSystem(context.out(), hex, universe.locationText(coordinates));
+    if (!json)
+        printSystem(context.out(), hex, universe.locationText(coordinates));
+    // With --json: the hex as the universe file stores it, and what became of it.
+    const auto printHex = [&](bool saved) {
+        printJson(context.out(), {{"hex", hex},
+                                  {"location", universe.locationText(coordinates)},
+                                  {"saved", saved},
+                                  {"replaced", saved && existing != nullptr}});
+    };
 
     if (!save) {
+        if (json) {
+            printHex(false);
+            return 0;
+        }
         if (existing)
             context.out() << "\nHex " << coordinates.description() << " holds "
                           << existing->starSystem.name
@@ -161,6 +176,10 @@ int generate(CliContext& context, const std::vector<std::string>& arguments) {
                                             : universe.addHex(hex, "Generate System " + name);
     if (!result)
         throw CliError{"The universe was not changed: " + result.error};
+    if (json) {
+        printHex(true);
+        return 0;
+    }
     context.out() << '\n'
                   << (replacing ? "Replaced " : "Saved ") << name << " at "
                   << coordinates.description() << " in " << universe.name() << ".\n";
@@ -169,7 +188,7 @@ int generate(CliContext& context, const std::vector<std::string>& arguments) {
 
 int generateArea(CliContext& context, const std::vector<std::string>& arguments) {
     const Options options("generate-area", arguments, {"--sector", "--subsector", "--density"},
-                          {"--save"});
+                          {"--save", "--json"});
     const auto sectorText = options.value("--sector");
     if (!sectorText)
         throw CliError{"generate-area needs --sector SX,SY, for example --sector 0,0", 2};
@@ -217,7 +236,26 @@ int generateArea(CliContext& context, const std::vector<std::string>& arguments)
         },
         names, generator::generatorRandomSource());
 
+    // Saved before anything is printed, so that --json reports what was kept.
+    const bool save = options.flag("--save");
+    if (save) {
+        const universe::SectorInfo* sector = universe.sector(area.sectorX, area.sectorY);
+        universe::UniverseEdit edit =
+            universe.beginEdit(generator::areaEditName(area, sector ? sector->name : ""));
+        for (const core::HexData& hex : hexes)
+            edit.addHex(hex);
+        if (const universe::EditResult result = universe.apply(std::move(edit)); !result)
+            throw CliError{"The universe was not changed: " + result.error};
+    }
+
     auto& out = context.out();
+    if (options.flag("--json")) {
+        printJson(out, {{"data", hexes},
+                        {"densityPercent", areaOptions.densityPercent},
+                        {"occupied", occupied},
+                        {"saved", save}});
+        return 0;
+    }
     for (const core::HexData& hex : hexes) {
         const core::WorldData* main = core::mainWorld(hex.starSystem);
         std::string stars;
@@ -234,17 +272,10 @@ int generateArea(CliContext& context, const std::vector<std::string>& arguments)
         out << ", leaving " << occupied << (occupied == 1 ? " occupied hex" : " occupied hexes")
             << " alone";
     out << ".\n";
-    if (!options.flag("--save")) {
+    if (!save) {
         out << "Not saved: add --save to keep them.\n";
         return 0;
     }
-    const universe::SectorInfo* sector = universe.sector(area.sectorX, area.sectorY);
-    universe::UniverseEdit edit =
-        universe.beginEdit(generator::areaEditName(area, sector ? sector->name : ""));
-    for (const core::HexData& hex : hexes)
-        edit.addHex(hex);
-    if (const universe::EditResult result = universe.apply(std::move(edit)); !result)
-        throw CliError{"The universe was not changed: " + result.error};
     out << "Saved " << count << (count == 1 ? " system" : " systems") << " in " << universe.name()
         << ".\n";
     return 0;
@@ -255,9 +286,10 @@ int generateArea(CliContext& context, const std::vector<std::string>& arguments)
 std::vector<CliCommand> generatorCommands() {
     return {
         {"generate",
-         "--hex SX,SY,CCRR [--name NAME] [--binary] [--tl TL12] [--roll-tl] [--save] [--replace]",
+         "--hex SX,SY,CCRR [--name NAME] [--binary] [--tl TL12] [--roll-tl] [--save] [--replace] "
+         "[--json]",
          "Generate a star system for one hex; --save keeps it in the current universe.", generate},
-        {"generate-area", "--sector SX,SY [--subsector L] [--density PERCENT] [--save]",
+        {"generate-area", "--sector SX,SY [--subsector L] [--density PERCENT] [--save] [--json]",
          "Fill the empty hexes of a sector or subsector with systems (50% unless given).",
          generateArea},
     };

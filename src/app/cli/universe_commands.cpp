@@ -1,5 +1,8 @@
 #include "app/cli/universe_commands.h"
 
+#include "app/cli/cli_json.h"
+#include "app/cli/cli_options.h"
+
 #include <ostream>
 
 namespace velmora::cli {
@@ -7,19 +10,44 @@ namespace velmora::cli {
 namespace {
 
 int listUniverses(CliContext& context, const std::vector<std::string>& arguments) {
-    if (!arguments.empty())
+    const Options options("universes", arguments, {}, {"--json"}, /*takesPositionals=*/true);
+    if (!options.positionals().empty())
         throw CliError{"universes takes no arguments", 2};
-    for (const auto& header : context.universes().headers())
+    const auto& headers = context.universes().headers();
+    if (options.flag("--json")) {
+        nlohmann::json list = nlohmann::json::array();
+        for (const auto& header : headers)
+            list.push_back({{"id", header.id.toString()}, {"name", header.name}});
+        printJson(context.out(), list);
+        return 0;
+    }
+    for (const auto& header : headers)
         context.out() << header.id.toString() << '\t' << header.name << '\n';
     return 0;
 }
 
 int showUniverse(CliContext& context, const std::vector<std::string>& arguments) {
-    if (arguments.size() > 1)
+    const Options options("show-universe", arguments, {}, {"--json"}, /*takesPositionals=*/true);
+    if (options.positionals().size() > 1)
         throw CliError{"show-universe takes at most one universe id", 2};
-    const auto& universe =
-        universeNamed(context, arguments.empty() ? std::string() : arguments.front());
+    const auto& universe = universeNamed(
+        context, options.positionals().empty() ? std::string() : options.positionals().front());
     auto& out = context.out();
+    if (options.flag("--json")) {
+        // The counts of the stored lists, each under its field's name.
+        printJson(out, {{"id", universe.id().toString()},
+                        {"name", universe.name()},
+                        {"data", universe.data().size()},
+                        {"factions", universe.factions().size()},
+                        {"factionLists", universe.factionLists().size()},
+                        {"rutters", universe.rutters().size()},
+                        {"nebulae", universe.nebulae().size()},
+                        {"regions", universe.regions().size()},
+                        {"starmapLabels", universe.starmapLabels().size()},
+                        {"sectors", universe.sectors().size()},
+                        {"tradeMarkets", universe.record().tradeMarkets.size()}});
+        return 0;
+    }
     out << "Name: " << universe.name() << '\n';
     out << "ID: " << universe.id().toString() << '\n';
     out << "Hexes: " << universe.data().size() << '\n';
@@ -35,8 +63,9 @@ int showUniverse(CliContext& context, const std::vector<std::string>& arguments)
 
 std::vector<CliCommand> universeCommands() {
     return {
-        {"universes", "", "List every stored universe: id and name, in name order.", listUniverses},
-        {"show-universe", "[ID]",
+        {"universes", "[--json]", "List every stored universe: id and name, in name order.",
+         listUniverses},
+        {"show-universe", "[ID] [--json]",
          "Name, id and counts of a universe (the current one without an id).", showUniverse},
     };
 }
