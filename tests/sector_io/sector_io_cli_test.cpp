@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sys/wait.h>
 
 using velmora::testing::TemporaryFolder;
@@ -171,6 +172,11 @@ TEST(SecCli, TheServicesSectorCoordinatesAreTurnedIntoVelmoras) {
     EXPECT_EQ(universes[0].sectors,
               (std::vector<velmora::universe::SectorInfo>{{-4, 1, "Spinward Marches", ""}}));
     EXPECT_EQ(universes[0].data[0].coordinates.sectorY, 1);
+    run = cli(data, "sec-import '" + tabPath + "' --tm-sector -4,-1 --json");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto answer = nlohmann::json::parse(run.out);
+    EXPECT_EQ(answer["message"], "Imported 0 worlds into \"My Universe\" (439 existing skipped).");
+    EXPECT_EQ(answer["universeID"], universes[0].id.toString());
     run = cli(data, "sec-import '" + tabPath + "' --sector -4,1 --tm-sector -4,-1");
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.err.find("cannot be used together"), std::string::npos) << run.err;

@@ -1,5 +1,6 @@
 #include "app/cli/sector_io_commands.h"
 
+#include "app/cli/cli_json.h"
 #include "app/cli/cli_options.h"
 #include "app/platform/qt_http_client.h"
 #include "generator/secure_random_pool.h"
@@ -47,7 +48,7 @@ std::pair<int, int> importSector(const Options& options) {
 int secImport(CliContext& context, const std::vector<std::string>& arguments) {
     const Options options("sec-import", arguments,
                           {"--sector", "--tm-sector", "--new", "--universe", "--name"},
-                          {"--overwrite"},
+                          {"--overwrite", "--json"},
                           /*takesPositionals=*/true);
     if (options.positionals().size() != 1)
         throw CliError{
@@ -84,7 +85,11 @@ int secImport(CliContext& context, const std::vector<std::string>& arguments) {
                                                   generator::generatorRandomSource());
     if (!outcome.succeeded)
         throw CliError{outcome.message};
-    context.out() << outcome.message << '\n';
+    if (options.flag("--json"))
+        printJson(context.out(),
+                  {{"message", outcome.message}, {"universeID", store.current().id().toString()}});
+    else
+        context.out() << outcome.message << '\n';
     return 0;
 }
 
@@ -137,11 +142,11 @@ std::string milieuOption(const Options& options) {
 }
 
 int travellerMapImport(CliContext& context, const std::vector<std::string>& arguments) {
-    const Options options("travellermap-import", arguments,
-                          {"--subsector", "--milieu", "--base-url"},
-                          {"--no-worlds", "--no-routes", "--no-borders", "--no-labels",
-                           "--overwrite", "--generate-additional-worlds", "--race-factions"},
-                          /*takesPositionals=*/true);
+    const Options options(
+        "travellermap-import", arguments, {"--subsector", "--milieu", "--base-url"},
+        {"--no-worlds", "--no-routes", "--no-borders", "--no-labels", "--overwrite",
+         "--generate-additional-worlds", "--race-factions", "--json"},
+        /*takesPositionals=*/true);
     if (options.positionals().size() != 1)
         throw CliError{"travellermap-import needs one sector name, for example: "
                        "travellermap-import \"Spinward Marches\"",
@@ -188,7 +193,11 @@ int travellerMapImport(CliContext& context, const std::vector<std::string>& argu
         std::move(*result.download), import, universe, generator::generatorRandomSource());
     if (!applied.error.empty())
         throw CliError{applied.error};
-    context.out() << applied.message << '\n';
+    if (options.flag("--json"))
+        printJson(context.out(),
+                  {{"message", applied.message}, {"universeID", universe.id().toString()}});
+    else
+        context.out() << applied.message << '\n';
     return 0;
 }
 
@@ -198,7 +207,7 @@ std::vector<CliCommand> sectorIoCommands() {
     return {
         {"sec-import",
          "FILE (--sector X,Y | --tm-sector X,Y) [--new NAME | --universe ID] [--name SECTORNAME] "
-         "[--overwrite]",
+         "[--overwrite] [--json]",
          "Import a SEC file (fixed-column or tab-delimited) into the current, a named or a new "
          "universe. --sector is Velmora's sector (rows count rimward); --tm-sector the map "
          "service's (Spinward Marches is -4,-1 there, -4,1 here).",
@@ -208,7 +217,7 @@ std::vector<CliCommand> sectorIoCommands() {
         {"travellermap-import",
          "NAME [--subsector L] [--milieu M1105] [--base-url URL] "
          "[--no-worlds|--no-routes|--no-borders|--no-labels] [--overwrite] "
-         "[--generate-additional-worlds] [--race-factions]",
+         "[--generate-additional-worlds] [--race-factions] [--json]",
          "Import a sector (or one subsector) from Traveller Map into the current universe: "
          "worlds, trade routes, borders and labels.",
          travellerMapImport},
