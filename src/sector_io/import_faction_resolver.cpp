@@ -2,6 +2,7 @@
 
 #include "generator/secure_random_pool.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -82,10 +83,18 @@ ImportFactionResolver::resolveFaction(std::string_view code,
     if (const auto it = m_idByCode.find(code); it != m_idByCode.end())
         return it->second;
     const std::string text(code);
-    const auto& faction = append(
-        newFaction(allegianceName(code, m_allegiances), text, homeworld,
-                   universe::FactionCategory::political, universe::factionColorAt(m_colorIndex),
-                   "Imported from Traveller Map (allegiance code " + text + ")."));
+    // Codes that share a name (every "As.." reads "Aslan Hierate") stay apart: a
+    // new faction whose name is taken gets its code after it. Factions already in
+    // the universe keep their names.
+    std::string name = allegianceName(code, m_allegiances);
+    const bool taken = std::any_of(m_factions.begin(), m_factions.end(),
+                                   [&](const universe::Faction& f) { return f.name == name; });
+    if (taken)
+        name += " (" + text + ")";
+    const auto& faction =
+        append(newFaction(std::move(name), text, homeworld, universe::FactionCategory::political,
+                          universe::factionColorAt(m_colorIndex),
+                          "Imported from Traveller Map (allegiance code " + text + ")."));
     ++m_colorIndex;
     m_idByCode.emplace(text, faction.id);
     return faction.id;

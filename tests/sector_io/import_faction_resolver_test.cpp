@@ -50,6 +50,26 @@ TEST(ImportFactionResolver, FindsKnownCodesAndMakesTheRestInPaletteOrder) {
     EXPECT_EQ(resolver.createdCount(), 1);
 }
 
+// Codes that read the same ("Aslan Hierate" for every As.. code) stay apart: a new
+// faction whose name is taken gets its code after it; one already there keeps its name.
+TEST(ImportFactionResolver, CodesThatShareANameAreToldApartByTheirCode) {
+    std::vector<Faction> factions{existing("Aslan Hierate", "AsT0", FactionCategory::political)};
+    ImportFactionResolver resolver(factions, {{"AsT0", "Aslan Hierate"},
+                                              {"AsT2", "Aslan Hierate"},
+                                              {"AsT3", "Aslan Hierate"},
+                                              {"AsVc", "Aslan Hierate, Tlaukhu vassal clan"}});
+    const core::GalacticCoordinates home{-4, 1, 19, 10};
+    resolver.resolveFaction("AsT2", home);
+    resolver.resolveFaction("AsT3", home);
+    resolver.resolveFaction("AsVc", home);
+    std::vector<std::string> names;
+    for (const Faction& faction : factions)
+        names.push_back(faction.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Aslan Hierate", "Aslan Hierate (AsT2)",
+                                               "Aslan Hierate (AsT3)",
+                                               "Aslan Hierate, Tlaukhu vassal clan"}));
+}
+
 TEST(ImportFactionResolver, TheTwentyFifthNewFactionTakesTheFirstColourAgain) {
     std::vector<Faction> factions;
     ImportFactionResolver resolver(factions);
