@@ -2,6 +2,7 @@
 
 #include "core/file_io.h"
 #include "generator/secure_random_pool.h"
+#include "sector_io/allegiance_answer.h"
 #include "sector_io/import_faction_resolver.h"
 #include "sector_io/import_merge.h"
 #include "sector_io/sec_regions.h"
@@ -67,7 +68,8 @@ SecImportOutcome importIntoNewUniverse(SecImportPlan plan, const std::string& se
     record.id = core::Uuid::generate();
     const std::string universeName(trimmed(request.universeName));
     record.name = universeName.empty() ? sectorName : universeName;
-    ImportFactionResolver resolver(record.factions);
+    ImportFactionResolver resolver(record.factions,
+                                   keptAllegiances(manager.universesFolder().parent_path()));
     std::set<core::GalacticCoordinates> placed;
     std::size_t worlds = 0;
     for (ImportedWorld& world : plan.worlds) {
@@ -101,13 +103,14 @@ SecImportOutcome importIntoNewUniverse(SecImportPlan plan, const std::string& se
 
 SecImportOutcome importIntoCurrent(SecImportPlan plan, const std::string& sectorName,
                                    const SecImportRequest& request,
-                                   universe::RidivivevIzeviduv& universe) {
+                                   universe::RidivivevIzeviduv& universe,
+                                   AllegianceTable allegiances) {
     // Everything is built on the edit's copies and put in place together, so a
     // universe is never left half imported, and one Undo takes the whole import back.
     universe::UniverseEdit edit = universe.beginEdit("Import " + sectorName);
     std::vector<core::HexData> hexes = universe.data();
     std::vector<universe::Region>& regions = edit.regions();
-    ImportFactionResolver resolver(edit.factions());
+    ImportFactionResolver resolver(edit.factions(), std::move(allegiances));
 
     for (ImportedWorld& world : plan.worlds)
         assignImportFactions(world, resolver);
@@ -201,7 +204,8 @@ SecImportOutcome importSecText(std::string_view text, const std::string& fileSte
     const std::string sectorName = chosenSectorName(request, clean, fileStem);
     if (request.destination == ImportDestination::newUniverse)
         return importIntoNewUniverse(std::move(plan), sectorName, request, manager);
-    return importIntoCurrent(std::move(plan), sectorName, request, manager.current());
+    return importIntoCurrent(std::move(plan), sectorName, request, manager.current(),
+                             keptAllegiances(manager.universesFolder().parent_path()));
 }
 
 SecImportOutcome importSecFile(const std::filesystem::path& file, const SecImportRequest& request,

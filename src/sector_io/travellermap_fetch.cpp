@@ -7,8 +7,7 @@
 namespace velmora::sector_io {
 
 TravellerMapFetch::TravellerMapFetch(core::HttpClient& http, TravellerMapEndpoints endpoints,
-                                     TravellerMapImportOptions options,
-                                     core::RandomSource& random)
+                                     TravellerMapImportOptions options, core::RandomSource& random)
     : m_http(http), m_endpoints(std::move(endpoints)), m_options(std::move(options)),
       m_random(random) {}
 
@@ -77,6 +76,7 @@ void TravellerMapFetch::requestCoordinates() {
 void TravellerMapFetch::requestAllegiances() {
     send(m_endpoints.allegiances(), [this](const std::string& body) {
         m_download.allegiances = allegianceTable(decodeAllegiances(body));
+        m_download.allegiancesAnswer = body;
         if (m_options.importWorlds)
             requestWorldRows();
         else if (m_options.wantsMetadata())

@@ -17,10 +17,11 @@ namespace velmora::sector_io {
 // Everything one import brought back from the service, read and converted, ready
 // to be applied to a universe.
 struct TravellerMapDownload {
-    std::string sectorName;    // as the referee entered it, trimmed
-    int sectorX = 0;           // the universe's sector: the service's y flipped
+    std::string sectorName; // as the referee entered it, trimmed
+    int sectorX = 0;        // the universe's sector: the service's y flipped
     int sectorY = 0;
     AllegianceTable allegiances;
+    std::string allegiancesAnswer; // as the service sent it, to keep for SEC imports
     std::vector<ImportedWorld> worlds;
     bool metadataFetched = false;
     std::vector<std::string> names; // the sector's names in the metadata, first the main one

@@ -181,3 +181,32 @@ TEST(SecCli, TheServicesSectorCoordinatesAreTurnedIntoVelmoras) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.err.find("cannot be used together"), std::string::npos) << run.err;
 }
+
+// A SEC file carries only allegiance codes; once the map service has answered,
+// SEC imports name factions by its answer, kept as received in the data folder.
+TEST(TravellerMapCli, SecImportsNameFactionsByTheServicesLastAnswer) {
+    velmora::testing::TravellerMapServer server;
+    TemporaryFolder data;
+    const std::string line =
+        "Sector\tSS\tHex\tName\tUWP\tBases\tRemarks\tZone\tPBG\tAllegiance\tStars\n"
+        "Flor\tA\t0101\tFlorence\tA867977-E\t\tHi\t\t113\tFlLe\tG2 V\n";
+    data.write("florian.tab", line);
+    const std::string file = (data / "florian.tab").string();
+    ASSERT_EQ(cli(data, "sec-import '" + file + "' --sector 9,9 --new Before").exitCode, 0);
+    const auto factionNamed = [&](const std::string& universe) {
+        for (const auto& stored : storedUniverses(data))
+            if (stored.name == universe && !stored.factions.empty())
+                return stored.factions.front().name;
+        return std::string("(none)");
+    };
+    EXPECT_EQ(factionNamed("Before"), "FlLe") << "no answer kept yet: the code itself";
+
+    ASSERT_EQ(cli(data, "travellermap-import 'Spinward Marches' --subsector c --base-url " +
+                            server.address())
+                  .exitCode,
+              0);
+    EXPECT_EQ(data.read("TravellerMapAllegiances.json"),
+              velmora::testing::fixture("allegiances.json"));
+    ASSERT_EQ(cli(data, "sec-import '" + file + "' --sector 9,9 --new After").exitCode, 0);
+    EXPECT_EQ(factionNamed("After"), "Florian League");
+}

@@ -4,6 +4,7 @@
 #include "app/cli/cli_options.h"
 #include "app/platform/qt_http_client.h"
 #include "generator/secure_random_pool.h"
+#include "sector_io/allegiance_answer.h"
 #include "sector_io/sec_export.h"
 #include "sector_io/sec_import.h"
 #include "sector_io/travellermap_apply.h"
@@ -189,6 +190,9 @@ int travellerMapImport(CliContext& context, const std::vector<std::string>& argu
         loop.exec();
     if (result.error)
         throw CliError{result.error->what()};
+    // SEC imports name factions by the service's answer from now on.
+    sector_io::keepAllegianceAnswer(context.universes().universesFolder().parent_path(),
+                                    result.download->allegiancesAnswer);
     const sector_io::TravellerMapApplied applied = sector_io::applyTravellerMapImport(
         std::move(*result.download), import, universe, generator::generatorRandomSource());
     if (!applied.error.empty())

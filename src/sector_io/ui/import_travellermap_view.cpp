@@ -1,5 +1,6 @@
 #include "sector_io/ui/import_travellermap_view.h"
 
+#include "sector_io/allegiance_answer.h"
 #include "sector_io/travellermap_apply.h"
 #include "ui_support/view_helpers.h"
 #include "universe/preferences.h"
@@ -63,6 +64,8 @@ void TravellerMapViewMemory::finishImport(universe::UniverseManager& manager,
     m_importing = false;
     m_universeReplaced.reset();
     if (result.download) {
+        keepAllegianceAnswer(manager.universesFolder().parent_path(),
+                             result.download->allegiancesAnswer);
         const TravellerMapApplied applied = applyTravellerMapImport(
             std::move(*result.download), m_running, manager.current(), m_random);
         importResult = qt(applied.message);
