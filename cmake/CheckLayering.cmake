@@ -1,8 +1,8 @@
 # Fails when an include points up the layers:
-#   core -> universe -> domain subsystems -> ui_support -> each subsystem's ui/ -> app
+#   core -> universe -> domain subsystems -> src/ui (shared view support) -> each subsystem's ui/ -> app
 # A domain library includes only itself and the libraries beneath it, and no Qt;
-# ui_support includes domain libraries and itself; a subsystem's views include
-# domain libraries, ui_support and their own ui/ folder. Only the app includes
+# src/ui includes domain libraries and itself; a subsystem's views include
+# domain libraries, src/ui and their own ui/ folder. Only the app includes
 # everything. Run by CTest as "Layering.IncludesRunDownward".
 #
 # Usage: cmake -DSOURCE_DIR=<repository>/src -P CheckLayering.cmake
@@ -63,13 +63,13 @@ foreach(domain IN LISTS domains)
 
     file(GLOB_RECURSE views "${SOURCE_DIR}/${domain}/ui/*.h" "${SOURCE_DIR}/${domain}/ui/*.cpp")
     foreach(view IN LISTS views)
-        check_file("${view}" "${domains};ui_support;${domain}/ui" FALSE)
+        check_file("${view}" "${domains};ui;${domain}/ui" FALSE)
     endforeach()
 endforeach()
 
-file(GLOB support "${SOURCE_DIR}/ui_support/*.h" "${SOURCE_DIR}/ui_support/*.cpp")
+file(GLOB support "${SOURCE_DIR}/ui/*.h" "${SOURCE_DIR}/ui/*.cpp")
 foreach(source IN LISTS support)
-    check_file("${source}" "${domains};ui_support" FALSE)
+    check_file("${source}" "${domains};ui" FALSE)
 endforeach()
 
 if(problems)

@@ -2,7 +2,7 @@
 
 #include "factions/faction_groups.h"
 #include "factions/faction_texts.h"
-#include "ui_support/qt_text.h"
+#include "ui/qt_text.h"
 #include "universe/ui/universe_bar.h"
 #include "universe/universe_manager.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/signal.h"
-#include "ui_support/destination.h"
+#include "ui/destination.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "app/detail_views.h"
 
-#include "ui_support/empty_state_view.h"
+#include "ui/empty_state_view.h"
 
 namespace velmora::app {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui_support/view_context.h"
+#include "ui/view_context.h"
 
 #include <optional>
 

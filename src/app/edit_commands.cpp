@@ -1,6 +1,6 @@
 #include "app/edit_commands.h"
 
-#include "ui_support/view_helpers.h"
+#include "ui/view_helpers.h"
 #include "universe/universe_manager.h"
 
 #include <QAction>

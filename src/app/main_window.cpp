@@ -6,7 +6,7 @@
 #include "app/edit_commands.h"
 #include "app/save_failure_bar.h"
 #include "app/velmora_app.h"
-#include "ui_support/leave_guard.h"
+#include "ui/leave_guard.h"
 #include "universe/ui/universe_bar.h"
 #include "universe/universe_manager.h"
 

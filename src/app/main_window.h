@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/signal.h"
-#include "ui_support/destination.h"
-#include "ui_support/view_helpers.h"
+#include "ui/destination.h"
+#include "ui/view_helpers.h"
 
 #include <QMainWindow>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "app/save_failure_bar.h"
 
-#include "ui_support/view_helpers.h"
+#include "ui/view_helpers.h"
 #include "universe/universe_manager.h"
 
 #include <QHBoxLayout>

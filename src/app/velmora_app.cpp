@@ -15,7 +15,7 @@
 #include "starmap/ui/starmap_view.h"
 #include "systems/ui/systems_views.h"
 #include "systems/ui/world_info_window.h"
-#include "ui_support/empty_state_view.h"
+#include "ui/empty_state_view.h"
 
 #include <QApplication>
 #include <QDesktopServices>

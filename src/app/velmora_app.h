@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/platform/data_locations.h"
-#include "ui_support/view_context.h"
-#include "ui_support/window_registry.h"
+#include "ui/view_context.h"
+#include "ui/window_registry.h"
 
 #include <QObject>
 #include <memory>

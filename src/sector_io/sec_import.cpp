@@ -63,13 +63,13 @@ std::string chosenSectorName(const SecImportRequest& request, std::string_view t
 
 SecImportOutcome importIntoNewUniverse(SecImportPlan plan, const std::string& sectorName,
                                        const SecImportRequest& request,
-                                       universe::UniverseManager& manager) {
+                                       universe::UniverseManager& manager,
+                                       AllegianceTable allegiances) {
     universe::UniverseRecord record;
     record.id = core::Uuid::generate();
     const std::string universeName(trimmed(request.universeName));
     record.name = universeName.empty() ? sectorName : universeName;
-    ImportFactionResolver resolver(record.factions,
-                                   keptAllegiances(manager.universesFolder().parent_path()));
+    ImportFactionResolver resolver(record.factions, std::move(allegiances));
     std::set<core::GalacticCoordinates> placed;
     std::size_t worlds = 0;
     for (ImportedWorld& world : plan.worlds) {
@@ -202,10 +202,12 @@ SecImportOutcome importSecText(std::string_view text, const std::string& fileSte
     if (plan.worlds.empty())
         return {false, std::string(noWorldsMessage)};
     const std::string sectorName = chosenSectorName(request, clean, fileStem);
+    AllegianceTable allegiances = keptAllegiances(manager.dataFolder());
     if (request.destination == ImportDestination::newUniverse)
-        return importIntoNewUniverse(std::move(plan), sectorName, request, manager);
+        return importIntoNewUniverse(std::move(plan), sectorName, request, manager,
+                                     std::move(allegiances));
     return importIntoCurrent(std::move(plan), sectorName, request, manager.current(),
-                             keptAllegiances(manager.universesFolder().parent_path()));
+                             std::move(allegiances));
 }
 
 SecImportOutcome importSecFile(const std::filesystem::path& file, const SecImportRequest& request,

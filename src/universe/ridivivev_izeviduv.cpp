@@ -205,9 +205,28 @@ void RidivivevIzeviduv::setSaveStatus(SaveStatus status, std::string error) {
     m_saveStatusChanged.notify();
 }
 
+core::FileResult RidivivevIzeviduv::writeNow() {
+    core::FileResult result;
+    try {
+        result = m_writeFile(m_file, m_text.text(m_record));
+    } catch (const std::exception& error) {
+        result = {false, error.what()};
+    }
+    if (!result.ok && m_log)
+        m_log(failureLine(result.error));
+    return result;
+}
+
 std::string RidivivevIzeviduv::persist() {
     if (m_delayedSave)
         m_delayedSave->cancel();
+    if (!m_writer) {
+        const core::FileResult result = writeNow();
+        if (!result.ok)
+            return result.error;
+        setSaveStatus(SaveStatus::saved, {});
+        return {};
+    }
     core::FileText text;
     try {
         text = m_text.text(m_record);
@@ -217,26 +236,16 @@ std::string RidivivevIzeviduv::persist() {
         setSaveStatus(SaveStatus::failed, error.what());
         return error.what();
     }
-    if (m_writer) {
-        const std::uint64_t sequence = ++m_writesAsked;
-        setSaveStatus(SaveStatus::saving, m_saveError);
-        m_writer->write(m_file, std::move(text),
-                        [post = m_post, tracker = std::weak_ptr<WriteTracker>(m_tracker),
-                         sequence](const core::FileResult& result) {
-                            post([tracker, sequence, result] {
-                                if (const auto alive = tracker.lock(); alive && alive->document)
-                                    alive->document->writeFinished(sequence, result);
-                            });
+    const std::uint64_t sequence = ++m_writesAsked;
+    setSaveStatus(SaveStatus::saving, m_saveError);
+    m_writer->write(m_file, std::move(text),
+                    [post = m_post, tracker = std::weak_ptr<WriteTracker>(m_tracker),
+                     sequence](const core::FileResult& result) {
+                        post([tracker, sequence, result] {
+                            if (const auto alive = tracker.lock(); alive && alive->document)
+                                alive->document->writeFinished(sequence, result);
                         });
-        return {};
-    }
-    const core::FileResult result = m_writeFile(m_file, text);
-    if (!result.ok) {
-        if (m_log)
-            m_log(failureLine(result.error));
-        return result.error;
-    }
-    setSaveStatus(SaveStatus::saved, {});
+                    });
     return {};
 }
 
@@ -262,24 +271,14 @@ bool RidivivevIzeviduv::save() {
         m_writer->waitUntilIdle();
     if (m_delayedSave)
         m_delayedSave->cancel();
-    core::FileText text;
-    core::FileResult result;
-    try {
-        text = m_text.text(m_record);
-        result = m_writeFile(m_file, text);
-    } catch (const std::exception& error) {
-        result = {false, error.what()};
-    }
+    const core::FileResult result = writeNow();
     if (!result.ok) {
-        if (m_log)
-            m_log(failureLine(result.error));
         setSaveStatus(SaveStatus::failed, result.error);
-    } else {
-        m_writesSettled =
-            m_writesAsked; // answers of earlier writes still on their way are old news
-        setSaveStatus(SaveStatus::saved, {});
+        return false;
     }
-    return result.ok;
+    m_writesSettled = m_writesAsked; // answers of earlier writes still on their way are old news
+    setSaveStatus(SaveStatus::saved, {});
+    return true;
 }
 
 void RidivivevIzeviduv::saveSoon() {

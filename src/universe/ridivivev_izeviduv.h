@@ -147,6 +147,8 @@ private:
     // Writes the file (now or in the background). Without a background writer,
     // returns the error when the file could not be written.
     std::string persist();
+    // Encodes and writes the file on this thread; a failure is logged.
+    core::FileResult writeNow();
     void writeFinished(std::uint64_t sequence, const core::FileResult& result);
     void setSaveStatus(SaveStatus status, std::string error);
     EditResult step(ChangeDirection direction);

@@ -62,6 +62,8 @@ public:
     void clearLoadError();
     void clearDeleteError();
 
+    // The folder that holds the universes and what goes with them (the documents folder).
+    const std::filesystem::path& dataFolder() const { return m_env.documentsFolder; }
     std::filesystem::path universesFolder() const;
     std::filesystem::path fileFor(const core::Uuid& id) const;
 

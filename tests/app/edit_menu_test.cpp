@@ -1,12 +1,6 @@
-#include "app/control_view.h"
-#include "app/edit_commands.h"
-#include "app/main_window.h"
-#include "app/velmora_app.h"
+#include "app/running_app.h"
 #include "core/file_io.h"
 #include "support/sample_hex.h"
-#include "support/temporary_folder.h"
-#include "universe/universe_codec.h"
-#include "universe/universe_manager.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,23 +12,9 @@
 #include <memory>
 
 using namespace velmora;
-using velmora::testing::TemporaryFolder;
+using velmora::testing::RunningApp;
 
 namespace {
-
-struct RunningApp {
-    TemporaryFolder data;
-    app::VelmoraApp app{app::DataLocations::portable(QString::fromStdString(data.path().string()))};
-
-    app::MainWindow& window() { return app.mainWindow(); }
-    universe::RidivivevIzeviduv& universe() { return app.manager().current(); }
-    QAction* undo() { return window().editCommands()->undoAction(); }
-    QAction* redo() { return window().editCommands()->redoAction(); }
-    universe::UniverseRecord onDisk() {
-        universe().finishWrites();
-        return universe::decodeUniverse(core::readWholeFile(universe().file()).value_or("{}"));
-    }
-};
 
 QStringList editMenuTexts(QMenuBar* bar) {
     for (QAction* menu : bar->actions()) {

@@ -1,5 +1,6 @@
 #include "app/control_view.h"
 #include "app/main_window.h"
+#include "app/running_app.h"
 #include "app/velmora_app.h"
 #include "core/file_io.h"
 #include "core/ui/uwp_reference_window.h"
@@ -8,7 +9,7 @@
 #include "support/temporary_folder.h"
 #include "support/universe_changes.h"
 #include "support/widget_lookup.h"
-#include "ui_support/empty_state_view.h"
+#include "ui/empty_state_view.h"
 #include "universe/ui/universe_bar.h"
 #include "universe/universe_codec.h"
 #include "universe/universe_manager.h"
@@ -29,26 +30,9 @@
 #include <gtest/gtest.h>
 
 using namespace velmora;
-using velmora::testing::TemporaryFolder;
+using velmora::testing::RunningApp;
 
 namespace {
-
-struct RunningApp {
-    TemporaryFolder data;
-    app::VelmoraApp app{app::DataLocations::portable(QString::fromStdString(data.path().string()))};
-
-    app::MainWindow& window() { return app.mainWindow(); }
-    app::ControlView& sidebar() { return *window().sidebar(); }
-    QStringList rows() {
-        QStringList labels;
-        for (QTreeWidgetItemIterator it(sidebar().tree()); *it; ++it)
-            labels << (*it)->text(0);
-        return labels;
-    }
-    ui::EmptyStateView* emptyState() {
-        return qobject_cast<ui::EmptyStateView*>(window().detailView());
-    }
-};
 
 QAction* menuAction(QMenuBar* bar, const QString& text) {
     for (QAction* menu : bar->actions()) {
@@ -118,11 +102,7 @@ void clickRow(app::ControlView& sidebar, const ui::SidebarSelection& selection) 
 }
 
 std::string storedFactionName(RunningApp& running, const core::Uuid& id) {
-    auto& manager = running.app.manager();
-    manager.current().finishWrites();
-    const auto record = universe::decodeUniverse(
-        core::readWholeFile(manager.fileFor(manager.current().id())).value_or(std::string("{}")));
-    for (const universe::Faction& faction : record.factions) {
+    for (const universe::Faction& faction : running.onDisk().factions) {
         if (faction.id == id)
             return faction.name;
     }

@@ -9,7 +9,7 @@
 #include "factions/ui/faction_note_dialog.h"
 #include "factions/ui/faction_views.h"
 #include "factions_ui/faction_views_fixture.h"
-#include "ui_support/empty_state_view.h"
+#include "ui/empty_state_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>

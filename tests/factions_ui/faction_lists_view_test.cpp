@@ -3,7 +3,7 @@
 
 #include "factions/ui/faction_lists_view.h"
 #include "factions_ui/faction_views_fixture.h"
-#include "ui_support/empty_state_view.h"
+#include "ui/empty_state_view.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -9,8 +9,8 @@
 #include "support/temporary_folder.h"
 #include "support/universe_changes.h"
 #include "support/widget_lookup.h"
-#include "ui_support/view_context.h"
-#include "ui_support/window_registry.h"
+#include "ui/view_context.h"
+#include "ui/window_registry.h"
 #include "universe/universe_codec.h"
 #include "universe/universe_manager.h"
 

@@ -13,7 +13,7 @@
 #include "overlays/ui/rutters_view.h"
 #include "overlays_ui/overlay_workshop.h"
 #include "support/universe_changes.h"
-#include "ui_support/empty_state_view.h"
+#include "ui/empty_state_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "sector_io/sector_files.h"
 #include "sector_io/ui/import_export_sec_view.h"
 #include "sector_io/ui/sector_io_views.h"
-#include "ui_support/view_context.h"
-#include "ui_support/window_registry.h"
+#include "ui/view_context.h"
+#include "ui/window_registry.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,8 +4,8 @@
 #include "sector_io/ui/import_travellermap_view.h"
 #include "sector_io/ui/sector_io_views.h"
 #include "support/travellermap_server.h"
-#include "ui_support/view_context.h"
-#include "ui_support/window_registry.h"
+#include "ui/view_context.h"
+#include "ui/window_registry.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

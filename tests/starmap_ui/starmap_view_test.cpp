@@ -8,8 +8,8 @@
 #include "support/sample_hex.h"
 #include "support/temporary_folder.h"
 #include "support/universe_changes.h"
-#include "ui_support/empty_state_view.h"
-#include "ui_support/window_registry.h"
+#include "ui/empty_state_view.h"
+#include "ui/window_registry.h"
 #include "universe/universe_codec.h"
 #include "universe/universe_manager.h"
 

@@ -3,7 +3,7 @@
 #include "systems/ui/system_editor.h"
 #include "systems/ui/systems_view.h"
 #include "systems/ui_fixture.h"
-#include "ui_support/empty_state_view.h"
+#include "ui/empty_state_view.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -5,8 +5,8 @@
 #include "support/memory_preferences.h"
 #include "support/temporary_folder.h"
 #include "systems/ui/ui_support.h"
-#include "ui_support/view_context.h"
-#include "ui_support/window_registry.h"
+#include "ui/view_context.h"
+#include "ui/window_registry.h"
 #include "universe/universe_codec.h"
 #include "universe/universe_manager.h"
 

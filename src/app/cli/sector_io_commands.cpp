@@ -191,7 +191,7 @@ int travellerMapImport(CliContext& context, const std::vector<std::string>& argu
     if (result.error)
         throw CliError{result.error->what()};
     // SEC imports name factions by the service's answer from now on.
-    sector_io::keepAllegianceAnswer(context.universes().universesFolder().parent_path(),
+    sector_io::keepAllegianceAnswer(context.universes().dataFolder(),
                                     result.download->allegiancesAnswer);
     const sector_io::TravellerMapApplied applied = sector_io::applyTravellerMapImport(
         std::move(*result.download), import, universe, generator::generatorRandomSource());

@@ -6,8 +6,8 @@
 #include "core/technology_level.h"
 #include "core/trade_class.h"
 #include "core/uwp.h"
-#include "ui_support/qt_text.h"
-#include "ui_support/reference_table.h"
+#include "ui/qt_text.h"
+#include "ui/reference_table.h"
 
 #include <QLabel>
 #include <QTabWidget>

@@ -10,8 +10,8 @@
 #include "factions/ui/faction_info_window.h"
 #include "factions/ui/faction_note_dialog.h"
 #include "factions/ui/faction_note_list.h"
-#include "ui_support/empty_state_view.h"
-#include "ui_support/view_context.h"
+#include "ui/empty_state_view.h"
+#include "ui/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include "core/signal.h"
 #include "core/uuid.h"
 #include "factions/ui/faction_ui_support.h"
-#include "ui_support/leave_guard.h"
+#include "ui/leave_guard.h"
 #include "universe/faction.h"
 
 #include <QWidget>

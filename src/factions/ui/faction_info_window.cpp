@@ -4,8 +4,8 @@
 #include "factions/faction_rules.h"
 #include "factions/faction_texts.h"
 #include "factions/ui/faction_ui_support.h"
-#include "ui_support/view_context.h"
-#include "ui_support/window_registry.h"
+#include "ui/view_context.h"
+#include "ui/window_registry.h"
 #include "universe/universe_manager.h"
 
 #include <QFrame>

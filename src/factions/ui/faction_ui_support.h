@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/galactic_coordinates.h"
-#include "ui_support/view_helpers.h"
+#include "ui/view_helpers.h"
 #include "universe/faction_color.h"
 #include "universe/stardate.h"
 

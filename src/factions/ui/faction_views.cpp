@@ -2,8 +2,8 @@
 
 #include "factions/ui/faction_editing_view.h"
 #include "factions/ui/faction_lists_view.h"
-#include "ui_support/empty_state_view.h"
-#include "ui_support/view_context.h"
+#include "ui/empty_state_view.h"
+#include "ui/view_context.h"
 #include "universe/universe_manager.h"
 
 namespace velmora::factions {

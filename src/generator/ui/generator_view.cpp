@@ -9,7 +9,7 @@
 #include "generator/system_generator.h"
 #include "generator/system_naming.h"
 #include "generator/system_text.h"
-#include "ui_support/qt_text.h"
+#include "ui/qt_text.h"
 #include "universe/universe_manager.h"
 
 #include <QCheckBox>

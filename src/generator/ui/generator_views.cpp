@@ -1,7 +1,7 @@
 #include "generator/ui/generator_views.h"
 
 #include "generator/ui/generator_view.h"
-#include "ui_support/view_context.h"
+#include "ui/view_context.h"
 
 namespace velmora::generator {
 

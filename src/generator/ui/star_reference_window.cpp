@@ -1,8 +1,8 @@
 #include "generator/ui/star_reference_window.h"
 
 #include "generator/star_tables.h"
-#include "ui_support/qt_text.h"
-#include "ui_support/reference_table.h"
+#include "ui/qt_text.h"
+#include "ui/reference_table.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>

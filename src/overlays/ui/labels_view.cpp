@@ -1,7 +1,7 @@
 #include "overlays/ui/labels_view.h"
 
 #include "overlays/ui/label_editing_view.h"
-#include "ui_support/view_context.h"
+#include "ui/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <algorithm>

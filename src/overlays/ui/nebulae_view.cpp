@@ -1,7 +1,7 @@
 #include "overlays/ui/nebulae_view.h"
 
 #include "overlays/ui/nebula_editing_view.h"
-#include "ui_support/view_context.h"
+#include "ui/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "overlays/ui/overlay_browser.h"
 
-#include "ui_support/empty_state_view.h"
-#include "ui_support/view_context.h"
+#include "ui/empty_state_view.h"
+#include "ui/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <QApplication>

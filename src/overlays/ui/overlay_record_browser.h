@@ -2,7 +2,7 @@
 
 #include "overlays/ui/overlay_browser.h"
 #include "overlays/ui/overlay_editor.h"
-#include "ui_support/view_context.h"
+#include "ui/view_context.h"
 #include "universe/ridivivev_izeviduv.h"
 #include "universe/universe_manager.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui_support/view_helpers.h"
+#include "ui/view_helpers.h"
 #include "universe/faction_color.h"
 
 #include <QColor>

@@ -4,7 +4,7 @@
 #include "overlays/ui/nebulae_view.h"
 #include "overlays/ui/regions_view.h"
 #include "overlays/ui/rutters_view.h"
-#include "ui_support/view_context.h"
+#include "ui/view_context.h"
 
 namespace velmora::overlays {
 

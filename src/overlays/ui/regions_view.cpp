@@ -1,7 +1,7 @@
 #include "overlays/ui/regions_view.h"
 
 #include "overlays/ui/region_editing_view.h"
-#include "ui_support/view_context.h"
+#include "ui/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "overlays/overlay_rows.h"
 #include "overlays/ui/hex_picker.h"
 #include "overlays/ui/overlay_ui_support.h"
-#include "ui_support/empty_state_view.h"
+#include "ui/empty_state_view.h"
 #include "universe/ridivivev_izeviduv.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 
 #include "factions/faction_texts.h"
 #include "overlays/ui/rutter_editing_view.h"
-#include "ui_support/view_context.h"
+#include "ui/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <QComboBox>

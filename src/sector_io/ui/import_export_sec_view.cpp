@@ -2,7 +2,7 @@
 
 #include "generator/secure_random_pool.h"
 #include "sector_io/sec_export.h"
-#include "ui_support/view_helpers.h"
+#include "ui/view_helpers.h"
 #include "universe/universe_manager.h"
 
 #include <QCheckBox>

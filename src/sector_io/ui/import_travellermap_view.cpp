@@ -2,7 +2,7 @@
 
 #include "sector_io/allegiance_answer.h"
 #include "sector_io/travellermap_apply.h"
-#include "ui_support/view_helpers.h"
+#include "ui/view_helpers.h"
 #include "universe/preferences.h"
 #include "universe/universe_manager.h"
 
@@ -64,8 +64,7 @@ void TravellerMapViewMemory::finishImport(universe::UniverseManager& manager,
     m_importing = false;
     m_universeReplaced.reset();
     if (result.download) {
-        keepAllegianceAnswer(manager.universesFolder().parent_path(),
-                             result.download->allegiancesAnswer);
+        keepAllegianceAnswer(manager.dataFolder(), result.download->allegiancesAnswer);
         const TravellerMapApplied applied = applyTravellerMapImport(
             std::move(*result.download), m_running, manager.current(), m_random);
         importResult = qt(applied.message);

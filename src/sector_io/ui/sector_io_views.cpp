@@ -2,7 +2,7 @@
 
 #include "sector_io/ui/import_export_sec_view.h"
 #include "sector_io/ui/import_travellermap_view.h"
-#include "ui_support/view_context.h"
+#include "ui/view_context.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 #include "factions/faction_lists.h"
 #include "factions/faction_texts.h"
 #include "starmap/map_filter.h"
-#include "ui_support/qt_text.h"
+#include "ui/qt_text.h"
 #include "universe/ridivivev_izeviduv.h"
 
 #include <QActionGroup>

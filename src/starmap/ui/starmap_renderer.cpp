@@ -4,7 +4,7 @@
 #include "core/uwp.h"
 #include "core/world_tag.h"
 #include "starmap/ui/map_text_cache.h"
-#include "ui_support/qt_text.h"
+#include "ui/qt_text.h"
 #include "universe/faction_color.h"
 
 #include <QFont>

@@ -5,7 +5,7 @@
 #include "starmap/ui/map_menus.h"
 #include "starmap/ui/starmap_canvas.h"
 #include "starmap/ui/system_card.h"
-#include "ui_support/empty_state_view.h"
+#include "ui/empty_state_view.h"
 #include "universe/universe_manager.h"
 
 #include <QCompleter>

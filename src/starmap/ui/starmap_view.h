@@ -2,7 +2,7 @@
 
 #include "core/signal.h"
 #include "starmap/starmap_model.h"
-#include "ui_support/view_context.h"
+#include "ui/view_context.h"
 
 #include <QWidget>
 #include <memory>

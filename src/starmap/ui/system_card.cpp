@@ -4,7 +4,7 @@
 #include "core/world_tag.h"
 #include "factions/faction_texts.h"
 #include "starmap/system_summary.h"
-#include "ui_support/qt_text.h"
+#include "ui/qt_text.h"
 #include "universe/ridivivev_izeviduv.h"
 
 #include <QApplication>

@@ -12,7 +12,7 @@
 #include "systems/ui/star_form.h"
 #include "systems/ui/world_form.h"
 #include "systems/ui/world_info_window.h"
-#include "ui_support/view_context.h"
+#include "ui/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <QCheckBox>

@@ -3,8 +3,8 @@
 #include "systems/system_texts.h"
 #include "systems/ui/system_editor.h"
 #include "systems/ui/world_info_window.h"
-#include "ui_support/empty_state_view.h"
-#include "ui_support/view_context.h"
+#include "ui/empty_state_view.h"
+#include "ui/view_context.h"
 #include "universe/universe_manager.h"
 
 #include <QComboBox>

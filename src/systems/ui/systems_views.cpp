@@ -2,7 +2,7 @@
 
 #include "systems/ui/information_view.h"
 #include "systems/ui/systems_view.h"
-#include "ui_support/view_context.h"
+#include "ui/view_context.h"
 
 namespace velmora::systems {
 

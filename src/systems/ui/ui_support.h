@@ -1,7 +1,7 @@
 #pragma once
 
 #include "systems/system_list.h"
-#include "ui_support/qt_text.h"
+#include "ui/qt_text.h"
 
 #include <QString>
 #include <functional>

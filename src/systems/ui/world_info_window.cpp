@@ -6,8 +6,8 @@
 #include "systems/system_texts.h"
 #include "systems/ui/ui_support.h"
 #include "systems/universe_statistics.h"
-#include "ui_support/view_context.h"
-#include "ui_support/window_registry.h"
+#include "ui/view_context.h"
+#include "ui/window_registry.h"
 #include "universe/universe_manager.h"
 
 #include <QTextBrowser>

@@ -1,6 +1,6 @@
 #include "universe/ui/universe_bar.h"
 
-#include "ui_support/qt_text.h"
+#include "ui/qt_text.h"
 #include "universe/universe_manager.h"
 
 #include <QAction>

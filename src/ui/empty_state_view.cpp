@@ -1,4 +1,4 @@
-#include "ui_support/empty_state_view.h"
+#include "ui/empty_state_view.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "ui_support/destination.h"
+#include "ui/destination.h"
 
 namespace velmora::ui {
 

@@ -1,4 +1,4 @@
-#include "ui_support/reference_table.h"
+#include "ui/reference_table.h"
 
 #include <QHeaderView>
 #include <QLabel>

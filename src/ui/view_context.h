@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui_support/destination.h"
+#include "ui/destination.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "ui_support/view_helpers.h"
+#include "ui/view_helpers.h"
 
 #include <QLabel>
 #include <QMessageBox>

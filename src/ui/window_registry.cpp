@@ -1,4 +1,4 @@
-#include "ui_support/window_registry.h"
+#include "ui/window_registry.h"
 
 #include <QKeySequence>
 #include <QShortcut>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui_support/qt_text.h"
+#include "ui/qt_text.h"
 #include "universe/faction_color.h"
 
 #include <QColor>
