@@ -20,6 +20,8 @@ std::string awarenessLabel(AwarenessGroup group, bool travellerUniverse);
 // faction filter and the trade-code filter, in that order. The trade-code filter
 // keeps a system whose main world has any of the chosen codes: a referee picking
 // "Ag" and "Ri" wants to see both kinds of world, not only the rare world that is both.
+// In the player view both filters pass only systems whose profile and factions the
+// players may see (universe/system_disclosure.h).
 bool isShownOnMap(const core::HexData& hex, const universe::UniverseRecord& universe);
 
 // Every hex the map shows, in the universe's order.
@@ -31,6 +33,7 @@ struct EmptyMapState {
 };
 
 // What the map says instead of drawing when there is nothing to draw.
-std::optional<EmptyMapState> emptyMapState(const universe::UniverseRecord& universe, bool travellerUniverse);
+std::optional<EmptyMapState> emptyMapState(const universe::UniverseRecord& universe,
+                                           bool travellerUniverse);
 
 } // namespace velmora::starmap

@@ -27,8 +27,11 @@ std::string profileLine(const core::StarSystem& system) {
     return line;
 }
 
-std::string mainWorldSummary(const core::HexData& hex, const std::string& locationText) {
+std::string mainWorldSummary(const core::HexData& hex, const std::string& locationText,
+                             const universe::SystemDisclosure& disclosure) {
     const std::string name = hex.starSystem.name.empty() ? "Unnamed System" : hex.starSystem.name;
+    if (!disclosure.profile)
+        return name + " (" + locationText + ") — " + std::string(disclosure.withheldReason);
     const std::string line = profileLine(hex.starSystem);
     return name + " (" + locationText + ")" +
            (line.empty() ? std::string(" — No main world") : " " + line);

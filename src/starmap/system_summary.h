@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/hex_data.h"
+#include "universe/system_disclosure.h"
 
 #include <string>
 
@@ -14,7 +15,9 @@ inline constexpr const char* profileLineHeading = "StpSizAtm.Hyd.PopGovLaw-TL B 
 // Empty when the system has no main world.
 std::string profileLine(const core::StarSystem& system);
 
-// What "Copy main world info to clipboard" copies: name, location and the profile line.
-std::string mainWorldSummary(const core::HexData& hex, const std::string& locationText);
+// What "Copy main world info to clipboard" copies: name, location and the profile
+// line, or instead of the profile line why it is withheld from the players.
+std::string mainWorldSummary(const core::HexData& hex, const std::string& locationText,
+                             const universe::SystemDisclosure& disclosure = {});
 
 } // namespace velmora::starmap

@@ -32,7 +32,8 @@ TEST(MapFilter, ViewModeAndAwarenessGroups) {
     universe::UniverseRecord universe;
     universe.data = {system("Regina", true, false, false), system("Zhodane", false, true, false),
                      system("Hiver", false, false, true), system("Border", true, true, false)};
-    EXPECT_EQ(shownNames(universe), (Names{"Regina", "Zhodane", "Hiver", "Border"})) << "all switches on";
+    EXPECT_EQ(shownNames(universe), (Names{"Regina", "Zhodane", "Hiver", "Border"}))
+        << "all switches on";
 
     universe.mapShowSathar = false;
     EXPECT_EQ(shownNames(universe), (Names{"Regina", "Hiver", "Border"}));
@@ -107,4 +108,33 @@ TEST(MapFilter, EmptyStates) {
     EXPECT_FALSE(emptyMapState(universe, true));
     EXPECT_EQ(awarenessLabel(AwarenessGroup::sathar, false), "Sathar");
     EXPECT_EQ(awarenessLabel(AwarenessGroup::sathar, true), "Zhodani");
+}
+
+// Filtering the player map by trade codes or factions would tell the players what
+// an unsurveyed world is by whether it stays.
+TEST(MapFilter, PlayerFiltersPassOnlySystemsWhoseDetailsThePlayersKnow) {
+    universe::UniverseRecord universe;
+    universe.data = {system("Surveyed", true, false, false), system("Unknown", true, false, false)};
+    universe.data[1].starSystem.surveyed = false;
+    universe::Faction guild;
+    guild.id = core::Uuid::generate();
+    guild.homeworld = universe.data[1].coordinates;
+    universe.factions = {guild};
+    for (auto& hex : universe.data) {
+        hex.starSystem.stars[0].worlds[0].factionIDs = {guild.id};
+        hex.starSystem.stars[0].worlds[0].tradeClasses = {core::TradeClass::rich};
+    }
+    universe.mapViewMode = universe::MapViewMode::player;
+    EXPECT_EQ(shownNames(universe), (Names{"Surveyed", "Unknown"})) << "no filter: both";
+
+    universe.mapFilterTradeClasses = {core::TradeClass::rich};
+    EXPECT_EQ(shownNames(universe), Names{"Surveyed"});
+    universe.mapFilterTradeClasses.clear();
+    universe.selectedFactionIDs = {guild.id};
+    EXPECT_EQ(shownNames(universe), Names{"Surveyed"}) << "neither membership nor homeworld";
+    universe.mapShowSurveyedData = false;
+    EXPECT_EQ(shownNames(universe), Names{});
+
+    universe.mapViewMode = universe::MapViewMode::referee;
+    EXPECT_EQ(shownNames(universe), (Names{"Surveyed", "Unknown"}));
 }

@@ -1,9 +1,9 @@
+#include "core/star_system.h"
 #include "map_fixtures.h"
 #include "starmap/ui/starmap_renderer.h"
 
 #include <QImage>
 #include <QPainter>
-
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -22,12 +22,14 @@ struct Rendered {
         transform = {scale, 200 - regina.x * scale, 150 - regina.y * scale};
         QPainter painter(&image);
         StarMapRenderer renderer;
-        renderer.render(painter, StarMapModel(universe), universe, {transform, QSizeF(image.size()), selected, true});
+        renderer.render(painter, StarMapModel(universe), universe,
+                        {transform, QSizeF(image.size()), selected, true});
     }
     QColor at(const core::GalacticCoordinates& hex, double dx = 0, double dy = 0) const {
         const core::PointF c = core::HexLayout{mapHexRadius}.center(hex);
-        return image.pixelColor(static_cast<int>(c.x * transform.scale + transform.offsetWidth + dx),
-                                static_cast<int>(c.y * transform.scale + transform.offsetHeight + dy));
+        return image.pixelColor(
+            static_cast<int>(c.x * transform.scale + transform.offsetWidth + dx),
+            static_cast<int>(c.y * transform.scale + transform.offsetHeight + dy));
     }
 };
 
@@ -69,7 +71,8 @@ TEST(StarMapRenderer, OverlaysFollowTheirSwitches) {
     region.id = core::Uuid::generate();
     region.color = universe::FactionColor::green;
     region.closed = true;
-    region.anchors = {{{0, 0, 18, 9}, 4}, {{0, 0, 22, 9}, 5}, {{0, 0, 22, 13}, 1}, {{0, 0, 18, 13}, 2}};
+    region.anchors = {
+        {{0, 0, 18, 9}, 4}, {{0, 0, 22, 9}, 5}, {{0, 0, 22, 13}, 1}, {{0, 0, 18, 13}, 2}};
     universe.regions = {region};
     const QColor filled = Rendered(universe).at({0, 0, 20, 12});
     EXPECT_GT(filled.green(), filled.red()) << "a quarter of green over deep space";
@@ -105,4 +108,56 @@ TEST(StarMapRenderer, WideZoomsDrawSystemsAsPoints) {
     const auto universe = velmora::testing::mapUniverse();
     const Rendered frame(universe, 0.05);
     EXPECT_FALSE(isBackground(frame.at({0, 0, 19, 10})));
+}
+
+// Regina drawn as a populous water world with a gas giant and bases, and again as a
+// thin belt without them: in the player view the two pictures of an unsurveyed
+// Regina must be the same, pixel for pixel, or the map tells the players something.
+TEST(StarMapRenderer, PlayersSeeNoMoreOfAnUnsurveyedSystemThanItsNameAndZone) {
+    auto water = velmora::testing::mapUniverse();
+    core::WorldData& ocean = *core::mainWorld(water.data[0].starSystem);
+    ocean.uwp.population = 9; // the name would be written in capitals
+    ocean.worldTags = {core::WorldTag::amberZone, core::WorldTag::tradeHub};
+    auto belt = water;
+    core::WorldData& rocks = *core::mainWorld(belt.data[0].starSystem);
+    rocks.uwp.size = 0;
+    rocks.uwp.atmosphere = 0;
+    rocks.uwp.hydrographics = 0;
+    rocks.uwp.population = 3;
+    rocks.uwp.starport = core::Starport::typeE;
+    rocks.uwp.bases.clear();
+    belt.data[0].starSystem.gasGiant = 0;
+
+    const auto picture = [](universe::UniverseRecord universe, universe::MapViewMode mode,
+                            bool surveyed, bool surveyedDataShown) {
+        universe.mapViewMode = mode;
+        universe.mapShowSurveyedData = surveyedDataShown;
+        universe.data[0].starSystem.surveyed = surveyed;
+        return Rendered(universe, 2.0).image; // large enough for the profile text
+    };
+    using universe::MapViewMode;
+    EXPECT_EQ(picture(water, MapViewMode::player, false, true),
+              picture(belt, MapViewMode::player, false, true))
+        << "not surveyed";
+    EXPECT_EQ(picture(water, MapViewMode::player, true, false),
+              picture(belt, MapViewMode::player, true, false))
+        << "surveyed, with the surveyed data switched off";
+    EXPECT_NE(picture(water, MapViewMode::player, true, true),
+              picture(belt, MapViewMode::player, true, true))
+        << "surveyed and shown";
+    EXPECT_NE(picture(water, MapViewMode::referee, false, true),
+              picture(belt, MapViewMode::referee, false, true));
+
+    // The neutral mark is drawn, and the zone ring around it: advisories are public.
+    const Rendered unsurveyed = [&] {
+        auto universe = water;
+        universe.mapViewMode = MapViewMode::player;
+        universe.data[0].starSystem.surveyed = false;
+        return Rendered(universe, 2.0);
+    }();
+    EXPECT_FALSE(isBackground(unsurveyed.at({0, 0, 19, 10})));
+    auto unzoned = water;
+    core::mainWorld(unzoned.data[0].starSystem)->worldTags.clear();
+    EXPECT_NE(picture(water, MapViewMode::player, false, true),
+              picture(unzoned, MapViewMode::player, false, true));
 }

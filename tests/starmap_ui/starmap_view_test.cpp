@@ -175,3 +175,66 @@ TEST(SystemCard, CountsAreExtendedHexAndTagsReadAsNames) {
     EXPECT_TRUE(card.profileText().contains(" 3AB ")) << card.profileText().toStdString();
     EXPECT_EQ(card.findChild<QLabel*>("cardTags")->text(), "Tags: Amber Zone, Unbraked AI");
 }
+
+// The card of the player view says what the players know and no more, and follows
+// the view and its "Surveyed" switch while it is open.
+TEST(SystemCard, PlayerViewShowsOnlyWhatTheSurveyFound) {
+    MapWindow window;
+    universe::RidivivevIzeviduv& universe = window.universe();
+    universe::Faction guild;
+    guild.id = core::Uuid::generate();
+    guild.name = "Merchant Guild";
+    core::HexData jewell = universe.data()[2];
+    ASSERT_EQ(jewell.starSystem.name, "Jewell");
+    jewell.starSystem.surveyed = false;
+    core::mainWorld(jewell.starSystem)->factionIDs = {guild.id};
+    core::HexData regina = universe.data()[0];
+    core::mainWorld(regina.starSystem)->factionIDs = {guild.id};
+    velmora::testing::change(universe, [&](universe::UniverseEdit& edit) {
+        edit.factions().push_back(guild);
+        edit.replaceHex(jewell);
+        edit.replaceHex(regina);
+    });
+    velmora::testing::changeView(universe, [](universe::MapViewSettings& view) {
+        view.mapViewMode = universe::MapViewMode::player;
+    });
+
+    SystemCard* card = window.view->card();
+    const auto label = [&](const char* name) { return card->findChild<QLabel*>(name); };
+    QTest::mouseClick(window.view->canvas(), Qt::LeftButton, {},
+                      window.screenPointOf({0, 0, 6, 9}));
+    ASSERT_TRUE(card->isVisible());
+    EXPECT_EQ(card->profileText(), "Not surveyed");
+    EXPECT_FALSE(label("profileHeading")->isVisible());
+    EXPECT_EQ(label("cardTags")->text(), "Travel advisory: Amber Zone");
+    EXPECT_FALSE(label("cardFactions")->isVisible());
+    EXPECT_FALSE(label("cardFactions")->text().contains("Merchant Guild"));
+    EXPECT_TRUE(card->wikiButton()->text().contains("Jewell"));
+
+    // The referee's view, chosen from the menu, fills the open card in.
+    QMenu* menu = window.view->viewMenuButton()->menu();
+    const auto trigger = [&](const QString& text) {
+        emit menu->aboutToShow();
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text)
+                return action->trigger();
+        }
+        FAIL() << "no menu item " << text.toStdString();
+    };
+    trigger("Referee View");
+    EXPECT_TRUE(card->profileText().startsWith("A788899-C NS 7"));
+    EXPECT_TRUE(label("cardTags")->text().contains("Trade Hub"));
+    EXPECT_EQ(label("cardFactions")->text(), "Factions: Merchant Guild");
+    EXPECT_TRUE(label("cardFactions")->isVisible());
+
+    // Regina was surveyed: the players see it whole until the switch goes off.
+    trigger("Player View");
+    QTest::mouseClick(window.view->canvas(), Qt::LeftButton, {},
+                      window.screenPointOf({0, 0, 19, 10}));
+    EXPECT_TRUE(card->profileText().startsWith("A788899-C NS 7"));
+    EXPECT_EQ(label("cardFactions")->text(), "Factions: Merchant Guild");
+    trigger("Surveyed");
+    ASSERT_FALSE(universe.record().mapShowSurveyedData);
+    EXPECT_EQ(card->profileText(), "Survey data hidden");
+    EXPECT_FALSE(label("cardFactions")->isVisible());
+}

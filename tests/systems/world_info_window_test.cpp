@@ -116,6 +116,53 @@ TEST(WorldInfoWindow, FollowsTheUniverseAndClosesWithIt) {
     EXPECT_TRUE(window.isNull());
 }
 
+// In the player view World Info holds what the players know and no more, and it
+// follows the view and the "Surveyed" switch while it is open.
+TEST(WorldInfoWindow, PlayerViewShowsOnlyWhatTheSurveyFound) {
+    universe::UniverseRecord record = sampleUniverse();
+    universe::Faction guild;
+    guild.id = record.data[0].starSystem.stars[0].worlds[0].factionIDs[0];
+    guild.name = "Merchant Guild";
+    record.factions.push_back(guild);
+    record.data[0].starSystem.surveyed = false;
+    record.mapViewMode = universe::MapViewMode::player;
+    ViewsInstallation installation(record);
+    universe::RidivivevIzeviduv& universe = installation.manager->current();
+    auto* info = qobject_cast<WorldInfoWindow*>(
+        openWorldInfo(*installation.context, {universe.data()[0].coordinates, std::nullopt}));
+    ASSERT_NE(info, nullptr);
+
+    const auto shows = [&](const char* piece) { return info->text().contains(piece); };
+    const char* const secrets[] = {"A788899-C",          "Excellent",     "Water world",
+                                   "Trade Hub",          "Highport",      "F7 V",
+                                   "Subsector capital.", "Merchant Guild"};
+    for (const char* secret : secrets)
+        EXPECT_FALSE(shows(secret)) << secret << "\n" << info->text().toStdString();
+    for (const char* known : {"Tessaly", "HEX: SPIN 1910", "Not surveyed", "Amber Zone"})
+        EXPECT_TRUE(shows(known)) << known << "\n" << info->text().toStdString();
+
+    // Surveyed: the players see what the referee sees but the notes.
+    core::HexData surveyed = universe.data()[0];
+    surveyed.starSystem.surveyed = true;
+    velmora::testing::change(universe,
+                             [&](universe::UniverseEdit& edit) { edit.replaceHex(surveyed); });
+    for (const char* piece : {"A788899-C", "Excellent", "Trade Hub", "F7 V", "Merchant Guild"})
+        EXPECT_TRUE(shows(piece)) << piece;
+    EXPECT_FALSE(shows("Subsector capital."));
+
+    velmora::testing::changeView(
+        universe, [](universe::MapViewSettings& view) { view.mapShowSurveyedData = false; });
+    EXPECT_TRUE(shows("Survey data hidden"));
+    EXPECT_FALSE(shows("A788899-C"));
+    EXPECT_FALSE(shows("Merchant Guild"));
+
+    velmora::testing::changeView(universe, [](universe::MapViewSettings& view) {
+        view.mapViewMode = universe::MapViewMode::referee;
+    });
+    for (const char* secret : secrets)
+        EXPECT_TRUE(shows(secret)) << secret;
+}
+
 TEST(InformationView, ShowsTheUniverseFigures) {
     universe::UniverseRecord record = sampleUniverse();
     core::HexData second =

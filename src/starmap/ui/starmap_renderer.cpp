@@ -6,6 +6,7 @@
 #include "starmap/ui/map_text_cache.h"
 #include "ui/qt_text.h"
 #include "universe/faction_color.h"
+#include "universe/system_disclosure.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -358,12 +359,6 @@ QColor worldColor(const core::UWP& uwp) {
     return QColor(220, 185, 120);
 }
 
-bool hasTag(const core::WorldData& world, core::WorldTag tag) {
-    return std::find(world.worldTags.begin(), world.worldTags.end(), tag) !=
-               world.worldTags.end() ||
-           std::find(world.uwp.tags.begin(), world.uwp.tags.end(), tag) != world.uwp.tags.end();
-}
-
 bool hasBase(const core::UWP& uwp, std::initializer_list<core::Base> bases) {
     return std::any_of(bases.begin(), bases.end(),
                        [&](core::Base b) { return uwp.bases.count(b) > 0; });
@@ -371,7 +366,8 @@ bool hasBase(const core::UWP& uwp, std::initializer_list<core::Base> bases) {
 
 // Everything a system's glyph shows, so equal glyphs can share one sprite.
 struct GlyphSpec {
-    enum class World { none, belt, body } world = World::none;
+    // `unknown` is the neutral mark of a system whose profile is withheld.
+    enum class World { none, belt, body, unknown } world = World::none;
     QRgb color = 0;
     int zone = 0; // 0 none, 1 amber, 2 red
     bool gasGiant = false;
@@ -392,22 +388,25 @@ struct GlyphSpec {
 GlyphSpec glyphOf(const core::StarSystem& system, const core::WorldData* main, bool profileKnown,
                   bool surveyTick) {
     GlyphSpec look;
+    look.surveyed = surveyTick;
+    // Travel advisories are public: the ring shows whatever else is withheld.
+    if (main) {
+        if (const auto zone = universe::travelZone(*main))
+            look.zone = *zone == core::WorldTag::redZone ? 2 : 1;
+    }
+    if (!profileKnown) {
+        look.world = GlyphSpec::World::unknown;
+        return look;
+    }
     if (main) {
         look.world = main->uwp.size == 0 ? GlyphSpec::World::belt : GlyphSpec::World::body;
         look.color = worldColor(main->uwp).rgba();
-        look.zone = hasTag(*main, core::WorldTag::redZone)     ? 2
-                    : hasTag(*main, core::WorldTag::amberZone) ? 1
-                                                               : 0;
-        if (profileKnown) {
-            look.navalBase =
-                hasBase(main->uwp, {core::Base::imperialNavalBase, core::Base::navalBase,
-                                    core::Base::navalDepot, core::Base::militaryBase});
-            look.scoutBase = hasBase(main->uwp, {core::Base::scoutBase, core::Base::wayStation,
-                                                 core::Base::explorationBase});
-        }
+        look.navalBase = hasBase(main->uwp, {core::Base::imperialNavalBase, core::Base::navalBase,
+                                             core::Base::navalDepot, core::Base::militaryBase});
+        look.scoutBase = hasBase(main->uwp, {core::Base::scoutBase, core::Base::wayStation,
+                                             core::Base::explorationBase});
     }
     look.gasGiant = system.gasGiant > 0;
-    look.surveyed = surveyTick;
     return look;
 }
 
@@ -441,6 +440,12 @@ void paintGlyph(QPainter& p, double r, const GlyphSpec& look) {
         p.setPen(QPen(QColor(200, 200, 210), 1.0));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(c, glyph * 0.7, glyph * 0.7);
+        break;
+    case GlyphSpec::World::unknown:
+        // The same grey disc for every such system, with or without a main world.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(175, 180, 195));
+        p.drawEllipse(c, glyph * 0.6, glyph * 0.6);
         break;
     }
     if (look.gasGiant) {
@@ -491,10 +496,7 @@ void drawSystem(const Canvas& canvas, const core::HexData& hex,
     const QPointF c = canvas.centerOf(hex.coordinates);
     const core::StarSystem& system = hex.starSystem;
     const core::WorldData* main = core::mainWorld(system);
-    // Players see a system's profile only once it has been surveyed and the
-    // surveyed data is switched on; the referee always sees it.
-    const bool profileKnown = universe.mapViewMode == universe::MapViewMode::referee ||
-                              (universe.mapShowSurveyedData && system.surveyed);
+    const bool profileKnown = universe::systemDisclosure(universe, system).profile;
     const bool surveyTick = universe.mapShowSurveyedData && system.surveyed &&
                             universe.mapViewMode == universe::MapViewMode::referee;
     const GlyphSpec look = glyphOf(system, main, profileKnown, surveyTick);
@@ -531,8 +533,9 @@ void drawSystem(const Canvas& canvas, const core::HexData& hex,
             QColor(235, 235, 245));
     }
     QString name = system.name.empty() ? QString() : qt(system.name);
-    // Worlds of a billion or more are written in capitals, as referees expect.
-    if (main && main->uwp.population >= 9)
+    // Worlds of a billion or more are written in capitals, as referees expect; the
+    // capitals would tell players the population, so a withheld profile keeps the name as written.
+    if (main && profileKnown && main->uwp.population >= 9)
         name = name.toUpper();
     if (!name.isEmpty())
         drawCenteredText(canvas, QPointF(c.x(), c.y() + r * 0.3), name,

@@ -6,6 +6,7 @@
 #include "starmap/system_summary.h"
 #include "ui/qt_text.h"
 #include "universe/ridivivev_izeviduv.h"
+#include "universe/system_disclosure.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -31,6 +32,7 @@ QLabel* wrapping(QWidget* parent) {
 
 SystemCard::SystemCard(QWidget* parent)
     : QFrame(parent), m_name(new QLabel(this)), m_location(new QLabel(this)),
+      m_heading(new QLabel(QString::fromLatin1(profileLineHeading), this)),
       m_profile(wrapping(this)), m_tags(wrapping(this)), m_factions(wrapping(this)),
       m_worldInfo(new QPushButton(tr("World Info"), this)),
       m_travel(new QPushButton(tr("Interplanetary && jump-point travel times"), this)),
@@ -52,14 +54,15 @@ SystemCard::SystemCard(QWidget* parent)
     close->setAutoRaise(true);
     connect(close, &QToolButton::clicked, this, &SystemCard::closeRequested);
 
-    auto* heading = new QLabel(QString::fromLatin1(profileLineHeading), this);
-    QFont small = heading->font();
+    QFont small = m_heading->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
-    heading->setFont(small);
-    heading->setForegroundRole(QPalette::PlaceholderText);
+    m_heading->setFont(small);
+    m_heading->setForegroundRole(QPalette::PlaceholderText);
+    m_heading->setObjectName(QStringLiteral("profileHeading"));
     m_profile->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_profile->setObjectName(QStringLiteral("profileLine"));
     m_tags->setObjectName(QStringLiteral("cardTags"));
+    m_factions->setObjectName(QStringLiteral("cardFactions"));
 
     m_travel->setEnabled(false);
     m_travel->setToolTip(tr("Travel times arrive with the travel calculators in a later version."));
@@ -76,7 +79,7 @@ SystemCard::SystemCard(QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(m_location);
     layout->addSpacing(6);
-    layout->addWidget(heading);
+    layout->addWidget(m_heading);
     layout->addWidget(m_profile);
     layout->addWidget(m_tags);
     layout->addWidget(m_factions);
@@ -88,29 +91,48 @@ SystemCard::SystemCard(QWidget* parent)
 
 void SystemCard::show(const core::HexData& hex, const universe::RidivivevIzeviduv& universe) {
     const core::StarSystem& system = hex.starSystem;
+    const universe::SystemDisclosure seen = universe::systemDisclosure(universe.mapView(), system);
     const QString name = system.name.empty() ? tr("Unnamed System") : qt(system.name);
     m_name->setText(name);
     const std::string location = universe.locationText(hex.coordinates);
     m_location->setText(qt(location));
     const core::WorldData* main = core::mainWorld(system);
-    m_profile->setText(main ? qt(profileLine(system)) : tr("No main world"));
 
-    QStringList tags;
-    QStringList factionNames;
-    if (main) {
-        for (const core::WorldTag tag : main->worldTags)
-            tags << qt(core::worldTagDisplayName(tag));
-        for (const core::Uuid& id : main->factionIDs)
-            factionNames << qt(factions::factionDisplayName(universe.factions(), id));
+    m_heading->setVisible(seen.profile);
+    if (seen.profile) {
+        m_profile->setText(main ? qt(profileLine(system)) : tr("No main world"));
+        QStringList tags;
+        if (main) {
+            for (const core::WorldTag tag : main->worldTags)
+                tags << qt(core::worldTagDisplayName(tag));
+        }
+        m_tags->setText(tags.isEmpty() ? tr("Tags: none")
+                                       : tr("Tags: %1").arg(tags.join(QStringLiteral(", "))));
+    } else {
+        // Said plainly, so a blank is never taken for a world without a profile.
+        m_profile->setText(qt(seen.withheldReason));
+        const auto zone = main ? universe::travelZone(*main) : std::nullopt;
+        m_tags->setText(zone ? tr("Travel advisory: %1").arg(qt(core::worldTagDisplayName(*zone)))
+                             : tr("No travel advisory"));
     }
-    m_tags->setText(tags.isEmpty() ? tr("Tags: none")
-                                   : tr("Tags: %1").arg(tags.join(QStringLiteral(", "))));
-    m_factions->setText(factionNames.isEmpty()
-                            ? tr("Factions: none")
-                            : tr("Factions: %1").arg(factionNames.join(QStringLiteral(", "))));
+
+    m_factions->setVisible(seen.factions);
+    if (seen.factions) {
+        QStringList factionNames;
+        if (main) {
+            for (const core::Uuid& id : main->factionIDs)
+                factionNames << qt(factions::factionDisplayName(universe.factions(), id));
+        }
+        m_factions->setText(factionNames.isEmpty()
+                                ? tr("Factions: none")
+                                : tr("Factions: %1").arg(factionNames.join(QStringLiteral(", "))));
+    } else {
+        m_factions->clear();
+    }
     m_wiki->setText(tr("Look up “%1” in the Traveller Wiki").arg(name));
-    m_copy->setEnabled(main != nullptr);
-    m_summary = qt(mainWorldSummary(hex, location));
+    // Whether there is a main world at all is part of what may be withheld.
+    m_copy->setEnabled(main != nullptr || !seen.profile);
+    m_summary = qt(mainWorldSummary(hex, location, seen));
     QFrame::show();
 }
 

@@ -14,7 +14,8 @@ class RidivivevIzeviduv;
 namespace velmora::starmap {
 
 // The card beside the map for the clicked system: name, location, the main
-// world's profile line, tags and factions, and what can be done with it.
+// world's profile line, tags and factions, and what can be done with it. In the
+// player view it shows only what the players may know of the system.
 class SystemCard : public QFrame {
     Q_OBJECT
 public:
@@ -35,6 +36,7 @@ signals:
 private:
     QLabel* m_name;
     QLabel* m_location;
+    QLabel* m_heading;
     QLabel* m_profile;
     QLabel* m_tags;
     QLabel* m_factions;

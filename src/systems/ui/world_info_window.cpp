@@ -8,6 +8,7 @@
 #include "systems/universe_statistics.h"
 #include "ui/view_context.h"
 #include "ui/window_registry.h"
+#include "universe/system_disclosure.h"
 #include "universe/universe_manager.h"
 
 #include <QTextBrowser>
@@ -88,8 +89,37 @@ QString WorldInfoWindow::pageHtml() const {
                      tr("In the %1 system").arg(escaped(systemDisplayName(hex.starSystem))),
                      world.mainWorld ? tr(" · Main world") : QString());
 
-    html += QStringLiteral("<h2>%1</h2><p class='code'>%2</p><table>")
-                .arg(tr("Profile"), escaped(core::uwpCode(world.uwp)));
+    // In the player view the page holds only what the players may know.
+    const universe::SystemDisclosure seen =
+        universe::systemDisclosure(universe.mapView(), hex.starSystem);
+    if (seen.profile)
+        html += profileHtml(hex, star, world);
+    else
+        html += withheldHtml(world, seen);
+    if (seen.factions)
+        html += factionsHtml(universe, world);
+    if (seen.notes)
+        html += notesHtml(world);
+    return html;
+}
+
+QString WorldInfoWindow::withheldHtml(const core::WorldData& world,
+                                      const universe::SystemDisclosure& seen) {
+    QString html = QStringLiteral("<h2>%1</h2><p class='code'>%2</p><p class='muted'>%3</p>")
+                       .arg(tr("Profile"), escaped(std::string(seen.withheldReason)),
+                            tr("The players know only where this world is, its name and any "
+                               "travel advisory."));
+    const auto zone = universe::travelZone(world);
+    html += QStringLiteral("<table>%1</table>")
+                .arg(row(tr("Travel advisory"),
+                         zone ? escaped(worldTagDisplayName(*zone)) : tr("None")));
+    return html;
+}
+
+QString WorldInfoWindow::profileHtml(const core::HexData& hex, const core::Star& star,
+                                     const core::WorldData& world) {
+    QString html = QStringLiteral("<h2>%1</h2><p class='code'>%2</p><table>")
+                       .arg(tr("Profile"), escaped(core::uwpCode(world.uwp)));
     for (const ProfileLine& line : profileExplanation(world.uwp))
         html +=
             QStringLiteral("<tr><td class='label'>%1</td><td class='digit'>%2</td><td>%3</td></tr>")
@@ -157,16 +187,23 @@ QString WorldInfoWindow::pageHtml() const {
     }
     html += tags.isEmpty() ? QStringLiteral("<p class='muted'>%1</p>").arg(tr("None"))
                            : QStringLiteral("<p>%1</p>").arg(tags.join(QStringLiteral(" · ")));
+    return html;
+}
 
-    html += QStringLiteral("<h2>%1</h2>").arg(tr("Factions"));
+QString WorldInfoWindow::factionsHtml(const universe::RidivivevIzeviduv& universe,
+                                      const core::WorldData& world) {
+    QString html = QStringLiteral("<h2>%1</h2>").arg(tr("Factions"));
     QStringList factionNames;
     for (const core::Uuid& id : world.factionIDs)
         factionNames << escaped(factions::factionDisplayName(universe.factions(), id));
     html += factionNames.isEmpty()
                 ? QStringLiteral("<p class='muted'>%1</p>").arg(tr("None"))
                 : QStringLiteral("<p>%1</p>").arg(factionNames.join(QStringLiteral("<br>")));
+    return html;
+}
 
-    html += QStringLiteral("<h2>%1</h2>").arg(tr("Notes"));
+QString WorldInfoWindow::notesHtml(const core::WorldData& world) {
+    QString html = QStringLiteral("<h2>%1</h2>").arg(tr("Notes"));
     html += world.notes.empty()
                 ? QStringLiteral("<p class='muted'>%1</p>").arg(tr("No notes"))
                 : QStringLiteral("<p>%1</p>")

@@ -9,8 +9,10 @@ class QLabel;
 class QTextBrowser;
 
 namespace velmora::universe {
+class RidivivevIzeviduv;
 class UniverseManager;
-}
+struct SystemDisclosure;
+} // namespace velmora::universe
 namespace velmora::ui {
 struct ViewContext;
 }
@@ -18,8 +20,9 @@ struct ViewContext;
 namespace velmora::systems {
 
 // "World Info": one world's full profile with every digit explained, its trade
-// classes by category, its star, tags, factions and notes. It follows the universe as
-// it changes and closes when another universe is opened.
+// classes by category, its star, tags, factions and notes; in the player view only
+// what the players may know. It follows the universe and its view as they change
+// and closes when another universe is opened.
 class WorldInfoWindow : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +36,13 @@ public:
 
 private:
     QString pageHtml() const;
+    static QString profileHtml(const core::HexData& hex, const core::Star& star,
+                               const core::WorldData& world);
+    static QString withheldHtml(const core::WorldData& world,
+                                const universe::SystemDisclosure& seen);
+    static QString factionsHtml(const universe::RidivivevIzeviduv& universe,
+                                const core::WorldData& world);
+    static QString notesHtml(const core::WorldData& world);
 
     universe::UniverseManager& m_manager;
     WorldInfoTarget m_target;
