@@ -24,8 +24,8 @@ namespace {
 
 // The fixtures the tests read, in the repository.
 std::string fixture(const char* name) {
-    const auto folder =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "tests" / "fixtures" / "travellermap";
+    const auto folder = std::filesystem::path(__FILE__).parent_path().parent_path() / "tests" /
+                        "fixtures" / "travellermap";
     return core::readWholeFile(folder / name).value_or("");
 }
 
@@ -99,7 +99,7 @@ void ExportFullSector(benchmark::State& state) {
                 sector_io::importedWorld(row, 0, 0, {}, generator::generatorRandomSource()))
             hexes.push_back(std::move(world->hexData));
     for (auto _ : state) {
-        auto written = sector_io::secExportText(hexes, sector_io::SecSector{0, 0, "Full"}, {});
+        auto written = sector_io::secExportText(hexes, sector_io::SecSector{0, 0, "Full", ""}, {});
         benchmark::DoNotOptimize(written);
     }
     state.counters["hexes"] = static_cast<double>(hexes.size());
@@ -109,17 +109,19 @@ BENCHMARK(ExportFullSector)->Unit(benchmark::kMillisecond);
 // The four answers of one import, from bytes to a download ready to apply.
 sector_io::TravellerMapDownload readServiceAnswers() {
     sector_io::TravellerMapDownload download;
-    const auto origin =
-        sector_io::sectorOrigin(sector_io::decodeCoordinates(fixture("spinward-marches.coordinates.json")));
+    const auto origin = sector_io::sectorOrigin(
+        sector_io::decodeCoordinates(fixture("spinward-marches.coordinates.json")));
     download.sectorName = "Spinward Marches";
     download.sectorX = origin.sectorX;
     download.sectorY = origin.sectorY;
     download.allegiances =
         sector_io::allegianceTable(sector_io::decodeAllegiances(fixture("allegiances.json")));
-    download.worlds =
-        sector_io::importedWorldsFromTab(fixture("spinward-marches.tab"), origin.sectorX, origin.sectorY,
-                                         download.allegiances, generator::generatorRandomSource());
-    const auto metadata = sector_io::decodeSectorMetadata(fixture("spinward-marches.metadata.json"));
+    download.worlds = sector_io::importedWorldsFromTab(
+                          fixture("spinward-marches.tab"), origin.sectorX, origin.sectorY,
+                          download.allegiances, generator::generatorRandomSource())
+                          .worlds;
+    const auto metadata =
+        sector_io::decodeSectorMetadata(fixture("spinward-marches.metadata.json"));
     download.metadataFetched = true;
     download.abbreviation = metadata.abbreviation;
     download.routes = sector_io::importedRoutes(metadata, origin.sectorX, origin.sectorY);
@@ -144,7 +146,8 @@ void ApplySectorImport(benchmark::State& state) {
     const sector_io::TravellerMapDownload download = readServiceAnswers();
     for (auto _ : state) {
         state.PauseTiming();
-        universe::RidivivevIzeviduv universe({}, folder / "universe.json", nullptr, [](const std::string&) {});
+        universe::RidivivevIzeviduv universe({}, folder / "universe.json", nullptr,
+                                             [](const std::string&) {});
         auto copy = download;
         state.ResumeTiming();
         auto message = sector_io::applyTravellerMapImport(std::move(copy), {}, universe,
@@ -156,4 +159,3 @@ void ApplySectorImport(benchmark::State& state) {
 BENCHMARK(ApplySectorImport)->Unit(benchmark::kMillisecond);
 
 } // namespace
-

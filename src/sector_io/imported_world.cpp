@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 namespace velmora::sector_io {
 
@@ -251,17 +252,8 @@ std::optional<ImportedWorld> importedWorld(const SecRow& row, int sectorX, int s
     if (!otherRemarks.empty())
         notes.push_back(joined(otherRemarks));
     if (!otherBases.empty())
-        notes.push_back("Bases (other): " + otherBases);
-    struct Extra {
-        std::string_view label;
-        std::string_view column;
-        std::string_view shortColumn;
-    };
-    static constexpr Extra extras[] = {
-        {"Importance", "{Ix}", "Ix"}, {"Economic", "(Ex)", "Ex"},   {"Cultural", "[Cx]", "Cx"},
-        {"Nobility", "Nobility", ""}, {"Resource Units", "RU", ""},
-    };
-    for (const Extra& extra : extras) {
+        notes.push_back(std::string(otherBasesLabel) + otherBases);
+    for (const ImportedNoteColumn& extra : importedNoteColumns) {
         if (const std::string_view value = rowValue(row, {extra.column, extra.shortColumn});
             !value.empty())
             notes.push_back(std::string(extra.label) + ": " + std::string(value));
@@ -292,6 +284,48 @@ std::optional<ImportedWorld> importedWorld(const SecRow& row, int sectorX, int s
         imported.hexData.notes =
             "Allegiance: " + allegianceName(allegiance, allegiances) + " (" + allegiance + ")";
     return imported;
+}
+
+ImportedNotes readImportedNotes(std::string_view notes) {
+    ImportedNotes read;
+    bool first = true;
+    for (const std::string_view line : splitLines(notes)) {
+        const bool wasFirst = std::exchange(first, false);
+        if (line.starts_with(otherBasesLabel)) {
+            read.otherBases = std::string(line.substr(otherBasesLabel.size()));
+            continue;
+        }
+        const auto labelled = std::find_if(
+            std::begin(importedNoteColumns), std::end(importedNoteColumns),
+            [&](const ImportedNoteColumn& c) {
+                return line.starts_with(c.label) && line.substr(c.label.size()).starts_with(": ");
+            });
+        if (labelled != std::end(importedNoteColumns))
+            read.columns[std::string(labelled->column)] =
+                std::string(line.substr(labelled->label.size() + 2));
+        else if (wasFirst)
+            read.otherRemarks = std::string(line);
+    }
+    return read;
+}
+
+ImportedWorlds importedWorlds(const SecTable& table, int sectorX, int sectorY,
+                              const AllegianceTable& allegiances, core::RandomSource& random) {
+    ImportedWorlds result;
+    result.unreadableLines = table.unreadableLines;
+    for (const SecRow& row : table.rows) {
+        if (auto world = importedWorld(row, sectorX, sectorY, allegiances, random))
+            result.worlds.push_back(std::move(*world));
+        else
+            ++result.unreadableLines;
+    }
+    return result;
+}
+
+std::string unreadableLinesSentence(std::size_t lines) {
+    if (lines == 0)
+        return {};
+    return " " + counted(lines, "line") + " could not be read.";
 }
 
 } // namespace velmora::sector_io

@@ -98,7 +98,8 @@ SecImportOutcome importIntoNewUniverse(SecImportPlan plan, const std::string& se
         "Created universe \"" + record.name + "\" with " + counted(worlds, "world");
     if (regions > 0)
         message += " and " + counted(regions, "region");
-    return {true, message + "."};
+    return {true, message + "." + unreadableLinesSentence(plan.unreadableLines),
+            plan.unreadableLines};
 }
 
 SecImportOutcome importIntoCurrent(SecImportPlan plan, const std::string& sectorName,
@@ -141,7 +142,8 @@ SecImportOutcome importIntoCurrent(SecImportPlan plan, const std::string& sector
         message += " (" + std::to_string(counts.skipped) + " existing skipped)";
     if (regionCount > 0)
         message += ", " + counted(regionCount, "region");
-    return {true, message + "."};
+    return {true, message + "." + unreadableLinesSentence(plan.unreadableLines),
+            plan.unreadableLines};
 }
 
 } // namespace
@@ -184,11 +186,9 @@ SecFileText readSecFile(const std::filesystem::path& file) {
 SecImportPlan planSecImport(std::string_view text, int sectorX, int sectorY,
                             core::RandomSource& random) {
     SecImportPlan plan;
-    const AllegianceTable none;
-    for (const SecRow& row : secRows(text)) {
-        if (auto world = importedWorld(row, sectorX, sectorY, none, random))
-            plan.worlds.push_back(std::move(*world));
-    }
+    ImportedWorlds read = importedWorlds(readSecTable(text), sectorX, sectorY, {}, random);
+    plan.worlds = std::move(read.worlds);
+    plan.unreadableLines = read.unreadableLines;
     if (!plan.worlds.empty())
         plan.regions = regionsFromSECText(text, sectorX, sectorY);
     return plan;

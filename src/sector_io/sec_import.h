@@ -48,6 +48,7 @@ struct SecImportRequest {
 struct SecImportOutcome {
     bool succeeded = false;
     std::string message;
+    std::size_t unreadableLines = 0;
 };
 
 // A sector file's bytes as text: invalid sequences replaced, a byte-order mark
@@ -62,6 +63,7 @@ SecFileText readSecFile(const std::filesystem::path& file);
 struct SecImportPlan {
     std::vector<ImportedWorld> worlds;
     std::vector<universe::Region> regions;
+    std::size_t unreadableLines = 0; // lines that looked like worlds and gave none
 };
 SecImportPlan planSecImport(std::string_view text, int sectorX, int sectorY,
                             core::RandomSource& random);

@@ -173,7 +173,8 @@ TravellerMapApplied applyTravellerMapImport(TravellerMapDownload download,
     if (resolver.createdCount() > 0)
         message +=
             "; created " + counted(static_cast<std::size_t>(resolver.createdCount()), "faction");
-    return {message + ".", {}};
+    const std::size_t unreadable = options.importWorlds ? download.unreadableLines : 0;
+    return {message + "." + unreadableLinesSentence(unreadable), {}, unreadable};
 }
 
 } // namespace velmora::sector_io

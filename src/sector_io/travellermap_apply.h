@@ -27,6 +27,7 @@ namespace velmora::sector_io {
 struct TravellerMapApplied {
     std::string message;
     std::string error;
+    std::size_t unreadableLines = 0; // world rows that gave no world
 };
 TravellerMapApplied applyTravellerMapImport(TravellerMapDownload download,
                                             const TravellerMapImportOptions& options,

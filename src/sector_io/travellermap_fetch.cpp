@@ -89,9 +89,11 @@ void TravellerMapFetch::requestAllegiances() {
 void TravellerMapFetch::requestWorldRows() {
     send(m_endpoints.worldRows(m_download.sectorName, m_options.subsector, m_options.milieu),
          [this](const std::string& body) {
-             m_download.worlds =
+             ImportedWorlds read =
                  importedWorldsFromTab(cleanUtf8(body), m_download.sectorX, m_download.sectorY,
                                        m_download.allegiances, m_random);
+             m_download.worlds = std::move(read.worlds);
+             m_download.unreadableLines = read.unreadableLines;
              if (m_options.wantsMetadata())
                  requestMetadata();
              else

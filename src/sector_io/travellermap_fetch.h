@@ -23,6 +23,7 @@ struct TravellerMapDownload {
     AllegianceTable allegiances;
     std::string allegiancesAnswer; // as the service sent it, to keep for SEC imports
     std::vector<ImportedWorld> worlds;
+    std::size_t unreadableLines = 0; // world rows that gave no world
     bool metadataFetched = false;
     std::vector<std::string> names; // the sector's names in the metadata, first the main one
     std::string abbreviation;

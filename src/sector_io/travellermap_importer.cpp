@@ -235,16 +235,14 @@ std::optional<core::GalacticCoordinates> hexInSector(std::string_view hex, int s
     return core::GalacticCoordinates::fromGlobal(globalColumn, globalRow);
 }
 
-std::vector<ImportedWorld> importedWorldsFromTab(std::string_view text, int sectorX, int sectorY,
-                                                 const AllegianceTable& allegiances,
-                                                 core::RandomSource& random) {
-    std::vector<ImportedWorld> worlds;
-    for (const auto& row : tabDelimitedRows(text))
-        if (auto world = importedWorld(row, sectorX, sectorY, allegiances, random))
-            worlds.push_back(std::move(*world));
-    if (worlds.empty())
+ImportedWorlds importedWorldsFromTab(std::string_view text, int sectorX, int sectorY,
+                                     const AllegianceTable& allegiances,
+                                     core::RandomSource& random) {
+    ImportedWorlds read =
+        importedWorlds({tabDelimitedRows(text), 0}, sectorX, sectorY, allegiances, random);
+    if (read.worlds.empty())
         throw ImportError::noWorlds();
-    return worlds;
+    return read;
 }
 
 std::vector<ImportedRoute> importedRoutes(const SectorMetadata& metadata, int sectorX,

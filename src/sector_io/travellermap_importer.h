@@ -124,10 +124,11 @@ core::GalacticCoordinates sectorOrigin(const Coordinates& coordinates);
 std::optional<core::GalacticCoordinates> hexInSector(std::string_view hex, int sectorX, int sectorY,
                                                      int offsetX = 0, int offsetY = 0);
 
-// The tab-delimited world rows converted into worlds; noWorlds when none converts.
-std::vector<ImportedWorld> importedWorldsFromTab(std::string_view text, int sectorX, int sectorY,
-                                                 const AllegianceTable& allegiances,
-                                                 core::RandomSource& random);
+// The tab-delimited world rows converted into worlds, counting the rows that gave
+// none; noWorlds when none converts.
+ImportedWorlds importedWorldsFromTab(std::string_view text, int sectorX, int sectorY,
+                                     const AllegianceTable& allegiances,
+                                     core::RandomSource& random);
 
 // Conversions of the metadata; entries that do not convert are dropped.
 std::vector<ImportedRoute> importedRoutes(const SectorMetadata& metadata, int sectorX, int sectorY);

@@ -217,6 +217,20 @@ TEST(TravellerMapImport, ImportsOnlyThePartsAskedFor) {
     EXPECT_TRUE(other.store.onDisk().data.empty());
 }
 
+TEST(TravellerMapImport, RowsThatCouldNotBeReadAreCounted) {
+    Importing importing;
+    // Two rows the service might send damaged: a hex past the sector's last row and
+    // a profile cut short.
+    importing.server.setFault("/api/sec",
+                              {.body = TravellerMapServer::fixture("spinward-marches.tab") +
+                                       "Spin\tP\t3241\tBeyond\tA788899-C\t\t\t\t703\tImDd\tG2 V\r\n"
+                                       "Spin\tP\t3240\tShort\tA78\r\n"});
+    TravellerMapImportOptions worldsOnly = spinwardMarches();
+    worldsOnly.importRoutes = worldsOnly.importBorders = worldsOnly.importLabels = false;
+    EXPECT_EQ(importing.import(worldsOnly),
+              "439 worlds; created 8 factions. 2 lines could not be read.");
+}
+
 TEST(TravellerMapImport, FillsSystemsAndMakesRaceFactionsWhenAsked) {
     Importing importing;
     TravellerMapImportOptions options = spinwardMarches();

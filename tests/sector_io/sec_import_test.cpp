@@ -147,7 +147,7 @@ TEST(SecImport, RegionsTravelWithTheFileAndComeBackShifted) {
     hex.coordinates = {1, 2, 19, 10};
     hex.notes = "Allegiance: Third Imperium (Im)";
     const std::vector regions{regionAt({1, 2, 19, 10}, "Core"), regionAt({1, 2, 3, 3}, "Rim")};
-    const std::string text = secExportText({hex}, SecSector{1, 2, "Deneb"}, regions);
+    const std::string text = secExportText({hex}, SecSector{1, 2, "Deneb", ""}, regions);
 
     SecImportRequest request = into(0, 0);
     request.destination = ImportDestination::newUniverse;
@@ -292,4 +292,69 @@ TEST(SecImport, TheSectorIsNamedByTheRefereeThenTheFileThenTheFileName) {
         ASSERT_EQ(store.onDisk().sectors.size(), 1u);
         EXPECT_EQ(store.onDisk().sectors[0].name, c.expected) << c.text;
     }
+}
+
+TEST(SecImport, TheSecondSurveyColumnLayoutImportsEveryWorld) {
+    SectorStore store;
+    SecImportRequest request = into(-1, 1);
+    request.destination = ImportDestination::newUniverse;
+    const auto outcome =
+        importText(store, velmora::testing::fixture("second-survey-example.sec"), request, "zaru");
+    ASSERT_TRUE(outcome.succeeded) << outcome.message;
+    EXPECT_EQ(outcome.message, "Created universe \"Zarushagar\" with 496 worlds.");
+
+    // 0101 Didraga C1008BC-8 Na Va Ph Pi Pz {-1} (D77+2) [B78B] BDe S A 603 10 ImDi K0 V
+    const universe::UniverseRecord stored = store.onDisk();
+    ASSERT_EQ(stored.data.size(), 496u);
+    const core::HexData& didraga = stored.data.front();
+    EXPECT_EQ(didraga.coordinates, (core::GalacticCoordinates{-1, 1, 1, 1}));
+    EXPECT_EQ(didraga.starSystem.name, "Didraga");
+    EXPECT_EQ(didraga.notes, "Allegiance: Domain of Ilelish (ImDi)");
+    const core::WorldData* main = core::mainWorld(didraga.starSystem);
+    ASSERT_TRUE(main);
+    EXPECT_EQ(core::uwpCode(main->uwp), "C1008BC-8 S") << "the profile, then the bases";
+    EXPECT_EQ(main->uwp.bases, std::set{core::Base::scoutBase});
+    EXPECT_EQ(main->worldTags, std::vector{core::WorldTag::amberZone});
+    EXPECT_EQ(main->uwp.populationMultiplier, 6);
+    EXPECT_EQ(didraga.starSystem.gasGiant, 3);
+    EXPECT_EQ(didraga.starSystem.totalNumberOfWorlds, 10);
+    EXPECT_EQ(starsText(didraga.starSystem.stars), "K0 V");
+    EXPECT_EQ(main->notes, "Importance: { -1 }\nEconomic: (D77+2)\nCultural: [B78B]\nNobility: BDe")
+        << "Na Va Ph Pi Pz are all trade codes, so no remark is left over";
+}
+
+TEST(SecImport, UnnamedWorldsWrittenByTheirHexAllImport) {
+    std::string text = "# Sector with hex-number names\n";
+    for (int row = 1; row <= 40; ++row) {
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "%02d%02d", 1, row);
+        text += std::string(hex) + "          " + hex + " X110000-6    Ba Lo Ni           004 Na\n";
+    }
+    SectorStore store;
+    const auto outcome = importText(store, text, into(0, 0));
+    ASSERT_TRUE(outcome.succeeded) << outcome.message;
+    const auto stored = store.onDisk();
+    ASSERT_EQ(stored.data.size(), 40u);
+    for (const auto& hex : stored.data)
+        EXPECT_EQ(hex.starSystem.name, "") << "a name that repeats the hex is no name";
+}
+
+TEST(SecImport, LinesThatCouldNotBeReadAreCountedInTheMessage) {
+    const std::string text = "# A listing with two broken lines\n" + reginaLine +
+                             "\nMora          3124 AA99AC7-F    Hi In\n"
+                             "Jewell        3341 A788899-C    Ri              703 Im G2 V\n"
+                             "Not a world at all\n";
+    SectorStore store;
+    const auto outcome = importText(store, text, into(0, 0));
+    ASSERT_TRUE(outcome.succeeded) << outcome.message;
+    EXPECT_EQ(outcome.message, "Imported 1 world into \"" + store.manager->current().name() +
+                                   "\". 2 lines could not be read.")
+        << "a line cut short, and a hex outside the sector's 32 by 40";
+
+    SectorStore fresh;
+    SecImportRequest request = into(0, 0);
+    request.destination = ImportDestination::newUniverse;
+    request.universeName = "Broken";
+    EXPECT_EQ(importText(fresh, reginaLine + "\nMora 3124 AA99\n", request).message,
+              "Created universe \"Broken\" with 1 world. 1 line could not be read.");
 }

@@ -32,6 +32,12 @@ TEST(LegacyRows, ReadsTokensWhereverTheColumnsFall) {
         // Names with digits: the hex is the first run of exactly four.
         {"Station 12345 0304 B000000-0 100",
          legacy("Station 12345", "0304", "B000000-0", "", "", "", "100", "", "")},
+        // An unnamed world written with its hex in the name column: the line reads
+        // from the second hex, and a name that only repeats the hex is no name.
+        {"0104          0104 X110000-6    Ba Lo Ni           004 Na",
+         legacy("", "0104", "X110000-6", "", "Ba Lo Ni", "", "004", "Na", "")},
+        {"0104          0105 X110000-6    Ba Lo Ni           004 Na",
+         legacy("0104", "0105", "X110000-6", "", "Ba Lo Ni", "", "004", "Na", "")},
         // Tabs where spaces belong.
         {"Ezh'Qriedle\t0101\tB000898-C\tJ\tAs Na\t410\tZc\tK3V",
          legacy("Ezh'Qriedle", "0101", "B000898-C", "J", "As Na", "", "410", "Zc", "K3V")},
@@ -111,4 +117,65 @@ TEST(SecRows, ReadsTheRealFilesOfBothFlavours) {
     EXPECT_EQ(tabRows[1].at("Name"), "Reno");
     EXPECT_EQ(tabRows[1].at("RU"), "1440") << "no carriage return is left on the last column";
     EXPECT_EQ(tabRows[1].size(), 17u);
+}
+
+TEST(SecRows, CountsLinesThatLookLikeWorldsAndDoNotRead) {
+    // Preamble, subsector headings and allegiance keys hold no hex and are not
+    // counted; a world line cut short before its PBG, or with a broken profile, is.
+    const std::string legacyText = "Stiatlchepr Sector Data\n"
+                                   "A: Ekrelemba                 sub_a.dat\n"
+                                   "11 Zh = Zhodani\n"
+                                   "@SUB-SECTOR A: Ekrelemba SECTOR: Stiatlchepr\n"
+                                   "# 0101 a comment\n"
+                                   "Ieda          0105 X8A3000-0    Ba Fl Ni        R  313 Zh G4V\n"
+                                   "Ieda          0106 X8A3000-0    Ba Fl Ni\n"
+                                   "Ieda          0107 X8A30\n";
+    const SecTable legacyTable = readSecTable(legacyText);
+    EXPECT_EQ(legacyTable.rows.size(), 1u);
+    EXPECT_EQ(legacyTable.unreadableLines, 2u);
+
+    EXPECT_EQ(readSecTable(velmora::testing::legacyFixture()).unreadableLines, 0u);
+    EXPECT_EQ(readSecTable(velmora::testing::tabFixture()).unreadableLines, 0u);
+}
+
+TEST(ColumnDelimitedRows, ReadTheSecondSurveyLayoutByTheRulersSpans) {
+    const SecTable file = readSecTable(velmora::testing::fixture("second-survey-example.sec"));
+    ASSERT_EQ(file.rows.size(), 496u);
+    EXPECT_EQ(file.unreadableLines, 0u);
+    // 0101 Didraga C1008BC-8 Na Va Ph Pi Pz { -1 } (D77+2) [B78B] BDe S A 603 10 ImDi K0 V
+    const SecRow& didraga = file.rows.front();
+    EXPECT_EQ(didraga.at("Hex"), "0101");
+    EXPECT_EQ(didraga.at("Name"), "Didraga");
+    EXPECT_EQ(didraga.at("UWP"), "C1008BC-8");
+    EXPECT_EQ(didraga.at("Remarks"), "Na Va Ph Pi Pz");
+    EXPECT_EQ(didraga.at("{Ix}"), "{ -1 }");
+    EXPECT_EQ(didraga.at("Nobility"), "BDe");
+    EXPECT_EQ(didraga.at("Bases"), "S");
+    EXPECT_EQ(didraga.at("Zone"), "A");
+    EXPECT_EQ(didraga.at("PBG"), "603");
+    EXPECT_EQ(didraga.at("W"), "10");
+    EXPECT_EQ(didraga.at("Allegiance"), "ImDi");
+    EXPECT_EQ(didraga.at("Stars"), "K0 V");
+    // "-" marks an empty column; a name with spaces stays whole.
+    const SecRow& sanNuska = file.rows[2];
+    EXPECT_EQ(sanNuska.at("Name"), "San Nuska Kilna");
+    EXPECT_EQ(sanNuska.at("Bases"), "");
+    EXPECT_EQ(sanNuska.at("Routes"), "");
+
+    // Spans count characters, not bytes; the last column runs past its ruler.
+    const std::string text = "Hex  Name       UWP       B  Z PBG A    Stellar\n"
+                             "---- ---------- --------- -- - --- ---- -------\n"
+                             "0101 Z\u00fcrich     A788899-C N  - 703 ImDd G2 V M4 V\n"
+                             "0102 Unknown    X??????"
+                             "-? -  - ??? ImDd\n"
+                             "0103\n";
+    const SecTable table = readSecTable(text);
+    ASSERT_EQ(table.rows.size(), 3u) << "the bare hex line is read, and refused by the import";
+    EXPECT_EQ(table.rows[0].at("Name"), "Z\u00fcrich");
+    EXPECT_EQ(table.rows[0].at("UWP"), "A788899-C");
+    EXPECT_EQ(table.rows[0].at("Stars"), "G2 V M4 V");
+    EXPECT_EQ(table.rows[1].at("UWP"), "X??????"
+                                       "-?");
+    EXPECT_EQ(table.rows[1].at("PBG"), "???");
+    EXPECT_EQ(table.rows[2].at("UWP"), "");
 }

@@ -98,10 +98,11 @@ TEST(TravellerMapResponses, RealFixturesDecode) {
 }
 
 TEST(TravellerMapResponses, RealWorldRowsConvert) {
-    const auto worlds = sector_io::importedWorldsFromTab(velmora::testing::tabFixture(), spinX,
-                                                         spinY, {}, core::systemRandomSource());
-    EXPECT_EQ(worlds.size(), 439u);
-    for (const auto& world : worlds) {
+    const auto read = sector_io::importedWorldsFromTab(velmora::testing::tabFixture(), spinX, spinY,
+                                                       {}, core::systemRandomSource());
+    EXPECT_EQ(read.worlds.size(), 439u);
+    EXPECT_EQ(read.unreadableLines, 0u);
+    for (const auto& world : read.worlds) {
         EXPECT_EQ(world.coordinates.sectorX, spinX);
         EXPECT_EQ(world.coordinates.sectorY, spinY);
     }

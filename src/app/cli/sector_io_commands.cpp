@@ -87,19 +87,25 @@ int secImport(CliContext& context, const std::vector<std::string>& arguments) {
     if (!outcome.succeeded)
         throw CliError{outcome.message};
     if (options.flag("--json"))
-        printJson(context.out(),
-                  {{"message", outcome.message}, {"universeID", store.current().id().toString()}});
+        printJson(context.out(), {{"message", outcome.message},
+                                  {"universeID", store.current().id().toString()},
+                                  {"unreadableLines", outcome.unreadableLines}});
     else
         context.out() << outcome.message << '\n';
     return 0;
 }
 
 int secExport(CliContext& context, const std::vector<std::string>& arguments) {
-    const Options options("sec-export", arguments, {"--universe", "--sector", "--out"}, {});
+    const Options options("sec-export", arguments, {"--universe", "--sector", "--out", "--format"},
+                          {});
     const auto [x, y] = sectorOption(options, "sec-export");
     const auto out = options.value("--out");
     if (!out || out->empty())
         throw CliError{"sec-export needs --out FILE", 2};
+    const std::string formatName = options.value("--format").value_or("legacy");
+    const auto format = sector_io::secExportFormatTable.value(formatName);
+    if (!format)
+        throw CliError{"--format \"" + formatName + "\" is not legacy or tab", 2};
     const auto& universe = universeNamed(context, options.value("--universe").value_or(""));
 
     // The sector's own record names the file's sector; a sector nobody named is
@@ -110,8 +116,9 @@ int secExport(CliContext& context, const std::vector<std::string>& arguments) {
                  [&](const core::HexData& hex) {
                      return hex.coordinates.sectorX == x && hex.coordinates.sectorY == y;
                  });
-    sector_io::SecSector sector{x, y, info ? std::optional(info->name) : std::nullopt};
-    const std::string text = sector_io::secExportText(hexes, sector, universe.regions());
+    sector_io::SecSector sector{x, y, info ? std::optional(info->name) : std::nullopt,
+                                info ? info->abbreviation : std::string()};
+    const std::string text = sector_io::secExportTextAs(*format, hexes, sector, universe.regions());
     if (const auto error = sector_io::writeSecFile(*out, text))
         throw CliError{*error};
     context.out() << sector_io::secExportMessage(sector_io::exportedWorldCount(hexes), *out)
@@ -198,8 +205,9 @@ int travellerMapImport(CliContext& context, const std::vector<std::string>& argu
     if (!applied.error.empty())
         throw CliError{applied.error};
     if (options.flag("--json"))
-        printJson(context.out(),
-                  {{"message", applied.message}, {"universeID", universe.id().toString()}});
+        printJson(context.out(), {{"message", applied.message},
+                                  {"universeID", universe.id().toString()},
+                                  {"unreadableLines", applied.unreadableLines}});
     else
         context.out() << applied.message << '\n';
     return 0;
@@ -216,8 +224,11 @@ std::vector<CliCommand> sectorIoCommands() {
          "universe. --sector is Velmora's sector (rows count rimward); --tm-sector the map "
          "service's (Spinward Marches is -4,-1 there, -4,1 here).",
          secImport},
-        {"sec-export", "[--universe ID] --sector X,Y --out FILE",
-         "Write a sector's worlds and the universe's regions to a SEC file.", secExport},
+        {"sec-export", "[--universe ID] --sector X,Y --out FILE [--format legacy|tab]",
+         "Write a sector's worlds and the universe's regions to a SEC file: the classic fixed "
+         "columns (legacy, the default), or the tab-delimited listing, which keeps every field "
+         "whole (tab).",
+         secExport},
         {"travellermap-import",
          "NAME [--subsector L] [--milieu M1105] [--base-url URL] "
          "[--no-worlds|--no-routes|--no-borders|--no-labels] [--overwrite] "

@@ -47,9 +47,11 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager,
             tr("Sector files (*.sec *.tab *.txt *.tsv);;All files (*)"));
     };
     m_saveChooser = [this](const QString& suggested) {
+        const QString filter = suggested.endsWith(QStringLiteral(".tab"))
+                                   ? tr("Tab-delimited sector files (*.tab)")
+                                   : tr("Sector files (*.sec)");
         return QFileDialog::getSaveFileName(window(), tr("Export SEC File"),
-                                            QDir(documentsFolder()).filePath(suggested),
-                                            tr("Sector files (*.sec)"));
+                                            QDir(documentsFolder()).filePath(suggested), filter);
     };
 
     auto* title = new QLabel(tr("SEC File"), this);
@@ -109,6 +111,12 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager,
     m_sectorPicker = new QComboBox;
     m_sectorPicker->setObjectName(QStringLiteral("sectorPicker"));
     m_sectorPicker->setMinimumWidth(320);
+    m_exportFormat = new QComboBox;
+    m_exportFormat->setObjectName(QStringLiteral("exportFormat"));
+    m_exportFormat->addItem(tr("Fixed columns (classic SEC; long fields are cut short)"),
+                            QVariant::fromValue(static_cast<int>(SecExportFormat::legacy)));
+    m_exportFormat->addItem(tr("Tab-delimited (every field kept whole)"),
+                            QVariant::fromValue(static_cast<int>(SecExportFormat::tab)));
     m_export = new QPushButton(tr("Export SEC File…"));
     m_export->setObjectName(QStringLiteral("exportButton"));
     m_exportResult = messageLabel(QStringLiteral("exportResult"), false);
@@ -117,6 +125,7 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager,
     auto* exportForm = new QFormLayout(exportBox);
     exportForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     exportForm->addRow(tr("Sector"), m_sectorPicker);
+    exportForm->addRow(tr("Format"), m_exportFormat);
     exportForm->addRow(QString(), m_export);
     exportForm->addRow(QString(), m_exportResult);
     exportForm->addRow(QString(), m_exportError);
@@ -138,6 +147,7 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager,
     m_sectorX->setValue(remembered.sectorX);
     m_sectorY->setValue(m_memory->serviceCoordinates ? -remembered.sectorY : remembered.sectorY);
     m_overwrite->setChecked(remembered.overwrite);
+    m_exportFormat->setCurrentIndex(m_memory->exportFormat == SecExportFormat::tab ? 1 : 0);
     updateOverwrite();
     fillSectorPicker();
     showMemory();
@@ -151,6 +161,10 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager,
     connect(m_sectorX, &QSpinBox::valueChanged, this, &ImportExportSECView::readForm);
     connect(m_sectorY, &QSpinBox::valueChanged, this, &ImportExportSECView::readForm);
     connect(m_overwrite, &QCheckBox::toggled, this, &ImportExportSECView::readForm);
+    connect(m_exportFormat, &QComboBox::currentIndexChanged, this, [this] {
+        m_memory->exportFormat =
+            static_cast<SecExportFormat>(m_exportFormat->currentData().toInt());
+    });
     connect(m_import, &QPushButton::clicked, this, &ImportExportSECView::chooseAndImport);
     connect(m_export, &QPushButton::clicked, this, &ImportExportSECView::chooseAndExport);
     connect(m_memory.get(), &SecViewMemory::changed, this, &ImportExportSECView::showMemory);
@@ -219,7 +233,7 @@ const universe::SectorInfo* ImportExportSECView::chosenSector() const {
 }
 
 QString ImportExportSECView::suggestedFileName() const {
-    return qt(suggestedSecFileName(chosenSector()));
+    return qt(suggestedSecFileName(chosenSector(), m_memory->exportFormat));
 }
 
 void ImportExportSECView::chooseAndImport() {
@@ -249,7 +263,8 @@ void ImportExportSECView::importFile(const QString& path) {
 void ImportExportSECView::exportTo(const QString& path) {
     const universe::RidivivevIzeviduv& current = universe();
     const universe::SectorInfo* sector = chosenSector();
-    const std::string text = secExportTextFor(current.data(), sector, current.regions());
+    const std::string text =
+        secExportTextFor(current.data(), sector, current.regions(), m_memory->exportFormat);
     std::size_t worlds = 0;
     for (const core::HexData& hex : current.data()) {
         if (!sector || (hex.coordinates.sectorX == sector->sectorX &&

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/signal.h"
+#include "sector_io/sec_export.h"
 #include "sector_io/sec_import.h"
 
 #include <QObject>
@@ -32,6 +33,7 @@ public:
     SecImportRequest request; // the sector in Velmora's coordinates
     // Whether the referee types the sector as the map service numbers it.
     bool serviceCoordinates = false;
+    SecExportFormat exportFormat = SecExportFormat::legacy;
     QString importResult;
     QString importError;
     QString exportResult;
@@ -92,6 +94,7 @@ private:
     QLabel* m_importResult;
     QLabel* m_importError;
     QComboBox* m_sectorPicker;
+    QComboBox* m_exportFormat;
     QPushButton* m_export;
     QLabel* m_exportResult;
     QLabel* m_exportError;
