@@ -57,9 +57,9 @@ ImportExportSECView::ImportExportSECView(universe::UniverseManager& manager,
     auto* title = new QLabel(tr("SEC File"), this);
     ui::makeTitle(title);
     auto* intro = ui::quietNote(
-        tr("Bring a sector in from a SEC file (the classic fixed columns or the "
-           "tab-delimited listing), or write a sector out as one. Regions travel with the "
-           "file."),
+        tr("Bring a sector in from a SEC file (the classic fixed columns, the Second Survey "
+           "columns or the tab-delimited listing), or write a sector out as one. Regions travel "
+           "with the file."),
         this);
     intro->setMaximumWidth(640);
 
