@@ -1,7 +1,6 @@
 #include "core/galactic_coordinates.h"
 
 #include <benchmark/benchmark.h>
-
 #include <vector>
 
 using namespace velmora::core;

@@ -8,9 +8,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-
 #include <benchmark/benchmark.h>
-
 #include <cmath>
 
 using namespace velmora;
@@ -49,7 +47,8 @@ const universe::UniverseRecord& charted() {
         for (int q = 0; q < 320 && index < 50000; ++q) {
             for (int r = 0; r < 320 && index < 50000; ++r) {
                 if ((q * 7 + r * 13) % 100 < 49)
-                    u.data.push_back(syntheticSystem(index++, core::GalacticCoordinates::fromGlobal(q, r)));
+                    u.data.push_back(
+                        syntheticSystem(index++, core::GalacticCoordinates::fromGlobal(q, r)));
             }
         }
         universe::Faction faction;
@@ -63,9 +62,10 @@ const universe::UniverseRecord& charted() {
             region.color = static_cast<universe::FactionColor>(i % 24);
             const int q = (i % 10) * 32 + 4;
             const int r = (i / 10) * 32 + 4;
-            for (const auto& [dq, dr, corner] : {std::tuple{0, 0, 4}, std::tuple{18, 1, 5}, std::tuple{20, 20, 0},
-                                                 std::tuple{1, 22, 2}})
-                region.anchors.push_back({core::GalacticCoordinates::fromGlobal(q + dq, r + dr), corner});
+            for (const auto& [dq, dr, corner] : {std::tuple{0, 0, 4}, std::tuple{18, 1, 5},
+                                                 std::tuple{20, 20, 0}, std::tuple{1, 22, 2}})
+                region.anchors.push_back(
+                    {core::GalacticCoordinates::fromGlobal(q + dq, r + dr), corner});
             u.regions.push_back(region);
         }
         for (int i = 0; i < 2000; ++i) {
@@ -73,7 +73,8 @@ const universe::UniverseRecord& charted() {
             rutter.id = core::Uuid::generate();
             rutter.factionID = faction.id;
             rutter.start = u.data[static_cast<std::size_t>(i * 23) % u.data.size()].coordinates;
-            rutter.end = core::GalacticCoordinates::fromGlobal(rutter.start.globalColumn() + 3, rutter.start.globalRow() + 2);
+            rutter.end = core::GalacticCoordinates::fromGlobal(rutter.start.globalColumn() + 3,
+                                                               rutter.start.globalRow() + 2);
             rutter.mainTradeRoute = i % 4 == 0;
             u.rutters.push_back(rutter);
         }
@@ -105,7 +106,8 @@ void drawFrame(benchmark::State& state, double hexRadiusOnScreen, bool overlays 
     const QSize size(1400, 900);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     StarMapRenderer renderer;
-    const StarMapRenderer::Frame frame{transformFor(hexRadiusOnScreen, size), QSizeF(size), std::nullopt, true};
+    const StarMapRenderer::Frame frame{transformFor(hexRadiusOnScreen, size), QSizeF(size),
+                                       std::nullopt, true};
     {
         QPainter warm(&image); // the first frame traces the regions into the cache
         renderer.render(warm, model, universe, frame);
@@ -117,15 +119,25 @@ void drawFrame(benchmark::State& state, double hexRadiusOnScreen, bool overlays 
 }
 
 // The whole block of 80 sectors fits the frame at a hex radius of about 1.5 pixels.
-void frameWholeUniverse(benchmark::State& state) { drawFrame(state, 1.5); }
-void frameSector(benchmark::State& state) { drawFrame(state, 11.0); }
-void frameSubsector(benchmark::State& state) { drawFrame(state, 40.0); }
+void frameWholeUniverse(benchmark::State& state) {
+    drawFrame(state, 1.5);
+}
+void frameSector(benchmark::State& state) {
+    drawFrame(state, 11.0);
+}
+void frameSubsector(benchmark::State& state) {
+    drawFrame(state, 40.0);
+}
 BENCHMARK(frameWholeUniverse)->Unit(benchmark::kMillisecond);
 BENCHMARK(frameSector)->Unit(benchmark::kMillisecond);
 BENCHMARK(frameSubsector)->Unit(benchmark::kMillisecond);
 // The same frames without regions, rutters and labels: what the systems and grid cost alone.
-void frameSectorSystemsOnly(benchmark::State& state) { drawFrame(state, 11.0, false); }
-void frameSubsectorSystemsOnly(benchmark::State& state) { drawFrame(state, 40.0, false); }
+void frameSectorSystemsOnly(benchmark::State& state) {
+    drawFrame(state, 11.0, false);
+}
+void frameSubsectorSystemsOnly(benchmark::State& state) {
+    drawFrame(state, 40.0, false);
+}
 BENCHMARK(frameSectorSystemsOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(frameSubsectorSystemsOnly)->Unit(benchmark::kMillisecond);
 
@@ -143,9 +155,10 @@ universe::Region bigRegion() {
     // 400 anchors on a ring of radius 120 hexes.
     for (int i = 0; i < 400; ++i) {
         const double angle = 2 * M_PI * i / 400;
-        region.anchors.push_back({core::GalacticCoordinates::fromGlobal(static_cast<int>(160 + 120 * std::cos(angle)),
-                                                                        static_cast<int>(160 + 120 * std::sin(angle))),
-                                  i % 6});
+        region.anchors.push_back(
+            {core::GalacticCoordinates::fromGlobal(static_cast<int>(160 + 120 * std::cos(angle)),
+                                                   static_cast<int>(160 + 120 * std::sin(angle))),
+             i % 6});
     }
     return region;
 }

@@ -16,7 +16,10 @@ set(allowed_starmap starmap universe core)
 set(allowed_systems systems generator factions universe core)
 set(allowed_overlays overlays systems generator factions universe core)
 set(allowed_sector_io sector_io generator universe core)
-set(domains core universe generator factions starmap systems overlays sector_io)
+# Ships will sit beneath trade, and travel above campaign.
+set(allowed_trade trade universe core)
+set(allowed_campaign campaign trade universe core)
+set(domains core universe generator factions starmap systems overlays sector_io trade campaign)
 
 set(problems "")
 

@@ -33,23 +33,26 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     auto* maker = new QLabel(tr("Made by the Velmora developers."), this);
     maker->setAlignment(Qt::AlignCenter);
 
-    auto* links = new QLabel(
-        tr("<a href=\"%1\">Documentation</a> · <a href=\"%2\">Community</a>").arg(documentationUrl(), communityUrl()),
-        this);
+    auto* links = new QLabel(tr("<a href=\"%1\">Documentation</a> · <a href=\"%2\">Community</a>")
+                                 .arg(documentationUrl(), communityUrl()),
+                             this);
     links->setOpenExternalLinks(true);
     links->setAlignment(Qt::AlignCenter);
 
-    auto* ownership = new QLabel(
-        tr("Velmora © 2026 the Velmora developers. Velmora is free software; your universes, campaigns and "
-           "ship designs are yours and stay in your own files."),
-        this);
+    auto* ownership = new QLabel(tr("Velmora © 2026 the Velmora developers. Velmora is free "
+                                    "software; your universes, campaigns and "
+                                    "ship designs are yours and stay in your own files."),
+                                 this);
     ownership->setWordWrap(true);
-    auto* fanUse = new QLabel(
-        tr("Traveller is a registered trademark of Far Future Enterprises. Velmora is an unofficial fan work "
-           "under the Traveller fair-use policy, made with permission granted for non-commercial fan projects; "
-           "it is not endorsed by Far Future Enterprises or Mongoose Publishing. Sector data imported from the "
-           "Traveller Map service remains the work of its authors and contributors."),
-        this);
+    auto* fanUse =
+        new QLabel(tr("Traveller is a registered trademark of Far Future Enterprises. Velmora is "
+                      "an unofficial fan work "
+                      "under the Traveller fair-use policy, made with permission granted for "
+                      "non-commercial fan projects; "
+                      "it is not endorsed by Far Future Enterprises or Mongoose Publishing. Sector "
+                      "data imported from the "
+                      "Traveller Map service remains the work of its authors and contributors."),
+                   this);
     fanUse->setWordWrap(true);
     QFont small = fanUse->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);

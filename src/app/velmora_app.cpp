@@ -2,10 +2,13 @@
 
 #include "app/about_window.h"
 #include "app/main_window.h"
+#include "app/platform/diagnostic_log.h"
 #include "app/platform/qt_http_client.h"
 #include "app/platform/qt_preferences.h"
 #include "app/platform/universe_store.h"
 #include "app/platform/update_checker.h"
+#include "campaign/gamemastering.h"
+#include "campaign/ui/campaign_views.h"
 #include "core/ui/uwp_reference_window.h"
 #include "factions/ui/faction_views.h"
 #include "generator/ui/generator_views.h"
@@ -40,6 +43,7 @@ void registerSubsystemViews(ui::DetailViewRegistry& registry) {
         });
     overlays::registerOverlayViews(registry);
     sector_io::registerSectorIoViews(registry);
+    campaign::registerCampaignViews(registry);
 }
 
 const QString releaseFeedUrl = QStringLiteral("https://velmora.app/releases/latest.json");
@@ -89,13 +93,14 @@ VelmoraApp::VelmoraApp(DataLocations locations, QObject* parent)
 
 VelmoraApp::~VelmoraApp() {
     m_windows.closeAll();
+    // The views go before the stores they show.
     m_mainWindow.reset();
 }
 
 ui::ViewContext& VelmoraApp::viewContext() {
     if (!m_viewContext)
-        m_viewContext = std::make_unique<ui::ViewContext>(
-            ui::ViewContext{manager(), m_windows, {}, &m_network->http, m_preferences.get()});
+        m_viewContext = std::make_unique<ui::ViewContext>(ui::ViewContext{
+            manager(), m_windows, {}, &m_network->http, m_preferences.get(), &gamemastering()});
     return *m_viewContext;
 }
 
@@ -103,6 +108,17 @@ universe::UniverseManager& VelmoraApp::manager() {
     if (!m_manager)
         m_manager = openUniverseStore(m_locations, *m_preferences, /*delayedSaves=*/true);
     return *m_manager;
+}
+
+campaign::Gamemastering& VelmoraApp::gamemastering() {
+    if (!m_gamemastering) {
+        campaign::Gamemastering::Environment environment;
+        environment.folder = manager().dataFolder();
+        environment.log = diagnosticLogger();
+        m_gamemastering = std::make_unique<campaign::Gamemastering>(std::move(environment));
+        m_gamemastering->load();
+    }
+    return *m_gamemastering;
 }
 
 MainWindow& VelmoraApp::mainWindow() {
@@ -116,6 +132,16 @@ void VelmoraApp::showMainWindow() {
     // Portable folders are for scripted and test runs: no network at launch.
     if (!m_locations.isPortable())
         m_updateChecker->startAutomaticChecks();
+}
+
+void VelmoraApp::bringMainWindowForward() {
+    MainWindow& window = mainWindow();
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+    logDiagnostic("Velmora was started again on " + m_locations.documentsFolder().toStdString() +
+                  "; brought the open window forward.");
 }
 
 bool VelmoraApp::canCheckForUpdates() const {

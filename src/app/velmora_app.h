@@ -7,6 +7,9 @@
 #include <QObject>
 #include <memory>
 
+namespace velmora::campaign {
+class Gamemastering;
+}
 namespace velmora::universe {
 class UniverseManager;
 }
@@ -27,12 +30,18 @@ public:
 
     const DataLocations& locations() const { return m_locations; }
     universe::UniverseManager& manager();
+    // The campaign store, in the folder the universes live in; made and loaded
+    // after the universe manager.
+    campaign::Gamemastering& gamemastering();
     ui::WindowRegistry& windows() { return m_windows; }
     ui::ViewContext& viewContext();
     const ui::DetailViewRegistry& detailViews() const { return m_detailViews; }
 
     MainWindow& mainWindow();
     void showMainWindow();
+    // Shows the main window on top and gives it the focus, as another launch on
+    // the same data folder asks.
+    void bringMainWindowForward();
 
     bool canCheckForUpdates() const;
 
@@ -54,6 +63,7 @@ private:
     std::unique_ptr<QtPreferences> m_preferences;
     std::unique_ptr<Network> m_network;
     std::unique_ptr<universe::UniverseManager> m_manager;
+    std::unique_ptr<campaign::Gamemastering> m_gamemastering;
     std::unique_ptr<UpdateChecker> m_updateChecker;
     ui::WindowRegistry m_windows;
     ui::DetailViewRegistry m_detailViews;

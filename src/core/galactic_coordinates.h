@@ -32,7 +32,7 @@ struct GalacticCoordinates {
     // 'A'...'P' row by row from the top left; '?' past 'P'.
     char subsectorLetter() const;
 
-    Cube cube() const;  // defined below, inline: the route planner and map call it in hot loops
+    Cube cube() const; // defined below, inline: the route planner and map call it in hot loops
 
     static GalacticCoordinates fromGlobal(int globalColumn, int globalRow);
 

@@ -1,12 +1,12 @@
 #include "core/hex_json_reader.h"
 
 #include "core/json_record_rules.h"
-
-#include <nlohmann/json.hpp>
-#include <simdjson.h>
+#include "core/json_support.h"
 
 #include <array>
 #include <cstring>
+#include <nlohmann/json.hpp>
+#include <simdjson.h>
 #include <vector>
 
 namespace velmora::core {
@@ -17,14 +17,20 @@ namespace dom = simdjson::dom;
 
 const char* typeName(dom::element_type type) {
     switch (type) {
-    case dom::element_type::ARRAY: return "array";
-    case dom::element_type::OBJECT: return "object";
+    case dom::element_type::ARRAY:
+        return "array";
+    case dom::element_type::OBJECT:
+        return "object";
     case dom::element_type::INT64:
     case dom::element_type::UINT64:
-    case dom::element_type::DOUBLE: return "number";
-    case dom::element_type::STRING: return "string";
-    case dom::element_type::BOOL: return "boolean";
-    case dom::element_type::NULL_VALUE: return "null";
+    case dom::element_type::DOUBLE:
+        return "number";
+    case dom::element_type::STRING:
+        return "string";
+    case dom::element_type::BOOL:
+        return "boolean";
+    case dom::element_type::NULL_VALUE:
+        return "null";
     }
     return "unknown";
 }
@@ -59,19 +65,32 @@ public:
 
     int asInt() const {
         switch (m_element.type()) {
-        case dom::element_type::INT64: return static_cast<int>(int64_t(m_element));
-        case dom::element_type::UINT64: return static_cast<int>(uint64_t(m_element));
-        case dom::element_type::DOUBLE: return static_cast<int>(double(m_element));
-        case dom::element_type::BOOL: return bool(m_element) ? 1 : 0;
-        default: wrongType("number");
+        case dom::element_type::INT64:
+            return static_cast<int>(int64_t(m_element));
+        case dom::element_type::UINT64:
+            return static_cast<int>(uint64_t(m_element));
+        case dom::element_type::DOUBLE: {
+            const double number = double(m_element);
+            if (!fitsInt(number))
+                throw DecodeError("A number is out of range: " + simdjson::to_string(m_element));
+            return static_cast<int>(number);
+        }
+        case dom::element_type::BOOL:
+            return bool(m_element) ? 1 : 0;
+        default:
+            wrongType("number");
         }
     }
     double asDouble() const {
         switch (m_element.type()) {
-        case dom::element_type::INT64: return static_cast<double>(int64_t(m_element));
-        case dom::element_type::UINT64: return static_cast<double>(uint64_t(m_element));
-        case dom::element_type::DOUBLE: return double(m_element);
-        default: wrongType("number");
+        case dom::element_type::INT64:
+            return static_cast<double>(int64_t(m_element));
+        case dom::element_type::UINT64:
+            return static_cast<double>(uint64_t(m_element));
+        case dom::element_type::DOUBLE:
+            return double(m_element);
+        default:
+            wrongType("number");
         }
     }
     bool asBool() const {
@@ -91,11 +110,14 @@ public:
             visit(ParsedValue(element));
     }
     // Written as the tree writes it, so that both readers keep the same text.
-    std::string compactText() const { return nlohmann::json::parse(simdjson::to_string(m_element)).dump(); }
+    std::string compactText() const {
+        return nlohmann::json::parse(simdjson::to_string(m_element)).dump();
+    }
 
 private:
     [[noreturn]] void wrongType(const char* expected) const {
-        throw DecodeError(std::string("Expected a ") + expected + ", found " + typeName(m_element.type()));
+        throw DecodeError(std::string("Expected a ") + expected + ", found " +
+                          typeName(m_element.type()));
     }
 
     dom::element m_element;
@@ -121,7 +143,8 @@ public:
             return ParsedValue(m_element).member(key);
         for (std::size_t i = m_count; i-- > 0;) {
             const Field& field = m_fields[i];
-            if (field.name.size() == key.size() && (key.empty() || field.name[0] == key[0]) && field.name == key)
+            if (field.name.size() == key.size() && (key.empty() || field.name[0] == key[0]) &&
+                field.name == key)
                 return ParsedValue(field.value);
         }
         return std::nullopt;
@@ -158,7 +181,8 @@ struct HexJsonReader::Parser {
         std::memset(padded.data() + text.size(), 0, simdjson::SIMDJSON_PADDING);
         dom::element root;
         if (const auto error = parser.parse(padded.data(), text.size(), false).get(root))
-            throw DecodeError(std::string("Invalid JSON in a hex: ") + simdjson::error_message(error));
+            throw DecodeError(std::string("Invalid JSON in a hex: ") +
+                              simdjson::error_message(error));
         return root;
     }
 };

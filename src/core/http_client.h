@@ -42,7 +42,8 @@ class HttpClient {
 public:
     using Completion = std::function<void(HttpResult)>;
     virtual ~HttpClient() = default;
-    virtual std::unique_ptr<HttpRequestHandle> get(const HttpRequest& request, Completion completion) = 0;
+    virtual std::unique_ptr<HttpRequestHandle> get(const HttpRequest& request,
+                                                   Completion completion) = 0;
 };
 
 } // namespace velmora::core

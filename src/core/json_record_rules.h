@@ -27,9 +27,9 @@
 #include "core/decode_error.h"
 #include "core/galactic_coordinates.h"
 #include "core/hex_data.h"
+#include "core/orbits.h"
 #include "core/race.h"
 #include "core/raw_value_table.h"
-#include "core/orbits.h"
 #include "core/star.h"
 #include "core/star_system.h"
 #include "core/starport.h"
@@ -54,7 +54,8 @@
 namespace velmora::core {
 
 template <typename V>
-concept JsonValueView = std::copy_constructible<V> && requires(const V& value, std::string_view key) {
+concept JsonValueView = std::copy_constructible<V> &&
+    requires(const V& value, std::string_view key) {
     { value.member(key) } -> std::same_as<std::optional<V>>;
     { value.fields().member(key) } -> std::same_as<std::optional<V>>;
     { value.isNull() } -> std::same_as<bool>;
@@ -72,7 +73,8 @@ concept JsonValueView = std::copy_constructible<V> && requires(const V& value, s
 };
 
 template <typename W>
-concept JsonWriter = requires(W& writer, std::string_view text, int number, double real, bool flag) {
+concept JsonWriter = requires(W& writer, std::string_view text, int number, double real,
+                              bool flag) {
     writer.beginObject();
     writer.key(text);
     writer.endObject();
@@ -139,30 +141,64 @@ Enum codeFrom(const V& json, const RawValueTable<Enum, Count>& table, const char
 // ---- Reading ---------------------------------------------------------------------
 // Declared first: the records nest (a world holds satellite worlds).
 
-template <JsonValueView V> void readJson(const V& json, int& out) { out = json.asInt(); }
-template <JsonValueView V> void readJson(const V& json, double& out) { out = json.asDouble(); }
-template <JsonValueView V> void readJson(const V& json, bool& out) { out = json.asBool(); }
-template <JsonValueView V> void readJson(const V& json, std::string& out) { out = json.asString(); }
-template <JsonValueView V> void readJson(const V& json, Uuid& out);
-template <JsonValueView V> void readJson(const V& json, GalacticCoordinates& out);
-template <JsonValueView V> void readJson(const V& json, Starport& out);
-template <JsonValueView V> void readJson(const V& json, Base& out);
-template <JsonValueView V> void readJson(const V& json, SpectralType& out);
-template <JsonValueView V> void readJson(const V& json, LuminosityClass& out);
-template <JsonValueView V> void readJson(const V& json, Orbits& out);
-template <JsonValueView V> void readJson(const V& json, PlanetOrbits& out);
-template <JsonValueView V> void readJson(const V& json, WorldType& out);
-template <JsonValueView V> void readJson(const V& json, TradeClass& out);
-template <JsonValueView V> void readJson(const V& json, TradeClassCategory& out);
-template <JsonValueView V> void readJson(const V& json, WorldTag& out);
-template <JsonValueView V> void readJson(const V& json, WorldTagCategory& out);
-template <JsonValueView V> void readJson(const V& json, TechnologyLevel& out);
-template <JsonValueView V> void readJson(const V& json, Race& out);
-template <JsonValueView V> void readJson(const V& json, UWP& out);
-template <JsonValueView V> void readJson(const V& json, WorldData& out);
-template <JsonValueView V> void readJson(const V& json, Star& out);
-template <JsonValueView V> void readJson(const V& json, StarSystem& out);
-template <JsonValueView V> void readJson(const V& json, HexData& out);
+// clang-format off: one declaration a line reads as a table
+template <JsonValueView V>
+void readJson(const V& json, int& out) {
+    out = json.asInt();
+}
+template <JsonValueView V>
+void readJson(const V& json, double& out) {
+    out = json.asDouble();
+}
+template <JsonValueView V>
+void readJson(const V& json, bool& out) {
+    out = json.asBool();
+}
+template <JsonValueView V>
+void readJson(const V& json, std::string& out) {
+    out = json.asString();
+}
+template <JsonValueView V>
+void readJson(const V& json, Uuid& out);
+template <JsonValueView V>
+void readJson(const V& json, GalacticCoordinates& out);
+template <JsonValueView V>
+void readJson(const V& json, Starport& out);
+template <JsonValueView V>
+void readJson(const V& json, Base& out);
+template <JsonValueView V>
+void readJson(const V& json, SpectralType& out);
+template <JsonValueView V>
+void readJson(const V& json, LuminosityClass& out);
+template <JsonValueView V>
+void readJson(const V& json, Orbits& out);
+template <JsonValueView V>
+void readJson(const V& json, PlanetOrbits& out);
+template <JsonValueView V>
+void readJson(const V& json, WorldType& out);
+template <JsonValueView V>
+void readJson(const V& json, TradeClass& out);
+template <JsonValueView V>
+void readJson(const V& json, TradeClassCategory& out);
+template <JsonValueView V>
+void readJson(const V& json, WorldTag& out);
+template <JsonValueView V>
+void readJson(const V& json, WorldTagCategory& out);
+template <JsonValueView V>
+void readJson(const V& json, TechnologyLevel& out);
+template <JsonValueView V>
+void readJson(const V& json, Race& out);
+template <JsonValueView V>
+void readJson(const V& json, UWP& out);
+template <JsonValueView V>
+void readJson(const V& json, WorldData& out);
+template <JsonValueView V>
+void readJson(const V& json, Star& out);
+template <JsonValueView V>
+void readJson(const V& json, StarSystem& out);
+template <JsonValueView V>
+void readJson(const V& json, HexData& out);
+// clang-format on
 
 namespace json_rules {
 
@@ -269,31 +305,40 @@ void readJson(const V& value, GalacticCoordinates& out) {
     out.row = intOr(json, "row", 0);
 }
 
-template <JsonValueView V> void readJson(const V& json, Starport& out) {
+template <JsonValueView V>
+void readJson(const V& json, Starport& out) {
     out = json_rules::codeFrom(json, starportTable, "Starport");
 }
-template <JsonValueView V> void readJson(const V& json, Base& out) {
+template <JsonValueView V>
+void readJson(const V& json, Base& out) {
     out = json_rules::codeFrom(json, baseTable, "Base");
 }
-template <JsonValueView V> void readJson(const V& json, SpectralType& out) {
+template <JsonValueView V>
+void readJson(const V& json, SpectralType& out) {
     out = json_rules::codeFrom(json, spectralTypeTable, "SpectralType");
 }
-template <JsonValueView V> void readJson(const V& json, LuminosityClass& out) {
+template <JsonValueView V>
+void readJson(const V& json, LuminosityClass& out) {
     out = json_rules::codeFrom(json, luminosityClassTable, "LuminosityClass");
 }
-template <JsonValueView V> void readJson(const V& json, PlanetOrbits& out) {
+template <JsonValueView V>
+void readJson(const V& json, PlanetOrbits& out) {
     out = json_rules::codeFrom(json, planetOrbitsTable, "PlanetOrbits");
 }
-template <JsonValueView V> void readJson(const V& json, WorldType& out) {
+template <JsonValueView V>
+void readJson(const V& json, WorldType& out) {
     out = json_rules::codeFrom(json, worldTypeTable, "WorldType");
 }
-template <JsonValueView V> void readJson(const V& json, TradeClass& out) {
+template <JsonValueView V>
+void readJson(const V& json, TradeClass& out) {
     out = json_rules::codeFrom(json, tradeClassTable, "TradeClass");
 }
-template <JsonValueView V> void readJson(const V& json, TradeClassCategory& out) {
+template <JsonValueView V>
+void readJson(const V& json, TradeClassCategory& out) {
     out = json_rules::codeFrom(json, tradeClassCategoryTable, "TradeClassCategory");
 }
-template <JsonValueView V> void readJson(const V& json, TechnologyLevel& out) {
+template <JsonValueView V>
+void readJson(const V& json, TechnologyLevel& out) {
     out = json_rules::codeFrom(json, technologyLevelTable, "TechnologyLevel");
 }
 
@@ -432,6 +477,7 @@ void readJson(const V& value, HexData& hex) {
 // Enumerations are written as their raw values: texts, except Orbits and
 // WorldTagCategory, which are integers.
 
+// clang-format off
 template <JsonWriter W> void writeJson(W& out, int value) { out.value(value); }
 template <JsonWriter W> void writeJson(W& out, double value) { out.value(value); }
 template <JsonWriter W> void writeJson(W& out, bool value) { out.value(value); }
@@ -459,6 +505,7 @@ template <JsonWriter W> void writeJson(W& out, const WorldData& value);
 template <JsonWriter W> void writeJson(W& out, const Star& value);
 template <JsonWriter W> void writeJson(W& out, const StarSystem& value);
 template <JsonWriter W> void writeJson(W& out, const HexData& value);
+// clang-format on
 
 namespace json_rules {
 

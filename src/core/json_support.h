@@ -6,8 +6,8 @@
 #include "core/decode_error.h"
 #include "core/raw_value_table.h"
 
+#include <limits>
 #include <nlohmann/json.hpp>
-
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -18,6 +18,30 @@
 namespace velmora::core {
 
 using Json = nlohmann::json;
+
+// Whether a JSON number converts to an int. Beyond an int's range the conversion
+// is undefined, and no count, code or coordinate in these files is that large.
+constexpr bool fitsInt(double number) {
+    return number > static_cast<double>(std::numeric_limits<int>::min()) - 1.0 &&
+           number < static_cast<double>(std::numeric_limits<int>::max()) + 1.0;
+}
+
+// Refuses a value holding a number too large for an int anywhere within it: the
+// records read their counts, ratings and coordinates as ints, and the tree
+// converts a larger number undefined. Their few fractions are never that large.
+inline void refuseNumbersBeyondInt(const Json& value) {
+    std::vector<const Json*> pending{&value};
+    while (!pending.empty()) {
+        const Json& next = *pending.back();
+        pending.pop_back();
+        if (next.is_number_float() && !fitsInt(next.get<double>()))
+            throw DecodeError("A number is out of range");
+        if (next.is_structured()) {
+            for (const Json& element : next)
+                pending.push_back(&element);
+        }
+    }
+}
 
 // A read-only view of a JSON tree value for the shared record rules
 // (core/json_record_rules.h). Wrong types fail with the library's own type errors.

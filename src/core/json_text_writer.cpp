@@ -1,12 +1,11 @@
 #include "core/json_text_writer.h"
 
-#include <nlohmann/json.hpp>
-
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <nlohmann/json.hpp>
 #include <stdexcept>
 
 namespace velmora::core {
@@ -62,19 +61,35 @@ bool isPlainAscii(const char* p) {
     constexpr std::uint64_t highs = 0x8080808080808080u;
     const auto hasZeroByte = [](std::uint64_t w) { return (w - ones) & ~w & highs; };
     const std::uint64_t below0x20 = (word - ones * 0x20) & ~word & highs;
-    return ((word & highs) | below0x20 | hasZeroByte(word ^ (ones * '"')) | hasZeroByte(word ^ (ones * '\\'))) == 0;
+    return ((word & highs) | below0x20 | hasZeroByte(word ^ (ones * '"')) |
+            hasZeroByte(word ^ (ones * '\\'))) == 0;
 }
 
 void appendControl(std::string& out, unsigned char c) {
     switch (c) {
-    case '\b': out.append("\\b"); return;
-    case '\t': out.append("\\t"); return;
-    case '\n': out.append("\\n"); return;
-    case '\f': out.append("\\f"); return;
-    case '\r': out.append("\\r"); return;
-    case '"': out.append("\\\""); return;
-    case '\\': out.append("\\\\"); return;
-    default: break;
+    case '\b':
+        out.append("\\b");
+        return;
+    case '\t':
+        out.append("\\t");
+        return;
+    case '\n':
+        out.append("\\n");
+        return;
+    case '\f':
+        out.append("\\f");
+        return;
+    case '\r':
+        out.append("\\r");
+        return;
+    case '"':
+        out.append("\\\"");
+        return;
+    case '\\':
+        out.append("\\\\");
+        return;
+    default:
+        break;
     }
     constexpr char digits[] = "0123456789abcdef";
     const char escaped[] = {'\\', 'u', '0', '0', digits[c >> 4], digits[c & 0xF]};
@@ -121,7 +136,8 @@ void appendJsonNumber(std::string& out, double number) {
         return;
     }
     std::array<char, 64> buffer;
-    const char* end = nlohmann::detail::to_chars(buffer.data(), buffer.data() + buffer.size(), number);
+    const char* end =
+        nlohmann::detail::to_chars(buffer.data(), buffer.data() + buffer.size(), number);
     out.append(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
 }
 
@@ -198,6 +214,13 @@ void JsonTextWriter::endArray() {
 void JsonTextWriter::value(int number) {
     startValue();
     std::array<char, 16> buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number);
+    m_out.append(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+}
+
+void JsonTextWriter::value(std::int64_t number) {
+    startValue();
+    std::array<char, 24> buffer;
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number);
     m_out.append(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
 }

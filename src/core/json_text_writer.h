@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,7 @@ public:
     void endArray();
     void key(std::string_view key);
     void value(int number);
+    void value(std::int64_t number);
     void value(double number);
     void value(bool flag);
     void value(std::string_view text);

@@ -84,7 +84,8 @@ bool Uuid::isNull() const {
 
 } // namespace velmora::core
 
-std::size_t std::hash<velmora::core::Uuid>::operator()(const velmora::core::Uuid& uuid) const noexcept {
+std::size_t
+std::hash<velmora::core::Uuid>::operator()(const velmora::core::Uuid& uuid) const noexcept {
     std::uint64_t a = 0;
     std::uint64_t b = 0;
     std::memcpy(&a, uuid.bytes.data(), 8);

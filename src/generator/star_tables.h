@@ -18,10 +18,10 @@ inline constexpr std::array<SpectralType, 13> spectralTypeByFlux{
 
 namespace detail {
 using L = LuminosityClass;
-inline constexpr std::array<L, 13> luminosityRowO{L::Ia, L::Ia, L::Ib, L::II, L::III, L::III, L::III,
-                                                  L::V,  L::V,  L::V,  L::IV, L::D,   L::D};
-inline constexpr std::array<L, 13> luminosityRowB{L::Ia, L::Ia, L::Ib, L::II, L::III, L::III, L::III,
-                                                  L::III, L::V, L::V,  L::IV, L::D,   L::D};
+inline constexpr std::array<L, 13> luminosityRowO{
+    L::Ia, L::Ia, L::Ib, L::II, L::III, L::III, L::III, L::V, L::V, L::V, L::IV, L::D, L::D};
+inline constexpr std::array<L, 13> luminosityRowB{
+    L::Ia, L::Ia, L::Ib, L::II, L::III, L::III, L::III, L::III, L::V, L::V, L::IV, L::D, L::D};
 inline constexpr std::array<L, 13> luminosityRowA{L::Ia, L::Ia, L::Ib, L::II, L::III, L::IV, L::V,
                                                   L::V,  L::V,  L::V,  L::V,  L::D,   L::D};
 inline constexpr std::array<L, 13> luminosityRowFGK{L::II, L::II, L::III, L::IV, L::V, L::V, L::V,
@@ -33,13 +33,18 @@ inline constexpr std::array<L, 13> luminosityRowM{L::II, L::II, L::II, L::II, L:
 // A second Flux + 7 (0-12) picks the luminosity class within the type's row.
 constexpr const std::array<LuminosityClass, 13>& luminosityRow(SpectralType type) {
     switch (type) {
-    case SpectralType::O: return detail::luminosityRowO;
-    case SpectralType::B: return detail::luminosityRowB;
-    case SpectralType::A: return detail::luminosityRowA;
+    case SpectralType::O:
+        return detail::luminosityRowO;
+    case SpectralType::B:
+        return detail::luminosityRowB;
+    case SpectralType::A:
+        return detail::luminosityRowA;
     case SpectralType::F:
     case SpectralType::G:
-    case SpectralType::K: return detail::luminosityRowFGK;
-    case SpectralType::M: return detail::luminosityRowM;
+    case SpectralType::K:
+        return detail::luminosityRowFGK;
+    case SpectralType::M:
+        return detail::luminosityRowM;
     }
     return detail::luminosityRowM;
 }
@@ -52,13 +57,20 @@ struct MassRange {
 // Main-sequence mass range of a spectral type, in solar masses.
 constexpr MassRange spectralMassRange(SpectralType type) {
     switch (type) {
-    case SpectralType::O: return {16, 60};
-    case SpectralType::B: return {2.1, 16};
-    case SpectralType::A: return {1.4, 2.1};
-    case SpectralType::F: return {1.04, 1.4};
-    case SpectralType::G: return {0.8, 1.04};
-    case SpectralType::K: return {0.45, 0.8};
-    case SpectralType::M: return {0.08, 0.45};
+    case SpectralType::O:
+        return {16, 60};
+    case SpectralType::B:
+        return {2.1, 16};
+    case SpectralType::A:
+        return {1.4, 2.1};
+    case SpectralType::F:
+        return {1.04, 1.4};
+    case SpectralType::G:
+        return {0.8, 1.04};
+    case SpectralType::K:
+        return {0.45, 0.8};
+    case SpectralType::M:
+        return {0.08, 0.45};
     }
     return {};
 }
@@ -66,14 +78,22 @@ constexpr MassRange spectralMassRange(SpectralType type) {
 // How much heavier a star of each class is than a main-sequence one (dwarfs: see starMassRange).
 constexpr double luminosityMassFactor(LuminosityClass luminosity) {
     switch (luminosity) {
-    case LuminosityClass::Ia: return 3.0;
-    case LuminosityClass::Ib: return 2.5;
-    case LuminosityClass::II: return 2.0;
-    case LuminosityClass::III: return 1.5;
-    case LuminosityClass::IV: return 1.2;
-    case LuminosityClass::V: return 1.0;
-    case LuminosityClass::VI: return 0.8;
-    case LuminosityClass::D: return 1.0;
+    case LuminosityClass::Ia:
+        return 3.0;
+    case LuminosityClass::Ib:
+        return 2.5;
+    case LuminosityClass::II:
+        return 2.0;
+    case LuminosityClass::III:
+        return 1.5;
+    case LuminosityClass::IV:
+        return 1.2;
+    case LuminosityClass::V:
+        return 1.0;
+    case LuminosityClass::VI:
+        return 0.8;
+    case LuminosityClass::D:
+        return 1.0;
     }
     return 1.0;
 }
@@ -100,7 +120,8 @@ inline constexpr std::array<std::array<int, 8>, 7> habitableZoneOrbits{{
 }};
 
 constexpr int hzOrbit(SpectralType type, LuminosityClass luminosity) {
-    return habitableZoneOrbits[static_cast<std::size_t>(type)][static_cast<std::size_t>(luminosity)];
+    return habitableZoneOrbits[static_cast<std::size_t>(type)]
+                              [static_cast<std::size_t>(luminosity)];
 }
 
 } // namespace velmora::generator

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/random_source.h"
-#include "core/star_system.h"
 #include "core/star.h"
+#include "core/star_system.h"
 #include "core/technology_level.h"
 #include "core/world_data.h"
 
@@ -56,15 +56,17 @@ core::WorldData buildGasGiant(int size, core::WorldType type, core::Orbits orbit
 
 // The satellites of a body, each listed with the parent's orbit and hzOffset and a
 // lettered satellite orbit, ready to be appended right after the parent.
-std::vector<core::WorldData> rollSatellites(const core::WorldData& parent, Zone zone, bool isGasGiant,
-                                            const SecondaryWorldRules& rules, core::RandomSource& random);
+std::vector<core::WorldData> rollSatellites(const core::WorldData& parent, Zone zone,
+                                            bool isGasGiant, const SecondaryWorldRules& rules,
+                                            core::RandomSource& random);
 
 // Places the main world (and the body it circles), the gas giants, the planetoid
 // belts and the other worlds around the stars, then sets every year and day.
 // The main world's orbit is taken around the primary before anything else is placed.
-std::vector<core::Star> fillSystem(std::vector<core::Star> stars, core::WorldData mainWorld, int gasGiants,
-                                   int belts, int otherWorlds, int populationLimit, bool rollTechLevel,
-                                   core::TechnologyLevel techLevel, core::RandomSource& random);
+std::vector<core::Star> fillSystem(std::vector<core::Star> stars, core::WorldData mainWorld,
+                                   int gasGiants, int belts, int otherWorlds, int populationLimit,
+                                   bool rollTechLevel, core::TechnologyLevel techLevel,
+                                   core::RandomSource& random);
 
 // Rolls every body of a system but its main world again around the system's own
 // stars, with its gas-giant and belt counts and `otherWorlds` further worlds. No

@@ -21,12 +21,13 @@ struct MainWorldRoll {
 // zone, whether it is a moon, the counts, its starport, bases and full profile.
 // With `rollTechLevel` the level is rolled and `techLevel` is its maximum;
 // otherwise `techLevel` is used as it is. Its scale is always that of `techLevel`.
-MainWorldRoll rollMainWorld(const core::Star& primary, core::TechnologyLevel techLevel, bool rollTechLevel,
-                            core::RandomSource& random);
+MainWorldRoll rollMainWorld(const core::Star& primary, core::TechnologyLevel techLevel,
+                            bool rollTechLevel, core::RandomSource& random);
 
 // A whole system from dice: stars, the main world, and every other body placed by
 // the filler. The name, awareness groups and survey flag are the caller's to set.
 core::StarSystem generateSystem(std::optional<core::Star> primary, bool addCompanion,
-                                core::TechnologyLevel techLevel, bool rollTechLevel, core::RandomSource& random);
+                                core::TechnologyLevel techLevel, bool rollTechLevel,
+                                core::RandomSource& random);
 
 } // namespace velmora::generator

@@ -39,7 +39,8 @@ void nameSystem(core::StarSystem& system, const std::string& name) {
         });
         for (std::size_t rank = 0; rank < bodies.size(); ++rank) {
             core::WorldData& body = star.worlds[bodies[rank]];
-            body.name = body.mainWorld ? name : prefix + " " + romanNumeral(static_cast<int>(rank) + 1);
+            body.name =
+                body.mainWorld ? name : prefix + " " + romanNumeral(static_cast<int>(rank) + 1);
         }
 
         // Moons follow their parent in the list.

@@ -44,23 +44,40 @@ std::vector<std::size_t> worldsInOrbitOrder(const core::Star& star) {
 std::string worldTypeLabel(core::WorldType type) {
     using core::WorldType;
     switch (type) {
-    case WorldType::planet: return "Planet";
-    case WorldType::closeSatelliteGG: return "Close moon of a gas giant";
-    case WorldType::closeSatelliteP: return "Close moon of a planet";
-    case WorldType::farSatelliteGG: return "Far moon of a gas giant";
-    case WorldType::farSatelliteP: return "Far moon of a planet";
-    case WorldType::asteroidBelt: return "Asteroid belt";
-    case WorldType::planetoidBelt: return "Planetoid belt";
-    case WorldType::iceworld: return "Iceworld";
-    case WorldType::radWorld: return "Rad world";
-    case WorldType::inferno: return "Inferno";
-    case WorldType::bigWorld: return "Big world";
-    case WorldType::worldlet: return "Worldlet";
-    case WorldType::innerWorld: return "Inner world";
-    case WorldType::stormWorld: return "Storm world";
-    case WorldType::smallGasGiant: return "Small gas giant";
-    case WorldType::largeGasGiant: return "Large gas giant";
-    case WorldType::iceGiant: return "Ice giant";
+    case WorldType::planet:
+        return "Planet";
+    case WorldType::closeSatelliteGG:
+        return "Close moon of a gas giant";
+    case WorldType::closeSatelliteP:
+        return "Close moon of a planet";
+    case WorldType::farSatelliteGG:
+        return "Far moon of a gas giant";
+    case WorldType::farSatelliteP:
+        return "Far moon of a planet";
+    case WorldType::asteroidBelt:
+        return "Asteroid belt";
+    case WorldType::planetoidBelt:
+        return "Planetoid belt";
+    case WorldType::iceworld:
+        return "Iceworld";
+    case WorldType::radWorld:
+        return "Rad world";
+    case WorldType::inferno:
+        return "Inferno";
+    case WorldType::bigWorld:
+        return "Big world";
+    case WorldType::worldlet:
+        return "Worldlet";
+    case WorldType::innerWorld:
+        return "Inner world";
+    case WorldType::stormWorld:
+        return "Storm world";
+    case WorldType::smallGasGiant:
+        return "Small gas giant";
+    case WorldType::largeGasGiant:
+        return "Large gas giant";
+    case WorldType::iceGiant:
+        return "Ice giant";
     }
     return {};
 }

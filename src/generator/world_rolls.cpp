@@ -63,9 +63,14 @@ std::set<core::Base> rollBases(Starport starport, RandomSource& random) {
         naval(5);
         scout(5);
         break;
-    case Starport::typeC: scout(6); break;
-    case Starport::typeD: scout(7); break;
-    default: break;
+    case Starport::typeC:
+        scout(6);
+        break;
+    case Starport::typeD:
+        scout(7);
+        break;
+    default:
+        break;
     }
     return bases;
 }
@@ -103,8 +108,11 @@ int rollSecondaryPopulation(int atmosphere, int hydrographics, RandomSource& ran
     case 7:
     case 9:
     case 11:
-    case 12: population -= 2; break;
-    default: break;
+    case 12:
+        population -= 2;
+        break;
+    default:
+        break;
     }
     if (hydrographics == 0)
         population -= 1;
@@ -133,11 +141,20 @@ Starport rollSpaceport(int population, RandomSource& random) {
 int techLevelModifier(const core::UWP& uwp) {
     int modifier = 0;
     switch (uwp.starport) {
-    case Starport::typeA: modifier += 6; break;
-    case Starport::typeB: modifier += 4; break;
-    case Starport::typeC: modifier += 2; break;
-    case Starport::typeX: modifier -= 4; break;
-    default: break;
+    case Starport::typeA:
+        modifier += 6;
+        break;
+    case Starport::typeB:
+        modifier += 4;
+        break;
+    case Starport::typeC:
+        modifier += 2;
+        break;
+    case Starport::typeX:
+        modifier -= 4;
+        break;
+    default:
+        break;
     }
     if (uwp.size <= 1)
         modifier += 2;
@@ -201,23 +218,35 @@ struct DensitySpread {
 
 DensitySpread densityOf(WorldType type) {
     switch (type) {
-    case WorldType::planet: return {0.95, 0.1};
+    case WorldType::planet:
+        return {0.95, 0.1};
     case WorldType::closeSatelliteGG:
     case WorldType::closeSatelliteP:
     case WorldType::farSatelliteGG:
-    case WorldType::farSatelliteP: return {0.9, 0.1};
+    case WorldType::farSatelliteP:
+        return {0.9, 0.1};
     case WorldType::asteroidBelt:
-    case WorldType::planetoidBelt: return {0.5, 0};
-    case WorldType::iceworld: return {0.5, 0.1};
-    case WorldType::radWorld: return {1.05, 0.1};
-    case WorldType::inferno: return {1.0, 0.1};
-    case WorldType::bigWorld: return {1.1, 0.15};
-    case WorldType::worldlet: return {0.6, 0.1};
+    case WorldType::planetoidBelt:
+        return {0.5, 0};
+    case WorldType::iceworld:
+        return {0.5, 0.1};
+    case WorldType::radWorld:
+        return {1.05, 0.1};
+    case WorldType::inferno:
+        return {1.0, 0.1};
+    case WorldType::bigWorld:
+        return {1.1, 0.15};
+    case WorldType::worldlet:
+        return {0.6, 0.1};
     case WorldType::innerWorld:
-    case WorldType::stormWorld: return {1.0, 0.1};
-    case WorldType::smallGasGiant: return {0.2, 0.05};
-    case WorldType::largeGasGiant: return {0.25, 0.05};
-    case WorldType::iceGiant: return {0.3, 0.05};
+    case WorldType::stormWorld:
+        return {1.0, 0.1};
+    case WorldType::smallGasGiant:
+        return {0.2, 0.05};
+    case WorldType::largeGasGiant:
+        return {0.25, 0.05};
+    case WorldType::iceGiant:
+        return {0.3, 0.05};
     }
     return {1.0, 0};
 }

@@ -64,15 +64,21 @@ std::string textField(const json& object, const char* key) {
     return value->get<std::string>();
 }
 
+// The integers read are sector numbers and offsets, a few dozen at most on the
+// service's map; within a million, every hex of such a sector has a global column
+// and row an int can hold.
+constexpr double largestSectorNumber = 1'000'000;
+
 int integerField(const json& object, const char* key) {
     const json* value = field(object, key);
     if (!value)
         return 0;
-    if (value->is_number_integer())
-        return value->get<int>();
-    if (value->is_number_float())
-        return static_cast<int>(value->get<double>());
-    throw ImportError::badResponse();
+    if (!value->is_number())
+        throw ImportError::badResponse();
+    const double number = value->get<double>();
+    if (!(number >= -largestSectorNumber && number <= largestSectorNumber))
+        throw ImportError::badResponse();
+    return static_cast<int>(number);
 }
 
 std::optional<double> numberField(const json& object, const char* key) {

@@ -18,11 +18,12 @@ public:
         double maximum = 8.0;
     };
 
-    std::function<void()> onInteract;      // before every zoom or pan
+    std::function<void()> onInteract; // before every zoom or pan
     std::function<void(core::PointF)> onClick;
     std::function<void()> onDoubleClick;
 
-    MapInteraction(universe::MapTransform& transform, ScaleBounds bounds) : m_transform(transform), m_bounds(bounds) {}
+    MapInteraction(universe::MapTransform& transform, ScaleBounds bounds)
+        : m_transform(transform), m_bounds(bounds) {}
 
     // The map point under `at` stays under it. A zoom clamped to where it already
     // is changes nothing and does not count as an interaction.

@@ -18,8 +18,8 @@ namespace {
 
 // Cube directions in (x, z), indexed so that corner i of a hex lies between the
 // neighbours in directions i and i - 1.
-constexpr std::array<Cube, 6> directions{
-    Cube{1, 0}, Cube{0, 1}, Cube{-1, 1}, Cube{-1, 0}, Cube{0, -1}, Cube{1, -1}};
+constexpr std::array<Cube, 6> directions{Cube{1, 0},  Cube{0, 1},  Cube{-1, 1},
+                                         Cube{-1, 0}, Cube{0, -1}, Cube{1, -1}};
 
 Cube operator+(Cube a, Cube b) {
     return Cube{a.x + b.x, a.z + b.z};
@@ -161,8 +161,9 @@ std::vector<HexCorner> edgePath(const HexCorner& from, const HexCorner& to) {
             const int steps = current.steps + 1;
             const double deviationSum = current.deviationSum + deviation(point, a, b);
             const auto known = records.find(next);
-            const bool better = known == records.end() || steps < known->second.steps ||
-                                (steps == known->second.steps && deviationSum < known->second.deviationSum);
+            const bool better =
+                known == records.end() || steps < known->second.steps ||
+                (steps == known->second.steps && deviationSum < known->second.deviationSum);
             if (!better)
                 continue;
             records[next] = Record{steps, deviationSum, entry.corner};
@@ -221,9 +222,11 @@ PointF regionLabelPoint(const universe::Region& region, double hexRadius) {
     return {sum.x / count * hexRadius, sum.y / count * hexRadius};
 }
 
-const std::vector<PointF>& RegionBorderCache::points(const universe::Region& region, double hexRadius) {
+const std::vector<PointF>& RegionBorderCache::points(const universe::Region& region,
+                                                     double hexRadius) {
     Entry& entry = m_entries[region.id];
-    const bool fresh = entry.hexRadius == hexRadius && entry.closed == region.closed && entry.anchors == region.anchors &&
+    const bool fresh = entry.hexRadius == hexRadius && entry.closed == region.closed &&
+                       entry.anchors == region.anchors &&
                        !(entry.points.empty() && !region.anchors.empty());
     if (!fresh) {
         entry.anchors = region.anchors;

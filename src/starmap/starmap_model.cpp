@@ -18,10 +18,12 @@ constexpr double columnWidth = 1.5 * mapHexRadius;
 } // namespace
 
 StarMapModel::Bucket StarMapModel::bucketOf(int globalColumn, int globalRow) {
-    return {core::floorDiv(globalColumn, subsectorColumns), core::floorDiv(globalRow, subsectorRows)};
+    return {core::floorDiv(globalColumn, subsectorColumns),
+            core::floorDiv(globalRow, subsectorRows)};
 }
 
-StarMapModel::StarMapModel(const universe::UniverseRecord& universe) : m_systems(systemsShown(universe)) {
+StarMapModel::StarMapModel(const universe::UniverseRecord& universe)
+    : m_systems(systemsShown(universe)) {
     for (const core::HexData* hex : m_systems) {
         const auto& c = hex->coordinates;
         m_buckets[bucketOf(c.globalColumn(), c.globalRow())].push_back(hex);
@@ -53,29 +55,34 @@ StarMapModel::StarMapModel(const universe::UniverseRecord& universe) : m_systems
 MapRect StarMapModel::boundsOf(const HexRange& range) {
     if (range.isEmpty())
         return {};
-    return {columnWidth * range.firstColumn - columnWidth / 2, rowHeight * range.firstRow - rowHeight / 4,
-            columnWidth * range.lastColumn + columnWidth / 2, rowHeight * (range.lastRow + 1) - rowHeight / 4};
+    return {columnWidth * range.firstColumn - columnWidth / 2,
+            rowHeight * range.firstRow - rowHeight / 4,
+            columnWidth * range.lastColumn + columnWidth / 2,
+            rowHeight * (range.lastRow + 1) - rowHeight / 4};
 }
 
 MapRect StarMapModel::boundsOfSector(int sectorX, int sectorY) {
     const core::GalacticCoordinates first{sectorX, sectorY, 1, 1};
-    return boundsOf({first.globalColumn(), first.globalColumn() + core::sectorColumns - 1, first.globalRow(),
-                     first.globalRow() + core::sectorRows - 1});
+    return boundsOf({first.globalColumn(), first.globalColumn() + core::sectorColumns - 1,
+                     first.globalRow(), first.globalRow() + core::sectorRows - 1});
 }
 
 MapRect StarMapModel::boundsOfSubsector(int sectorX, int sectorY, char letter) {
     const int index = std::clamp(letter - 'A', 0, 15);
     const core::GalacticCoordinates first{sectorX, sectorY, 1 + (index % 4) * subsectorColumns,
                                           1 + (index / 4) * subsectorRows};
-    return boundsOf({first.globalColumn(), first.globalColumn() + subsectorColumns - 1, first.globalRow(),
-                     first.globalRow() + subsectorRows - 1});
+    return boundsOf({first.globalColumn(), first.globalColumn() + subsectorColumns - 1,
+                     first.globalRow(), first.globalRow() + subsectorRows - 1});
 }
 
 HexRange StarMapModel::gridRangeIn(const MapRect& area) const {
     HexRange range;
-    range.firstColumn = std::max(m_grid.firstColumn, static_cast<int>(std::floor((area.left - mapHexRadius) / columnWidth)));
-    range.lastColumn = std::min(m_grid.lastColumn, static_cast<int>(std::ceil((area.right + mapHexRadius) / columnWidth)));
-    range.firstRow = std::max(m_grid.firstRow, static_cast<int>(std::floor(area.top / rowHeight)) - 1);
+    range.firstColumn = std::max(
+        m_grid.firstColumn, static_cast<int>(std::floor((area.left - mapHexRadius) / columnWidth)));
+    range.lastColumn = std::min(
+        m_grid.lastColumn, static_cast<int>(std::ceil((area.right + mapHexRadius) / columnWidth)));
+    range.firstRow =
+        std::max(m_grid.firstRow, static_cast<int>(std::floor(area.top / rowHeight)) - 1);
     range.lastRow = std::min(m_grid.lastRow, static_cast<int>(std::ceil(area.bottom / rowHeight)));
     return range;
 }
@@ -92,8 +99,8 @@ std::vector<const core::HexData*> StarMapModel::systemsIn(const MapRect& area) c
     if (static_cast<long long>(high.first - low.first + 1) * (high.second - low.second + 1) >
         static_cast<long long>(m_buckets.size())) {
         for (const auto& [bucket, hexes] : m_buckets) {
-            if (bucket.first < low.first || bucket.first > high.first || bucket.second < low.second ||
-                bucket.second > high.second)
+            if (bucket.first < low.first || bucket.first > high.first ||
+                bucket.second < low.second || bucket.second > high.second)
                 continue;
             found.insert(found.end(), hexes.begin(), hexes.end());
         }

@@ -25,7 +25,9 @@ struct MapRect {
     bool intersects(const MapRect& other) const {
         return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
     }
-    bool contains(core::PointF p) const { return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom; }
+    bool contains(core::PointF p) const {
+        return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom;
+    }
 };
 
 // A range of global columns and rows, inclusive.

@@ -19,8 +19,9 @@ ProfileCodeError notADigit(char c, std::string_view what) {
 
 } // namespace
 
-std::variant<core::UWP, ProfileCodeError> readProfileCode(std::string_view code, const core::UWP& current,
-                                                           core::TechnologyLevelSystem scale) {
+std::variant<core::UWP, ProfileCodeError> readProfileCode(std::string_view code,
+                                                          const core::UWP& current,
+                                                          core::TechnologyLevelSystem scale) {
     std::string text;
     for (const char c : code) {
         if (!std::isspace(static_cast<unsigned char>(c)))
@@ -31,7 +32,8 @@ std::variant<core::UWP, ProfileCodeError> readProfileCode(std::string_view code,
     if (text.size() >= emDash.size() && text.ends_with(emDash))
         text.erase(text.size() - emDash.size());
     if (text.size() < 7)
-        return ProfileCodeError{"A profile code needs a starport letter and six digits, such as A788899-C."};
+        return ProfileCodeError{
+            "A profile code needs a starport letter and six digits, such as A788899-C."};
 
     core::UWP uwp = current;
     const auto starport = core::starportFromLetter(upper(text[0]));
@@ -39,10 +41,10 @@ std::variant<core::UWP, ProfileCodeError> readProfileCode(std::string_view code,
         return ProfileCodeError{"“" + std::string(1, text[0]) + "” is not a starport letter."};
     uwp.starport = *starport;
 
-    static constexpr const char* digitNames[] = {"size", "atmosphere", "hydrographics", "population", "government",
-                                                 "law level"};
-    int* const fields[] = {&uwp.size, &uwp.atmosphere, &uwp.hydrographics, &uwp.population, &uwp.government,
-                           &uwp.lawLevel};
+    static constexpr const char* digitNames[] = {"size",       "atmosphere", "hydrographics",
+                                                 "population", "government", "law level"};
+    int* const fields[] = {&uwp.size,       &uwp.atmosphere, &uwp.hydrographics,
+                           &uwp.population, &uwp.government, &uwp.lawLevel};
     for (std::size_t i = 0; i < 6; ++i) {
         const char c = upper(text[i + 1]);
         const auto value = core::ehexValue(c);
@@ -62,7 +64,8 @@ std::variant<core::UWP, ProfileCodeError> readProfileCode(std::string_view code,
             return notADigit(text[position], "tech-level");
         if (scale == core::TechnologyLevelSystem::traveller) {
             if (*value > 22)
-                return ProfileCodeError{"Tech level " + std::to_string(*value) + " is beyond TL22."};
+                return ProfileCodeError{"Tech level " + std::to_string(*value) +
+                                        " is beyond TL22."};
             uwp.techLevel = core::travellerTechLevel(*value);
         } else {
             static constexpr core::TechnologyLevel shortScale[] = {
@@ -80,7 +83,8 @@ std::variant<core::UWP, ProfileCodeError> readProfileCode(std::string_view code,
         for (; position < text.size(); ++position) {
             const auto base = core::baseFromLetter(upper(text[position]));
             if (!base)
-                return ProfileCodeError{"“" + std::string(1, text[position]) + "” is not a base letter."};
+                return ProfileCodeError{"“" + std::string(1, text[position]) +
+                                        "” is not a base letter."};
             uwp.bases.insert(*base);
         }
     } else if (position < text.size()) {

@@ -18,7 +18,7 @@ namespace velmora::systems {
 struct ProfileCodeError {
     std::string message;
 };
-std::variant<core::UWP, ProfileCodeError> readProfileCode(std::string_view code, const core::UWP& current,
-                                                           core::TechnologyLevelSystem scale);
+std::variant<core::UWP, ProfileCodeError>
+readProfileCode(std::string_view code, const core::UWP& current, core::TechnologyLevelSystem scale);
 
 } // namespace velmora::systems

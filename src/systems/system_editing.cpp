@@ -55,8 +55,19 @@ std::size_t endOfSatelliteRun(const core::Star& star, std::size_t world) {
 
 std::string romanNumeral(int value) {
     static constexpr std::array<std::pair<int, const char*>, 13> numerals{{
-        {1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"}, {90, "XC"}, {50, "L"},
-        {40, "XL"}, {10, "X"}, {9, "IX"}, {5, "V"}, {4, "IV"}, {1, "I"},
+        {1000, "M"},
+        {900, "CM"},
+        {500, "D"},
+        {400, "CD"},
+        {100, "C"},
+        {90, "XC"},
+        {50, "L"},
+        {40, "XL"},
+        {10, "X"},
+        {9, "IX"},
+        {5, "V"},
+        {4, "IV"},
+        {1, "I"},
     }};
     std::string text;
     for (const auto& [step, letters] : numerals) {
@@ -105,7 +116,8 @@ WorldPosition addWorld(core::StarSystem& system, std::size_t starIndex) {
         world.name = base + " " + romanNumeral(planets++);
     } while (nameInUse(system, world.name));
 
-    world.tradeClasses = core::deriveTradeClasses(world.uwp, core::worldClimate(world), world.tideLocked);
+    world.tradeClasses =
+        core::deriveTradeClasses(world.uwp, core::worldClimate(world), world.tideLocked);
     star.worlds.push_back(std::move(world));
     return {starIndex, star.worlds.size() - 1};
 }
@@ -164,8 +176,9 @@ std::size_t addStar(core::StarSystem& system) {
         // Companions take the first orbit from 0 outwards that no other star holds.
         for (int orbit = 0; orbit <= core::lastOrbitNumber; ++orbit) {
             const core::Orbits candidate = *core::orbitsFromRawValue(orbit);
-            const bool used = std::any_of(system.stars.begin(), system.stars.end(),
-                                          [&](const core::Star& other) { return other.orbit == candidate; });
+            const bool used =
+                std::any_of(system.stars.begin(), system.stars.end(),
+                            [&](const core::Star& other) { return other.orbit == candidate; });
             if (!used) {
                 star.orbit = candidate;
                 break;
@@ -210,7 +223,8 @@ void collectCustomRaces(const core::WorldData& world, const std::vector<std::str
 
 } // namespace
 
-std::vector<std::string> newCustomRaces(const std::vector<std::string>& known, const core::HexData& hex) {
+std::vector<std::string> newCustomRaces(const std::vector<std::string>& known,
+                                        const core::HexData& hex) {
     std::vector<std::string> found;
     for (const core::Star& star : hex.starSystem.stars) {
         for (const core::WorldData& world : star.worlds)

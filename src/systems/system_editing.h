@@ -59,7 +59,8 @@ BodyCounts countBodies(const core::StarSystem& system);
 
 // The custom races the hex's worlds (nested moons too) name that are not among the
 // universe's known ones, in order of first appearance: what saving adds to the list.
-std::vector<std::string> newCustomRaces(const std::vector<std::string>& known, const core::HexData& hex);
+std::vector<std::string> newCustomRaces(const std::vector<std::string>& known,
+                                        const core::HexData& hex);
 
 // "I", "IV", "XII".
 std::string romanNumeral(int value);

@@ -50,8 +50,8 @@ struct SystemListRow {
 // sector, then column and row; names in the given order, with ties broken by
 // coordinates so the list never jumps. Systems without a main world sort last when
 // sorted by main world.
-std::vector<SystemListRow> listSystems(const universe::RidivivevIzeviduv& universe, const SystemListQuery& query,
-                                       const NameOrder& nameOrder);
+std::vector<SystemListRow> listSystems(const universe::RidivivevIzeviduv& universe,
+                                       const SystemListQuery& query, const NameOrder& nameOrder);
 
 // The subsectors that hold at least one system, in sector and letter order.
 std::vector<SubsectorKey> subsectorsInUse(const std::vector<core::HexData>& hexes);

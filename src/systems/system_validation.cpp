@@ -24,11 +24,12 @@ std::string bodyKind(core::WorldType type) {
     return "a planet";
 }
 
-void checkDigit(std::vector<EditIssue>& issues, const std::string& subject, const char* label, int value,
-                DigitRange range, const std::string& why = {}) {
+void checkDigit(std::vector<EditIssue>& issues, const std::string& subject, const char* label,
+                int value, DigitRange range, const std::string& why = {}) {
     if (range.contains(value))
         return;
-    std::string message = std::string(label) + " " + std::to_string(value) + " is out of range (" + rangeText(range);
+    std::string message =
+        std::string(label) + " " + std::to_string(value) + " is out of range (" + rangeText(range);
     if (!why.empty())
         message += " " + why;
     message += ").";
@@ -78,25 +79,31 @@ std::vector<EditIssue> checkWorld(const core::WorldData& world) {
     if (isBlank(world.name))
         issues.push_back({subject, "Every world needs a name.", false});
     if (!isAllowedSize(world.type, uwp.size))
-        checkDigit(issues, subject, "Size", uwp.size, sizeRange(world.type), "for " + bodyKind(world.type));
+        checkDigit(issues, subject, "Size", uwp.size, sizeRange(world.type),
+                   "for " + bodyKind(world.type));
     checkDigit(issues, subject, "Atmosphere", uwp.atmosphere, atmosphereRange);
     // The seas a world can hold follow from its size and air; gas giants have no
     // surface to hold them.
     if (!core::isGasGiant(world.type) && isAllowedSize(world.type, uwp.size) &&
         atmosphereRange.contains(uwp.atmosphere)) {
-        const core::HydrographicsRange possible = core::hydrographicsRange(uwp.size, uwp.atmosphere);
-        checkDigit(issues, subject, "Hydrographics", uwp.hydrographics, {possible.minimum, possible.maximum},
-                   "for size " + std::to_string(uwp.size) + " and atmosphere " + std::to_string(uwp.atmosphere));
+        const core::HydrographicsRange possible =
+            core::hydrographicsRange(uwp.size, uwp.atmosphere);
+        checkDigit(issues, subject, "Hydrographics", uwp.hydrographics,
+                   {possible.minimum, possible.maximum},
+                   "for size " + std::to_string(uwp.size) + " and atmosphere " +
+                       std::to_string(uwp.atmosphere));
     } else {
         checkDigit(issues, subject, "Hydrographics", uwp.hydrographics, {0, 10});
     }
     checkDigit(issues, subject, "Population", uwp.population, populationRange);
-    checkDigit(issues, subject, "Population multiplier", uwp.populationMultiplier, populationMultiplierRange);
+    checkDigit(issues, subject, "Population multiplier", uwp.populationMultiplier,
+               populationMultiplierRange);
     checkDigit(issues, subject, "Government", uwp.government, governmentRange);
     checkDigit(issues, subject, "Law level", uwp.lawLevel, lawLevelRange);
     if (!(uwp.density > 0) || !std::isfinite(uwp.density))
         issues.push_back({subject, "Density must be above 0.", true});
-    checkDigit(issues, subject, "Orbit offset from the habitable zone", world.hzOffset, hzOffsetRange);
+    checkDigit(issues, subject, "Orbit offset from the habitable zone", world.hzOffset,
+               hzOffsetRange);
     if (world.dayLength < 0)
         issues.push_back({subject, "Day length cannot be negative.", true});
     if (world.yearLength < 0)
@@ -121,7 +128,8 @@ core::WorldData clampWorld(core::WorldData world) {
     if (core::isGasGiant(world.type)) {
         uwp.hydrographics = clamped(uwp.hydrographics, {0, 10});
     } else {
-        const core::HydrographicsRange possible = core::hydrographicsRange(uwp.size, uwp.atmosphere);
+        const core::HydrographicsRange possible =
+            core::hydrographicsRange(uwp.size, uwp.atmosphere);
         uwp.hydrographics = clamped(uwp.hydrographics, {possible.minimum, possible.maximum});
     }
     uwp.population = clamped(uwp.population, populationRange);

@@ -22,7 +22,8 @@ double worldPopulation(const core::UWP& uwp) {
 namespace {
 
 bool hasAny(const core::UWP& uwp, std::initializer_list<core::Base> bases) {
-    return std::any_of(bases.begin(), bases.end(), [&](core::Base base) { return uwp.bases.count(base) > 0; });
+    return std::any_of(bases.begin(), bases.end(),
+                       [&](core::Base base) { return uwp.bases.count(base) > 0; });
 }
 
 class Tally {
@@ -43,7 +44,8 @@ public:
     UniverseStatistics finish() {
         for (std::size_t i = 0; i < m_tradeCounts.size(); ++i) {
             if (m_tradeCounts[i] > 0)
-                m_result.tradeClasses.push_back({static_cast<core::TradeClass>(i), m_tradeCounts[i]});
+                m_result.tradeClasses.push_back(
+                    {static_cast<core::TradeClass>(i), m_tradeCounts[i]});
         }
         for (const universe::Faction& faction : m_universe.factions) {
             const auto it = m_factions.find(faction.id);
@@ -54,15 +56,17 @@ public:
         }
         for (const core::Uuid& id : m_unknownOrder) {
             if (const auto it = m_factions.find(id); it != m_factions.end())
-                m_result.factions.push_back({id, factions::factionDisplayName(m_universe.factions, id), it->second});
+                m_result.factions.push_back(
+                    {id, factions::factionDisplayName(m_universe.factions, id), it->second});
         }
         for (const auto& [race, presence] : m_races)
             m_result.races.push_back({race, presence});
-        std::stable_sort(m_result.races.begin(), m_result.races.end(), [](const RacePresence& a, const RacePresence& b) {
-            if (a.presence.population != b.presence.population)
-                return a.presence.population > b.presence.population;
-            return a.presence.worlds > b.presence.worlds;
-        });
+        std::stable_sort(m_result.races.begin(), m_result.races.end(),
+                         [](const RacePresence& a, const RacePresence& b) {
+                             if (a.presence.population != b.presence.population)
+                                 return a.presence.population > b.presence.population;
+                             return a.presence.worlds > b.presence.worlds;
+                         });
         return std::move(m_result);
     }
 
@@ -82,7 +86,8 @@ private:
         for (const core::TradeClass tradeClass : world.tradeClasses)
             ++m_tradeCounts[static_cast<std::size_t>(tradeClass)];
         recordTechLevel(world, hex);
-        if (hasAny(world.uwp, {core::Base::imperialNavalBase, core::Base::navalBase, core::Base::navalDepot}))
+        if (hasAny(world.uwp,
+                   {core::Base::imperialNavalBase, core::Base::navalBase, core::Base::navalDepot}))
             ++m_result.navalBases;
         if (hasAny(world.uwp, {core::Base::scoutBase, core::Base::wayStation}))
             ++m_result.scoutBases;
@@ -109,10 +114,11 @@ private:
         if (world.uwp.population <= 0)
             return;
         const int number = core::techLevelNumber(world.uwp.techLevel);
-        if (m_result.highestTechLevel && number <= core::techLevelNumber(m_result.highestTechLevel->level))
+        if (m_result.highestTechLevel &&
+            number <= core::techLevelNumber(m_result.highestTechLevel->level))
             return;
-        m_result.highestTechLevel =
-            TechLevelRecord{world.uwp.techLevel, worldDisplayName(world), systemDisplayName(hex.starSystem)};
+        m_result.highestTechLevel = TechLevelRecord{world.uwp.techLevel, worldDisplayName(world),
+                                                    systemDisplayName(hex.starSystem)};
     }
 
     bool isKnownFaction(const core::Uuid& id) const {

@@ -54,37 +54,53 @@ std::optional<WorldInfoSubject> findWorldInfoSubject(const universe::RidivivevIz
 
 std::string_view baseDisplayName(core::Base base) {
     switch (base) {
-    case core::Base::corsairBase: return "Corsair Base";
-    case core::Base::navalDepot: return "Naval Depot";
-    case core::Base::embassy: return "Embassy";
-    case core::Base::navalBase: return "Naval Base";
-    case core::Base::militaryBase: return "Military Base";
-    case core::Base::imperialNavalBase: return "Imperial Naval Base";
-    case core::Base::clanBase: return "Clan Base";
-    case core::Base::scoutBase: return "Scout Base";
-    case core::Base::tlaukhuBase: return "Tlaukhu Base";
-    case core::Base::explorationBase: return "Exploration Base";
-    case core::Base::wayStation: return "Way Station";
+    case core::Base::corsairBase:
+        return "Corsair Base";
+    case core::Base::navalDepot:
+        return "Naval Depot";
+    case core::Base::embassy:
+        return "Embassy";
+    case core::Base::navalBase:
+        return "Naval Base";
+    case core::Base::militaryBase:
+        return "Military Base";
+    case core::Base::imperialNavalBase:
+        return "Imperial Naval Base";
+    case core::Base::clanBase:
+        return "Clan Base";
+    case core::Base::scoutBase:
+        return "Scout Base";
+    case core::Base::tlaukhuBase:
+        return "Tlaukhu Base";
+    case core::Base::explorationBase:
+        return "Exploration Base";
+    case core::Base::wayStation:
+        return "Way Station";
     }
     return {};
 }
 
 std::vector<ProfileLine> profileExplanation(const core::UWP& uwp) {
     std::vector<ProfileLine> lines;
-    lines.push_back({"Starport", std::string(1, core::letter(uwp.starport)), std::string(core::rawValue(uwp.starport))});
+    lines.push_back({"Starport", std::string(1, core::letter(uwp.starport)),
+                     std::string(core::rawValue(uwp.starport))});
     lines.push_back({"Size", digitOf(uwp.size), std::string(core::sizeText(uwp.size))});
-    lines.push_back({"Atmosphere", digitOf(uwp.atmosphere), std::string(core::atmosphereText(uwp.atmosphere))});
     lines.push_back(
-        {"Hydrographics", digitOf(uwp.hydrographics), std::string(core::hydrographicsText(uwp.hydrographics))});
+        {"Atmosphere", digitOf(uwp.atmosphere), std::string(core::atmosphereText(uwp.atmosphere))});
+    lines.push_back({"Hydrographics", digitOf(uwp.hydrographics),
+                     std::string(core::hydrographicsText(uwp.hydrographics))});
     std::string population(core::populationText(uwp.population));
     if (uwp.population > 0)
-        population += " (about " + populationFigureText(
-                                       (uwp.populationMultiplier == 0 ? 1 : uwp.populationMultiplier) *
-                                       std::pow(10.0, uwp.population)) +
-                      ")";
+        population +=
+            " (about " +
+            populationFigureText((uwp.populationMultiplier == 0 ? 1 : uwp.populationMultiplier) *
+                                 std::pow(10.0, uwp.population)) +
+            ")";
     lines.push_back({"Population", digitOf(uwp.population), population});
-    lines.push_back({"Government", digitOf(uwp.government), std::string(core::governmentText(uwp.government))});
-    lines.push_back({"Law Level", digitOf(uwp.lawLevel), std::string(core::lawLevelText(uwp.lawLevel))});
+    lines.push_back(
+        {"Government", digitOf(uwp.government), std::string(core::governmentText(uwp.government))});
+    lines.push_back(
+        {"Law Level", digitOf(uwp.lawLevel), std::string(core::lawLevelText(uwp.lawLevel))});
     lines.push_back({"Tech Level", digitOf(core::techLevelNumber(uwp.techLevel)),
                      std::string(core::rawValue(uwp.techLevel))});
     std::string letters;
@@ -95,7 +111,8 @@ std::vector<ProfileLine> profileExplanation(const core::UWP& uwp) {
             names += ", ";
         names += baseDisplayName(base);
     }
-    lines.push_back({"Bases", letters.empty() ? std::string("—") : letters, names.empty() ? std::string("None") : names});
+    lines.push_back({"Bases", letters.empty() ? std::string("—") : letters,
+                     names.empty() ? std::string("None") : names});
     return lines;
 }
 
@@ -144,14 +161,22 @@ std::string habitableZoneText(int hzOffset) {
 
 std::string climateText(const core::WorldData& world) {
     switch (core::worldClimate(world)) {
-    case core::climate::twilightZone: return "Twilight zone";
-    case core::climate::hot: return "Hot";
-    case core::climate::tropic: return "Tropic";
-    case core::climate::temperate: return "Temperate";
-    case core::climate::tundra: return "Tundra";
-    case core::climate::cold: return "Cold";
-    case core::climate::frozen: return "Frozen";
-    default: return "None";
+    case core::climate::twilightZone:
+        return "Twilight zone";
+    case core::climate::hot:
+        return "Hot";
+    case core::climate::tropic:
+        return "Tropic";
+    case core::climate::temperate:
+        return "Temperate";
+    case core::climate::tundra:
+        return "Tundra";
+    case core::climate::cold:
+        return "Cold";
+    case core::climate::frozen:
+        return "Frozen";
+    default:
+        return "None";
     }
 }
 

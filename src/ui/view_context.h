@@ -6,6 +6,9 @@
 #include <functional>
 #include <map>
 
+namespace velmora::campaign {
+class Gamemastering;
+}
 namespace velmora::core {
 class HttpClient;
 }
@@ -30,6 +33,8 @@ struct ViewContext {
     // that import from the web; null where a test does not hand them in.
     core::HttpClient* http = nullptr;
     universe::Preferences* preferences = nullptr;
+    // The campaign store; null where a test does not hand it in.
+    campaign::Gamemastering* campaigns = nullptr;
 };
 
 // Makes the working view of one sidebar destination.

@@ -52,8 +52,7 @@ inline constexpr auto factionCategoryTable = core::makeRawValueTable<FactionCate
     std::pair{FactionCategory::religious, "religious"}, std::pair{FactionCategory::other, "other"});
 
 inline constexpr auto factionTagTable = core::makeRawValueTable<FactionTag>(
-    std::pair{FactionTag::colonists, "colonists"},
-    std::pair{FactionTag::deepRooted, "deepRooted"},
+    std::pair{FactionTag::colonists, "colonists"}, std::pair{FactionTag::deepRooted, "deepRooted"},
     std::pair{FactionTag::eugenicsCult, "eugenicsCult"},
     std::pair{FactionTag::exchangeConsulate, "exchangeConsulate"},
     std::pair{FactionTag::fanatical, "fanatical"},
@@ -65,18 +64,13 @@ inline constexpr auto factionTagTable = core::makeRawValueTable<FactionTag>(
     std::pair{FactionTag::plutocratic, "plutocratic"},
     std::pair{FactionTag::preceptorArchive, "preceptorArchive"},
     std::pair{FactionTag::psychicAcademy, "psychicAcademy"},
-    std::pair{FactionTag::savage, "savage"},
-    std::pair{FactionTag::scavengers, "scavengers"},
+    std::pair{FactionTag::savage, "savage"}, std::pair{FactionTag::scavengers, "scavengers"},
     std::pair{FactionTag::secretive, "secretive"},
     std::pair{FactionTag::technicalExpertise, "technicalExpertise"},
-    std::pair{FactionTag::theocratic, "theocratic"},
-    std::pair{FactionTag::warlike, "warlike"},
-    std::pair{FactionTag::sathar, "sathar"},
-    std::pair{FactionTag::starfarers, "starfarers"},
-    std::pair{FactionTag::humans, "humans"},
-    std::pair{FactionTag::dralasites, "dralasites"},
-    std::pair{FactionTag::yazirians, "yazirians"},
-    std::pair{FactionTag::vrusks, "vrusks"});
+    std::pair{FactionTag::theocratic, "theocratic"}, std::pair{FactionTag::warlike, "warlike"},
+    std::pair{FactionTag::sathar, "sathar"}, std::pair{FactionTag::starfarers, "starfarers"},
+    std::pair{FactionTag::humans, "humans"}, std::pair{FactionTag::dralasites, "dralasites"},
+    std::pair{FactionTag::yazirians, "yazirians"}, std::pair{FactionTag::vrusks, "vrusks"});
 
 constexpr std::string_view rawValue(FactionCategory category) {
     return factionCategoryTable.text(category);

@@ -31,20 +31,16 @@ inline constexpr auto assetTypeTable = core::makeRawValueTable<AssetType>(
     std::pair{AssetType::starship, "starship"},
     std::pair{AssetType::specialForces, "specialForces"},
     std::pair{AssetType::logisticFacility, "logisticFacility"},
-    std::pair{AssetType::tactics, "tactics"},
-    std::pair{AssetType::militaryUnit, "militaryUnit"},
-    std::pair{AssetType::special, "special"},
-    std::pair{AssetType::facility, "facility"},
+    std::pair{AssetType::tactics, "tactics"}, std::pair{AssetType::militaryUnit, "militaryUnit"},
+    std::pair{AssetType::special, "special"}, std::pair{AssetType::facility, "facility"},
     std::pair{AssetType::baseOfInfluence, "baseOfInfluence"});
 
 inline constexpr auto assetTypeNameTable = core::makeRawValueTable<AssetType>(
     std::pair{AssetType::starship, "Starship"},
     std::pair{AssetType::specialForces, "Special Forces"},
     std::pair{AssetType::logisticFacility, "Logistic Facility"},
-    std::pair{AssetType::tactics, "Tactic"},
-    std::pair{AssetType::militaryUnit, "Military Unit"},
-    std::pair{AssetType::special, "Special"},
-    std::pair{AssetType::facility, "Facility"},
+    std::pair{AssetType::tactics, "Tactic"}, std::pair{AssetType::militaryUnit, "Military Unit"},
+    std::pair{AssetType::special, "Special"}, std::pair{AssetType::facility, "Facility"},
     std::pair{AssetType::baseOfInfluence, "Base of Influence"});
 
 constexpr std::string_view rawValue(AssetCategory category) {

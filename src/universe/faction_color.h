@@ -13,8 +13,30 @@ namespace velmora::universe {
 // labels. The declaration order is the palette index; importers hand out new
 // faction colours by walking it.
 enum class FactionColor {
-    red, orangeRed, salmon, orange, tan, gold, yellow, yellowWhite, lime, green, mint, teal,
-    cyan, blue, blueWhite, indigo, violet, lavender, purple, magenta, pink, white, grey, black,
+    red,
+    orangeRed,
+    salmon,
+    orange,
+    tan,
+    gold,
+    yellow,
+    yellowWhite,
+    lime,
+    green,
+    mint,
+    teal,
+    cyan,
+    blue,
+    blueWhite,
+    indigo,
+    violet,
+    lavender,
+    purple,
+    magenta,
+    pink,
+    white,
+    grey,
+    black,
 };
 
 inline constexpr std::size_t factionColorCount = 24;

@@ -20,6 +20,8 @@ void to_json(Json& json, const Region& region) {
 }
 
 void from_json(const Json& json, Region& out) {
+    // Sector files carry regions as JSON too.
+    core::refuseNumbersBeyondInt(json);
     Region region;
     readRequired(json, "id", region.id);
     readRequired(json, "name", region.name);

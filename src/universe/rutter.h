@@ -1,13 +1,12 @@
 #pragma once
 
-#include <string>
-
 #include "core/galactic_coordinates.h"
 #include "core/raw_value_table.h"
 #include "core/uuid.h"
 #include "universe/faction.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace velmora::universe {
@@ -20,12 +19,12 @@ inline constexpr auto rutterAgeTable = core::makeRawValueTable<RutterAge>(
     std::pair{RutterAge::lessThanOne, "lessThanOne"}, std::pair{RutterAge::oneToFive, "oneToFive"},
     std::pair{RutterAge::fivePlus, "fivePlus"});
 
-inline constexpr auto rutterAgeTextTable = core::makeRawValueTable<RutterAge>(
-    std::pair{RutterAge::uncharted, "Uncharted"},
-    std::pair{RutterAge::recent, "Recent (< 1 month)"},
-    std::pair{RutterAge::lessThanOne, "Less than a year"},
-    std::pair{RutterAge::oneToFive, "One to five years"},
-    std::pair{RutterAge::fivePlus, "More than five years"});
+inline constexpr auto rutterAgeTextTable =
+    core::makeRawValueTable<RutterAge>(std::pair{RutterAge::uncharted, "Uncharted"},
+                                       std::pair{RutterAge::recent, "Recent (< 1 month)"},
+                                       std::pair{RutterAge::lessThanOne, "Less than a year"},
+                                       std::pair{RutterAge::oneToFive, "One to five years"},
+                                       std::pair{RutterAge::fivePlus, "More than five years"});
 
 constexpr std::string_view rawValue(RutterAge age) {
     return rutterAgeTable.text(age);
@@ -61,4 +60,3 @@ inline std::string rutterListTitle(bool travellerUniverse) {
 }
 
 } // namespace velmora::universe
-

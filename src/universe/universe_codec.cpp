@@ -315,6 +315,13 @@ std::vector<std::string> readTradeMarkets(const Json& root) {
 void readUniverseFields(const Json& root, UniverseRecord& u) {
     if (!root.is_object())
         throw DecodeError("The universe file does not hold a JSON object");
+    // As the hexes' reader does, for the records and the map's transform; trade
+    // markets are kept as text and never read.
+    for (const char* key : {"factions", "factionLists", "rutters", "nebulae", "regions",
+                            "starmapLabels", "sectors", "mapTransform"}) {
+        if (const auto value = root.find(key); value != root.end())
+            core::refuseNumbersBeyondInt(*value);
+    }
     if (const auto id = root.find("id"); id != root.end() && !id->is_null())
         id->get_to(u.id);
     u.name = core::valueOr<std::string>(root, "name", "Untitled Universe");
@@ -363,12 +370,14 @@ UniverseRecord decodeUniverse(std::string_view text) {
         // A key given twice counts once, the last time, as everywhere in JSON.
         if (!arrays->empty())
             readHexes(arrays->back().hexes, universe.data);
+        // The factions older files kept inside worlds are read here, so a broken one
+        // fails the file like any other record.
+        migrateLegacyFactions(universe);
     } catch (const DecodeError&) {
         throw;
     } catch (const std::exception& error) {
         throw DecodeError(error.what());
     }
-    migrateLegacyFactions(universe);
     return universe;
 }
 

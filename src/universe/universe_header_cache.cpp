@@ -46,6 +46,13 @@ UniverseHeaderCache::stampOf(const std::filesystem::path& universeFile) {
                       .count())};
 }
 
+std::optional<std::string> UniverseHeaderCache::lastKnownName(const std::string& fileName) const {
+    const auto it = m_entries.find(fileName);
+    if (it == m_entries.end())
+        return std::nullopt;
+    return it->second.header.name;
+}
+
 std::optional<UniverseHeader> UniverseHeaderCache::find(const std::string& name,
                                                         const Stamp& stamp) const {
     const auto it = m_entries.find(name);

@@ -30,6 +30,8 @@ public:
     // The remembered header of the file, if the file has not changed since.
     std::optional<UniverseHeader> find(const std::string& fileName, const Stamp& stamp) const;
     void remember(const std::string& fileName, const Stamp& stamp, const UniverseHeader& header);
+    // The name the file had when it was last read, whatever became of it since.
+    std::optional<std::string> lastKnownName(const std::string& fileName) const;
     // Forgets every file not in `present`.
     void keepOnly(const std::map<std::string, Stamp>& present);
     // Writes the cache when it changed; a failure only costs the next listing time.

@@ -1,6 +1,7 @@
 #include "universe/universe_manager.h"
 
 #include "core/file_io.h"
+#include "core/previous_version.h"
 #include "universe/universe_codec.h"
 #include "universe/universe_header_cache.h"
 
@@ -46,6 +47,29 @@ const RidivivevIzeviduv& UniverseManager::current() const {
     return const_cast<UniverseManager*>(this)->current();
 }
 
+const std::vector<UniverseManager::UnreadableUniverse>& UniverseManager::unreadable() const {
+    headers();
+    return m_unreadable;
+}
+
+void UniverseManager::dismissNotReopened() {
+    m_notReopened.reset();
+    m_changed.notify();
+}
+
+std::string UniverseManager::unreadableMessage(const UnreadableUniverse& universe) {
+    std::string message = "Couldn\u2019t open that universe \u2014 its file may be corrupt.";
+    if (!universe.lastKnownName.empty())
+        message += " \u201c" + universe.lastKnownName + "\u201d";
+    else
+        message += " The universe " + universe.id;
+    message += " is kept at " + universe.file.string() + ".";
+    if (universe.hasPreviousVersion)
+        message += " Restore Previous Version\u2026 brings back the version its last save "
+                   "replaced.";
+    return message;
+}
+
 const std::vector<UniverseHeader>& UniverseManager::headers() const {
     // The list includes the current universe, which may have to be made first.
     current();
@@ -56,7 +80,7 @@ const std::vector<UniverseHeader>& UniverseManager::headers() const {
 
 std::unique_ptr<RidivivevIzeviduv> UniverseManager::openStored(const core::Uuid& id,
                                                                std::string& error) const {
-    Opened opened = open(fileFor(id));
+    Opened opened = openStoredFile(id);
     error = opened.error;
     return std::move(opened.universe);
 }
@@ -91,6 +115,8 @@ std::unique_ptr<RidivivevIzeviduv> UniverseManager::makeDocument(UniverseRecord 
     const fs::path file = fileFor(record.id);
     auto universe = std::make_unique<RidivivevIzeviduv>(
         std::move(record), file, m_env.delayedCalls ? m_env.delayedCalls() : nullptr, m_env.log);
+    universe->setFileWriting(core::keepingPreviousVersions(
+        core::atomicFileWriting(), [this](const std::string& error) { log(error); }));
     if (m_env.backgroundSaves)
         universe->writeSavesInBackground(m_env.backgroundSaves);
     return universe;
@@ -108,6 +134,15 @@ UniverseManager::Opened UniverseManager::open(const fs::path& file) const {
     } catch (const std::exception& decodeError) {
         return {nullptr, decodeError.what()};
     }
+}
+
+UniverseManager::Opened UniverseManager::openStoredFile(const core::Uuid& id) const {
+    Opened opened = open(fileFor(id));
+    // A file is its universe only under that universe's id: another universe's
+    // record copied over it would otherwise be opened, and saved somewhere else.
+    if (opened.universe && opened.universe->id() != id)
+        return {nullptr, "the file holds the universe " + opened.universe->id().toString()};
+    return opened;
 }
 
 void UniverseManager::migrateLegacyFile() {
@@ -134,18 +169,48 @@ void UniverseManager::migrateLegacyFile() {
     preferences.setFlag(didMigrateToUniversesKey, true);
 }
 
+UniverseManager::UnreadableUniverse
+UniverseManager::describeUnreadable(const fs::path& file, const std::string& error,
+                                    const std::string& lastKnownName) const {
+    UnreadableUniverse universe;
+    universe.id = file.stem().string();
+    universe.file = file;
+    universe.error = error;
+    universe.lastKnownName = lastKnownName;
+    // The version the last save replaced knows the name best: the listing may have
+    // been made while a rename was still on its way to the disk.
+    if (const auto previous = core::readWholeFile(core::previousVersionOf(file))) {
+        universe.hasPreviousVersion = true;
+        try {
+            universe.lastKnownName = decodeUniverseHeader(*previous).name;
+        } catch (const std::exception&) {
+            // A damaged previous version names nothing; the listing's name stands.
+        }
+    }
+    return universe;
+}
+
 void UniverseManager::openAtStart() {
     if (const auto lastId = m_env.preferences->text(lastUniverseIDKey)) {
         if (const auto id = core::Uuid::fromString(*lastId)) {
-            Opened opened = open(fileFor(*id));
-            if (opened.universe)
+            const fs::path file = fileFor(*id);
+            Opened opened = openStoredFile(*id);
+            if (opened.universe) {
                 m_current = std::move(opened.universe);
+            } else if (std::error_code ignored; fs::exists(file, ignored)) {
+                // Another universe opens in its place, but the referee is told which
+                // one could not be opened and where its file is.
+                const UniverseHeaderCache cache(universesFolder() / UniverseHeaderCache::fileName);
+                m_notReopened = describeUnreadable(
+                    file, opened.error, cache.lastKnownName(file.filename().string()).value_or(""));
+                log("Failed to open universe " + id->toString() + ": " + opened.error);
+            }
         }
     }
     if (!m_current) {
         refreshHeaders();
         if (!m_headers.empty()) {
-            Opened opened = open(fileFor(m_headers.front().id));
+            Opened opened = openStoredFile(m_headers.front().id);
             if (opened.universe)
                 m_current = std::move(opened.universe);
         }
@@ -164,6 +229,8 @@ void UniverseManager::openAtStart() {
 
 void UniverseManager::refreshHeaders() {
     std::vector<UniverseHeader> headers;
+    std::vector<fs::path> unreadableFiles;
+    std::vector<std::string> unreadableErrors;
     UniverseHeaderCache cache(universesFolder() / UniverseHeaderCache::fileName);
     std::map<std::string, UniverseHeaderCache::Stamp> present;
     std::error_code error;
@@ -181,16 +248,31 @@ void UniverseManager::refreshHeaders() {
             headers.push_back(*known);
             continue;
         }
-        const auto text = core::readWholeFile(path);
-        if (!text)
-            continue;
+        std::string error;
+        const auto text = core::readWholeFile(path, &error);
         try {
-            headers.push_back(decodeUniverseHeader(*text));
+            if (!text)
+                throw std::runtime_error(error);
+            UniverseHeader header = decodeUniverseHeader(*text);
+            // A file is its universe only under that universe's id.
+            if (header.id.toString() + ".json" != name)
+                throw std::runtime_error("the file holds the universe " + header.id.toString());
+            headers.push_back(std::move(header));
             cache.remember(name, *stamp, headers.back());
-        } catch (const std::exception&) {
-            // Unreadable files are not listed, and never touched.
+        } catch (const std::exception& decodeError) {
+            // Listed as unreadable, and never touched.
+            unreadableFiles.push_back(path);
+            unreadableErrors.emplace_back(decodeError.what());
         }
     }
+    std::vector<UnreadableUniverse> unreadable;
+    for (std::size_t i = 0; i < unreadableFiles.size(); ++i)
+        unreadable.push_back(describeUnreadable(
+            unreadableFiles[i], unreadableErrors[i],
+            cache.lastKnownName(unreadableFiles[i].filename().string()).value_or("")));
+    std::sort(unreadable.begin(), unreadable.end(),
+              [](const auto& a, const auto& b) { return a.id < b.id; });
+    m_unreadable = std::move(unreadable);
     cache.keepOnly(present);
     cache.saveIfChanged();
     const NameOrder& order = m_env.nameOrder;
@@ -226,7 +308,7 @@ void UniverseManager::replaceCurrent(std::unique_ptr<RidivivevIzeviduv> universe
 void UniverseManager::switchTo(const core::Uuid& id) {
     if (m_current && m_current->id() == id)
         return;
-    Opened opened = open(fileFor(id));
+    Opened opened = openStoredFile(id);
     if (!opened.universe) {
         m_loadError = "Couldn\u2019t open that universe \u2014 its file may be corrupt.";
         log("Failed to load universe " + id.toString() + ": " + opened.error);
@@ -266,6 +348,11 @@ void UniverseManager::deleteUniverse(const core::Uuid& id) {
         m_current->abandonPendingSave();
     std::error_code error;
     fs::remove(file, error);
+    if (!error) {
+        // Deleting cannot be undone, as the question said: its previous version goes too.
+        std::error_code ignored;
+        fs::remove(core::previousVersionOf(file), ignored);
+    }
     if (error) {
         m_deleteError = "Couldn't delete that universe: " + error.message();
         m_changed.notify();
@@ -283,13 +370,51 @@ void UniverseManager::deleteUniverse(const core::Uuid& id) {
     // The deleted universe must not be written back by a pending save.
     m_current.reset();
     for (const UniverseHeader& header : m_headers) {
-        Opened opened = open(fileFor(header.id));
+        Opened opened = openStoredFile(header.id);
         if (opened.universe) {
             replaceCurrent(std::move(opened.universe));
             return;
         }
     }
     createAndOpen(defaultUniverseName);
+}
+
+bool UniverseManager::hasPreviousVersion(const std::string& id) const {
+    std::error_code ignored;
+    return fs::exists(core::previousVersionOf(universesFolder() / (id + ".json")), ignored);
+}
+
+std::optional<std::string> UniverseManager::restorePreviousVersion(const std::string& id) {
+    const fs::path file = universesFolder() / (id + ".json");
+    const fs::path previous = core::previousVersionOf(file);
+    std::string error;
+    const auto text = core::readWholeFile(previous, &error);
+    if (!text)
+        return "That universe has no previous version to restore.";
+    try {
+        if (decodeUniverseHeader(*text).id.toString() != id)
+            return std::string("The previous version belongs to another universe, so it was left "
+                               "where it is.");
+    } catch (const std::exception& decodeError) {
+        return std::string("The previous version could not be read either: ") + decodeError.what();
+    }
+    // The open universe must not write its edits over the version coming back.
+    const bool wasCurrent = m_current && m_current->id().toString() == id;
+    if (wasCurrent)
+        m_current->abandonPendingSave();
+    if (const core::FileResult swapped = core::swapWithPreviousVersion(file); !swapped.ok)
+        return swapped.error;
+    Opened opened = open(file);
+    if (!opened.universe)
+        return "The restored version could not be opened: " + opened.error;
+    if (wasCurrent)
+        m_current.reset();
+    if (m_notReopened && m_notReopened->id == id)
+        m_notReopened.reset();
+    log("Restored the previous version of universe " + id);
+    replaceCurrent(std::move(opened.universe));
+    refreshHeaders();
+    return std::nullopt;
 }
 
 std::string UniverseManager::suggestedBackupName() const {

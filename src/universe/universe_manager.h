@@ -37,6 +37,16 @@ public:
         bool openOnFirstUse = false;
     };
 
+    // A file in the universes folder that could not be read. It is listed, never
+    // touched, and can be brought back from its previous version when it has one.
+    struct UnreadableUniverse {
+        std::string id; // the file's name without ".json"
+        std::filesystem::path file;
+        std::string lastKnownName; // empty when it was never listed
+        std::string error;
+        bool hasPreviousVersion = false;
+    };
+
     // What a restore asks the user when a stored universe has the backup's id.
     struct OverwriteQuestion {
         std::string title; // "Overwrite Universe?"
@@ -57,6 +67,14 @@ public:
     // A stored universe opened on its own, leaving the current one and the
     // preferences as they are; nothing and the reason when it cannot be read.
     std::unique_ptr<RidivivevIzeviduv> openStored(const core::Uuid& id, std::string& error) const;
+    // The unreadable files, in the order of their ids.
+    const std::vector<UnreadableUniverse>& unreadable() const;
+    // The universe the last session had open, when it could not be opened again
+    // and another one was opened in its place; nothing otherwise.
+    const std::optional<UnreadableUniverse>& notReopened() const { return m_notReopened; }
+    void dismissNotReopened();
+    // "Couldn’t open that universe — its file may be corrupt.", naming it and its file.
+    static std::string unreadableMessage(const UnreadableUniverse& universe);
     const std::optional<std::string>& loadError() const { return m_loadError; }
     const std::optional<std::string>& deleteError() const { return m_deleteError; }
     void clearLoadError();
@@ -73,6 +91,14 @@ public:
     // The error text when the file could not be written (the name stays as it was).
     std::optional<std::string> renameCurrent(const std::string& name);
     void deleteUniverse(const core::Uuid& id);
+
+    // Whether the universe stored under `id` (a readable one's id, or an unreadable
+    // file's name) has a previous version.
+    bool hasPreviousVersion(const std::string& id) const;
+    // Brings back the version the last save replaced and opens it; the file it
+    // replaces becomes the previous version in turn, so nothing is lost. The error
+    // text when it fails.
+    std::optional<std::string> restorePreviousVersion(const std::string& id);
 
     // Writes the current universe to the chosen file. Returns the error text on failure.
     std::optional<std::string> backup(const std::filesystem::path& destination);
@@ -94,17 +120,23 @@ public:
 private:
     struct Opened;
     Opened open(const std::filesystem::path& file) const;
+    Opened openStoredFile(const core::Uuid& id) const;
     std::unique_ptr<RidivivevIzeviduv> makeDocument(UniverseRecord record) const;
     void migrateLegacyFile();
     void openAtStart();
     void replaceCurrent(std::unique_ptr<RidivivevIzeviduv> universe);
     void createAndOpen(const std::string& name);
     void ensureUniversesFolder() const;
+    UnreadableUniverse describeUnreadable(const std::filesystem::path& file,
+                                          const std::string& error,
+                                          const std::string& lastKnownName) const;
     void log(const std::string& line) const;
 
     Environment m_env;
     std::unique_ptr<RidivivevIzeviduv> m_current;
     std::vector<UniverseHeader> m_headers;
+    std::vector<UnreadableUniverse> m_unreadable;
+    std::optional<UnreadableUniverse> m_notReopened;
     bool m_headersListed = false;
     std::optional<std::string> m_loadError;
     std::optional<std::string> m_deleteError;

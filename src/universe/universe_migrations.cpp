@@ -22,8 +22,12 @@ public:
     }
 
     void adoptFromWorld(core::WorldData& world) {
-        for (const std::string& text : world.legacyFactionsJson)
-            adopt(core::Json::parse(text).get<Faction>());
+        for (const std::string& text : world.legacyFactionsJson) {
+            const core::Json faction = core::Json::parse(text);
+            // Read as strictly as the universe's own factions.
+            core::refuseNumbersBeyondInt(faction);
+            adopt(faction.get<Faction>());
+        }
         world.legacyFactionsJson.clear();
         for (auto& satellite : world.satellites)
             adoptFromWorld(satellite);

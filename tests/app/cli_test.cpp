@@ -185,3 +185,41 @@ TEST(Cli, ReportingCommandsAnswerInJsonWhenAsked) {
     EXPECT_EQ(Json::parse(cli(data, "factions --json").out), Json::array());
     EXPECT_EQ(Json::parse(cli(data, "faction-lists --json").out), Json::array());
 }
+
+// A universe whose file was damaged between two runs stays in sight: the command
+// says it could not be opened and where it is, `universes` lists it, and its last
+// good save comes back on request.
+TEST(Cli, ADamagedUniverseIsListedReportedAndRestored) {
+    TemporaryFolder data;
+    ASSERT_EQ(cli(data, "generate --hex 0,0,0101 --save").exitCode, 0);
+    ASSERT_EQ(cli(data, "generate --hex 0,0,0102 --save").exitCode, 0);
+    const std::string id = cli(data, "universes").out.substr(0, 36);
+    const std::string file = (data / "Universes" / (id + ".json")).string();
+    data.write("Universes/" + id + ".json", "{\"id\": \"" + id + "\", \"name\": \"My Un");
+
+    const CliRun listed = cli(data, "universes --json");
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_NE(listed.err.find("Couldn\u2019t open that universe \u2014 its file may be corrupt. "
+                              "\u201cMy Universe\u201d is kept at " +
+                              file),
+              std::string::npos)
+        << listed.err;
+    const auto list = nlohmann::json::parse(listed.out);
+    ASSERT_EQ(list.size(), 2u) << "a fresh universe opened in its place, and the damaged one";
+    EXPECT_EQ(list[0]["unreadable"], false);
+    EXPECT_EQ(list[1]["id"], id);
+    EXPECT_EQ(list[1]["unreadable"], true);
+    EXPECT_EQ(list[1]["file"], file);
+    EXPECT_EQ(list[1]["hasPreviousVersion"], true);
+
+    const CliRun restored = cli(data, "restore-previous-version " + id);
+    ASSERT_EQ(restored.exitCode, 0) << restored.err;
+    EXPECT_EQ(restored.out, "Restored the previous version of \u201cMy Universe\u201d.\n");
+    const CliRun shown = cli(data, "show-universe --json");
+    EXPECT_EQ(nlohmann::json::parse(shown.out)["data"], 1) << "the save before the last one";
+    const CliRun again = cli(data, "restore-previous-version " + id);
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_NE(again.err.find("velmora-cli: The previous version could not be read either: "),
+              std::string::npos)
+        << "the damaged file, kept as the previous version, is not put back: " << again.err;
+}

@@ -6,6 +6,7 @@
 #include "core/ui/uwp_reference_window.h"
 #include "factions/ui/faction_editing_view.h"
 #include "generator/ui/star_reference_window.h"
+#include "support/sample_hex.h"
 #include "support/temporary_folder.h"
 #include "support/universe_changes.h"
 #include "support/widget_lookup.h"
@@ -16,12 +17,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -428,4 +431,48 @@ TEST(UniverseBar, SwitchingUniversesWithUnsavedFactionEditsAsksFirst) {
     manager.switchTo(frontier);
     ASSERT_NE(manager.current().faction(corsairs.id), nullptr);
     EXPECT_EQ(manager.current().faction(corsairs.id)->name, "Vargr Corsairs Fleet");
+}
+
+TEST(UniverseBar, ADamagedUniverseIsShownAndComesBackFromItsPreviousVersion) {
+    velmora::testing::TemporaryFolder data;
+    const auto locations =
+        app::DataLocations::portable(QString::fromStdString(data.path().string()));
+    std::string id;
+    {
+        app::VelmoraApp first{locations};
+        ASSERT_FALSE(first.manager().renameCurrent("Campaign"));
+        id = first.manager().current().id().toString();
+        // Written now, so that the next edit's save keeps it as the previous version.
+        ASSERT_TRUE(first.manager().current().save());
+        first.manager().current().addHex(velmora::testing::sampleHex(), "Add Regina");
+        first.manager().current().finishWrites();
+    }
+    data.write("Universes/" + id + ".json", "{\"name\": \"Camp");
+
+    app::VelmoraApp second{locations};
+    second.mainWindow().show();
+    auto* bar = second.mainWindow().sidebar()->universeBar();
+    auto* notice = velmora::testing::child<QFrame>(*bar, "unopenedUniverseNotice");
+    ASSERT_TRUE(notice->isVisible());
+    const QString said = notice->findChild<QLabel*>()->text();
+    EXPECT_TRUE(said.startsWith(
+        QStringLiteral("Couldn’t open that universe — its file may be corrupt. “Campaign” is kept "
+                       "at ")))
+        << said.toStdString();
+    EXPECT_TRUE(said.contains(QString::fromStdString(id))) << said.toStdString();
+    // The damaged universe stays in the list, marked, and cannot be chosen.
+    QComboBox* picker = bar->picker();
+    EXPECT_EQ(picker->currentText(), "My Universe");
+    EXPECT_EQ(picker->itemText(picker->count() - 1), "Campaign (unreadable)");
+    const auto* model = qobject_cast<QStandardItemModel*>(picker->model());
+    EXPECT_FALSE(model->item(picker->count() - 1)->isEnabled());
+
+    pressInNextMessageBox("Restore");
+    QTest::mouseClick(velmora::testing::child<QPushButton>(*notice, "restorePreviousVersion"),
+                      Qt::LeftButton);
+    EXPECT_EQ(second.manager().current().name(), "Campaign");
+    EXPECT_TRUE(second.manager().current().data().empty()) << "as before its last save";
+    EXPECT_FALSE(notice->isVisible());
+    EXPECT_EQ(picker->currentText(), "Campaign");
+    EXPECT_EQ(picker->findText("Campaign (unreadable)"), -1);
 }

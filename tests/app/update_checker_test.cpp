@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -16,7 +15,9 @@ namespace {
 // A real HTTP server on the loopback address, answering the release feed.
 class FeedServer {
 public:
-    QString url() const { return QStringLiteral("http://127.0.0.1:%1/latest.json").arg(m_http.port()); }
+    QString url() const {
+        return QStringLiteral("http://127.0.0.1:%1/latest.json").arg(m_http.port());
+    }
 
     int status = 200;
     std::string body;

@@ -1,9 +1,8 @@
 #include "core/background_file_writer.h"
 #include "support/temporary_folder.h"
 
-#include <gtest/gtest.h>
-
 #include <atomic>
+#include <gtest/gtest.h>
 
 using namespace velmora::core;
 using velmora::testing::TemporaryFolder;
@@ -15,7 +14,8 @@ TEST(BackgroundFileWriter, LatestContentsLandAndFailuresAreReported) {
     {
         BackgroundFileWriter writer;
         for (int i = 0; i < 50; ++i)
-            writer.write(folder / "map.json", "version " + std::to_string(i), [&](const FileResult&) { ++finished; });
+            writer.write(folder / "map.json", "version " + std::to_string(i),
+                         [&](const FileResult&) { ++finished; });
         writer.write(folder / "missing-folder/x.json", "never", [&](const FileResult& result) {
             if (!result.ok)
                 failure = result.error;

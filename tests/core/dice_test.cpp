@@ -4,7 +4,6 @@
 #include "support/scripted_random.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 using namespace velmora::core;
@@ -35,7 +34,7 @@ TEST(Dice, SecureRollsStayInRange) {
 TEST(RandomBelow, RejectsDrawsInTheBiasedBand) {
     // For n = 3, 2^64 mod 3 is 1: a draw whose low product bits fall below that is drawn again.
     ScriptedDice source;
-    source.pushRaw(0);                        // low 64 bits of 0 * 3 are 0 < 1: rejected
+    source.pushRaw(0);                           // low 64 bits of 0 * 3 are 0 < 1: rejected
     source.pushRaw(ScriptedDice::drawFor(2, 3)); // accepted
     EXPECT_EQ(randomBelow(source, 3), 2u);
     EXPECT_TRUE(source.exhausted());

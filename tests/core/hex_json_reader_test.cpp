@@ -6,7 +6,6 @@
 #include "support/temporary_folder.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 using namespace velmora::core;
@@ -117,7 +116,8 @@ TEST(HexJsonReader, ReadsATrickyHexFromAFileExactlyAsTheTreeDoes) {
     EXPECT_EQ(fast, tree);
 
     // What the two agree on is what the file says.
-    EXPECT_EQ(fast.notes, "Quote \" backslash \\ slash / tab \t nl \n cr \r ff \f bs \b ctl \x01\x1f del \x7f");
+    EXPECT_EQ(fast.notes,
+              "Quote \" backslash \\ slash / tab \t nl \n cr \r ff \f bs \b ctl \x01\x1f del \x7f");
     EXPECT_EQ(fast.starSystem.name, "Régina 日本 \xF0\x9F\x9A\x80 \xF0\x9F\x9A\x80 Æsir");
     EXPECT_EQ(fast.coordinates, (GalacticCoordinates{-3, 2147483647, 19, 0}));
     const Star& star = fast.starSystem.stars.at(0);
@@ -129,7 +129,8 @@ TEST(HexJsonReader, ReadsATrickyHexFromAFileExactlyAsTheTreeDoes) {
     EXPECT_EQ(main.uwp.density, 0.95);
     EXPECT_EQ(main.uwp.populationMultiplier, 7);
     EXPECT_EQ(main.uwp.bases, std::set<Base>{Base::imperialNavalBase}); // only a true flag counts
-    EXPECT_EQ(main.worldTags, (std::vector<WorldTag>{WorldTag::refuellingStop, WorldTag::tombWorld}));
+    EXPECT_EQ(main.worldTags,
+              (std::vector<WorldTag>{WorldTag::refuellingStop, WorldTag::tombWorld}));
     EXPECT_FALSE(main.tradeClasses.empty()); // derived
     EXPECT_EQ(main.prevalentRace, Race(Race::Kind::human));
     ASSERT_EQ(main.legacyFactionsJson.size(), 2u);
@@ -149,7 +150,8 @@ TEST(HexJsonReader, ObjectsWithManyKeysReadAlikeToo) {
         std::string text = trickyHexText;
         std::string filler = "\"name\": \"First name\", ";
         for (int i = 0; i < extras; ++i)
-            filler += "\"extra" + std::to_string(i) + "\": [" + std::to_string(i) + ", {\"name\": \"x\"}], ";
+            filler += "\"extra" + std::to_string(i) + "\": [" + std::to_string(i) +
+                      ", {\"name\": \"x\"}], ";
         const std::string worldStart = "\"name\": \"Halvard\",";
         text.replace(text.find(worldStart), worldStart.size(), filler + "\"name\": \"Last name\",");
         const HexData fast = readFast(text);
@@ -210,11 +212,11 @@ TEST(HexJsonReader, TextThatIsNotAHexFailsWithADescription) {
     notUtf8.replace(notUtf8.find("Tessaly"), 2, "\xff\xfe");
     const std::string cases[] = {
         "",
-        valid.substr(0, valid.size() / 2),                        // cut short
-        notUtf8,                                                  // not UTF-8
-        valid + " {}",                                            // two values
-        R"({"id": 5})",                                           // a number for a text
-        "[1, 2]",                                                 // not an object
+        valid.substr(0, valid.size() / 2), // cut short
+        notUtf8,                           // not UTF-8
+        valid + " {}",                     // two values
+        R"({"id": 5})",                    // a number for a text
+        "[1, 2]",                          // not an object
         std::string(valid).replace(valid.find("\"mass\": "), 8, "\"mass\": \"heavy\", \"x\": "),
         std::string(valid).replace(valid.find("\"mainWorld\": true"), 17, "\"mainWorld\": 1"),
     };

@@ -6,9 +6,8 @@
 #include "support/sample_hex.h"
 #include "support/temporary_folder.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -79,16 +78,40 @@ TEST(JsonTextWriter, TextThatIsNotUtf8FailsAsTheTreeFails) {
 
 TEST(JsonTextWriter, NumbersAreWrittenExactlyAsTheTreeWritesThem) {
     const double doubles[] = {
-        0.95, 1e-7, 1.0, 0.0, -0.0, 1.36, 0.1, 1.0 / 3.0, 2.5, -120.0, 48.5, 1e15, 1e16, 1e17,
-        123456789012345678.0, 1.7976931348623157e308, 5e-324, 2.2250738585072014e-308, 0.0001,
-        0.00001, 9007199254740993.0, 3.14159e-5, -7.25e21, 100.0, 1e21, 1e22,
+        0.95,
+        1e-7,
+        1.0,
+        0.0,
+        -0.0,
+        1.36,
+        0.1,
+        1.0 / 3.0,
+        2.5,
+        -120.0,
+        48.5,
+        1e15,
+        1e16,
+        1e17,
+        123456789012345678.0,
+        1.7976931348623157e308,
+        5e-324,
+        2.2250738585072014e-308,
+        0.0001,
+        0.00001,
+        9007199254740993.0,
+        3.14159e-5,
+        -7.25e21,
+        100.0,
+        1e21,
+        1e22,
     };
     for (const double number : doubles) {
         std::string ours;
         JsonTextWriter(ours).value(number);
         EXPECT_EQ(ours, Json(number).dump()) << number;
     }
-    const double unwritable[] = {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+    const double unwritable[] = {std::numeric_limits<double>::infinity(),
+                                 -std::numeric_limits<double>::infinity(),
                                  std::numeric_limits<double>::quiet_NaN()};
     for (const double number : unwritable) {
         std::string ours;
@@ -96,7 +119,8 @@ TEST(JsonTextWriter, NumbersAreWrittenExactlyAsTheTreeWritesThem) {
         EXPECT_EQ(ours, "null");
         EXPECT_EQ(ours, Json(number).dump());
     }
-    const int integers[] = {0, -1, 7, 8766, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()};
+    const int integers[] = {
+        0, -1, 7, 8766, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()};
     for (const int number : integers) {
         std::string ours;
         JsonTextWriter(ours).value(number);
@@ -146,23 +170,27 @@ TEST(JsonTextWriter, MisuseIsRefusedRatherThanWrittenWrong) {
         void (*steps)(JsonTextWriter&);
     };
     const Case cases[] = {
-        {"keys out of order", [](JsonTextWriter& out) {
+        {"keys out of order",
+         [](JsonTextWriter& out) {
              out.beginObject();
              out.key("name");
              out.value(1);
              out.key("id");
          }},
-        {"a key given twice", [](JsonTextWriter& out) {
+        {"a key given twice",
+         [](JsonTextWriter& out) {
              out.beginObject();
              out.key("id");
              out.value(1);
              out.key("id");
          }},
-        {"an object value without a key", [](JsonTextWriter& out) {
+        {"an object value without a key",
+         [](JsonTextWriter& out) {
              out.beginObject();
              out.value(1);
          }},
-        {"a key in an array", [](JsonTextWriter& out) {
+        {"a key in an array",
+         [](JsonTextWriter& out) {
              out.beginArray();
              out.key("id");
          }},

@@ -4,10 +4,9 @@
 #include "support/temporary_folder.h"
 #include "universe/universe_codec.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 using velmora::testing::TemporaryFolder;
@@ -47,15 +46,17 @@ TEST(FactionCli, FactionsByGroupWithTheirFiguresAndListsSkippingMissingOnes) {
     int exitCode = -1;
     const std::string factions = runCli(data, "factions " + record.id.toString(), &exitCode);
     EXPECT_EQ(exitCode, 0);
-    EXPECT_EQ(factions, "Megacorps\n  " + tukera.id.toString() +
-                            "\tTukera Lines\tF1 C1 W1\tHP 0/7\t0 FC\tincome 1\tupkeep 0\t0 assets\n"
-                            "Polities\n  " +
-                            navy.id.toString() +
-                            "\tImperial Navy\tF3 C2 W5\tHP 12/19\t9 FC\tincome 4\tupkeep 0\t0 assets\n");
+    EXPECT_EQ(factions,
+              "Megacorps\n  " + tukera.id.toString() +
+                  "\tTukera Lines\tF1 C1 W1\tHP 0/7\t0 FC\tincome 1\tupkeep 0\t0 assets\n"
+                  "Polities\n  " +
+                  navy.id.toString() +
+                  "\tImperial Navy\tF3 C2 W5\tHP 12/19\t9 FC\tincome 4\tupkeep 0\t0 assets\n");
 
     const std::string lists = runCli(data, "faction-lists " + record.id.toString(), &exitCode);
     EXPECT_EQ(exitCode, 0);
-    EXPECT_EQ(lists, record.factionLists[0].id.toString() + "\tUnnamed List\t1 faction\n  Imperial Navy\n");
+    EXPECT_EQ(lists, record.factionLists[0].id.toString() +
+                         "\tUnnamed List\t1 faction\n  Imperial Navy\n");
 
     runCli(data, "factions one two", &exitCode);
     EXPECT_EQ(exitCode, 2);

@@ -3,9 +3,8 @@
 #include "generator/name_generator.h"
 #include "generator/secure_random_pool.h"
 
-#include <gtest/gtest.h>
-
 #include <cctype>
+#include <gtest/gtest.h>
 #include <set>
 
 using namespace velmora;
@@ -19,8 +18,9 @@ TEST(AreaGeneration, SubsectorsAndSectors) {
         std::size_t count;
     };
     const Case cases[] = {
-        {std::nullopt, 1, 1, 32, 40, 1280}, {'A', 1, 1, 8, 10, 80},   {'D', 25, 1, 32, 10, 80},
-        {'E', 1, 11, 8, 20, 80},            {'P', 25, 31, 32, 40, 80}, {'G', 17, 11, 24, 20, 80},
+        {std::nullopt, 1, 1, 32, 40, 1280}, {'A', 1, 1, 8, 10, 80},
+        {'D', 25, 1, 32, 10, 80},           {'E', 1, 11, 8, 20, 80},
+        {'P', 25, 31, 32, 40, 80},          {'G', 17, 11, 24, 20, 80},
     };
     for (const Case& c : cases) {
         const auto hexes = hexesOf({2, -1, c.subsector});
@@ -69,8 +69,8 @@ TEST(AreaGeneration, FillsEmptyHexesOnlyWithTheirChance) {
     AreaOptions rare;
     rare.densityPercent = 1;
     rare.rollCompanions = false;
-    const auto one = generateArea({0, 0, 'A'}, rare, [](const core::GalacticCoordinates& c) { return c.row < 4; },
-                                  {}, dice);
+    const auto one = generateArea(
+        {0, 0, 'A'}, rare, [](const core::GalacticCoordinates& c) { return c.row < 4; }, {}, dice);
     ASSERT_FALSE(one.empty());
     EXPECT_EQ(one.front().coordinates, (core::GalacticCoordinates{0, 0, 1, 4}));
 }

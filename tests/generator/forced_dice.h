@@ -16,8 +16,12 @@ public:
         for (int face : faces)
             pushFace(face);
     }
-    void pushFace(int face) { m_draws.push_back(ScriptedDice::drawFor(static_cast<std::uint64_t>(face - 1), 6)); }
-    void pushBelow(std::uint64_t value, std::uint64_t n) { m_draws.push_back(ScriptedDice::drawFor(value, n)); }
+    void pushFace(int face) {
+        m_draws.push_back(ScriptedDice::drawFor(static_cast<std::uint64_t>(face - 1), 6));
+    }
+    void pushBelow(std::uint64_t value, std::uint64_t n) {
+        m_draws.push_back(ScriptedDice::drawFor(value, n));
+    }
     bool usedAll() const { return m_draws.empty(); }
 
     std::uint64_t next64() override {

@@ -1,6 +1,6 @@
+#include "generator/forced_dice.h"
 #include "generator/star_generation.h"
 #include "generator/system_generator.h"
-#include "generator/forced_dice.h"
 #include "support/scripted_random.h"
 
 #include <gtest/gtest.h>
@@ -41,8 +41,8 @@ TEST(MainWorld, EveryRollInOrderForASizeZeroWorld) {
                      4, 4})  // density
         dice.pushFace(face);
 
-    const MainWorldRoll roll = rollMainWorld(star(SpectralType::G, LuminosityClass::V), TechnologyLevel::ttl15,
-                                             true, dice);
+    const MainWorldRoll roll = rollMainWorld(star(SpectralType::G, LuminosityClass::V),
+                                             TechnologyLevel::ttl15, true, dice);
     EXPECT_TRUE(dice.exhausted());
     const core::WorldData& world = roll.world;
     EXPECT_TRUE(world.mainWorld);
@@ -61,8 +61,9 @@ TEST(MainWorld, EveryRollInOrderForASizeZeroWorld) {
     EXPECT_FALSE(world.tideLocked);
     EXPECT_EQ(world.prevalentRace, core::Race(core::Race::Kind::human));
     using core::TradeClass;
-    EXPECT_EQ(world.tradeClasses, (std::vector{TradeClass::asteroid, TradeClass::vacuum, TradeClass::nonIndustrial,
-                                               TradeClass::nonAgricultural, TradeClass::lowTechnology}));
+    EXPECT_EQ(world.tradeClasses,
+              (std::vector{TradeClass::asteroid, TradeClass::vacuum, TradeClass::nonIndustrial,
+                           TradeClass::nonAgricultural, TradeClass::lowTechnology}));
 }
 
 TEST(MainWorld, PlanetOrMoon) {
@@ -86,12 +87,15 @@ TEST(MainWorld, PlanetOrMoon) {
         for (int face : c.faces)
             dice.pushFace(face);
         // The rest rolls 4s: size 6, never an asteroid.
-        const auto world = rollMainWorld(star(SpectralType::G, LuminosityClass::V), TechnologyLevel::ttl12, false,
-                                         dice).world;
+        const auto world = rollMainWorld(star(SpectralType::G, LuminosityClass::V),
+                                         TechnologyLevel::ttl12, false, dice)
+                               .world;
         EXPECT_EQ(world.type, c.type);
         EXPECT_EQ(world.satelliteOrbit, c.orbit);
-        EXPECT_EQ(world.sunOrbit, core::Orbits::starOrbit3) << "a moon keeps the orbit of its parent";
-        EXPECT_EQ(world.uwp.techLevel, TechnologyLevel::ttl12) << "a level that is not rolled is used as it is";
+        EXPECT_EQ(world.sunOrbit, core::Orbits::starOrbit3)
+            << "a moon keeps the orbit of its parent";
+        EXPECT_EQ(world.uwp.techLevel, TechnologyLevel::ttl12)
+            << "a level that is not rolled is used as it is";
     }
 }
 
@@ -120,9 +124,12 @@ TEST(MainWorld, OrbitAroundTheHabitableZone) {
     };
     for (const Case& c : cases) {
         ForcedDice dice{c.flux.first, c.flux.second, 4, 4};
-        const auto world = rollMainWorld(star(c.type, c.luminosity), TechnologyLevel::ttl12, false, dice).world;
-        EXPECT_EQ(world.sunOrbit, c.orbit) << core::rawValue(c.type) << core::rawValue(c.luminosity);
-        EXPECT_EQ(world.hzOffset, c.hzOffset) << core::rawValue(c.type) << core::rawValue(c.luminosity);
+        const auto world =
+            rollMainWorld(star(c.type, c.luminosity), TechnologyLevel::ttl12, false, dice).world;
+        EXPECT_EQ(world.sunOrbit, c.orbit)
+            << core::rawValue(c.type) << core::rawValue(c.luminosity);
+        EXPECT_EQ(world.hzOffset, c.hzOffset)
+            << core::rawValue(c.type) << core::rawValue(c.luminosity);
     }
 }
 
@@ -133,7 +140,8 @@ TEST(MainWorld, CrowdedWorldsStillGetAMultiplier) {
                     6, 6};               // population 12: 11 + 1D4
     dice.pushBelow(3, 4);
     dice.pushBelow(0, 9);
-    const auto roll = rollMainWorld(star(SpectralType::G, LuminosityClass::V), TechnologyLevel::ttl12, false, dice);
+    const auto roll = rollMainWorld(star(SpectralType::G, LuminosityClass::V),
+                                    TechnologyLevel::ttl12, false, dice);
     EXPECT_EQ(roll.world.uwp.population, 15);
     EXPECT_EQ(roll.world.uwp.populationMultiplier, 1);
     EXPECT_EQ(roll.gasGiants, 2);

@@ -19,8 +19,8 @@ constexpr std::uint64_t middling = std::uint64_t{1} << 63;
 constexpr std::uint64_t heaviest = UINT64_MAX;
 
 // Pushes the dice of one star: type Flux, subclass, class Flux, mass draw.
-void pushStar(ScriptedDice& dice, std::pair<int, int> typeFlux, int subclass, std::pair<int, int> classFlux,
-              std::uint64_t massDraw = lightest) {
+void pushStar(ScriptedDice& dice, std::pair<int, int> typeFlux, int subclass,
+              std::pair<int, int> classFlux, std::uint64_t massDraw = lightest) {
     dice.pushFace(typeFlux.first);
     dice.pushFace(typeFlux.second);
     dice.pushBelow(static_cast<std::uint64_t>(subclass), 10);
@@ -39,7 +39,8 @@ TEST(GenerateStar, TypeSubclassAndClassComeFromTheirRolls) {
         SpectralType type;
         LuminosityClass luminosity;
     };
-    // Flux + 7 only reaches 2-12: rolled stars are never O or B, and never of a row's first two classes.
+    // Flux + 7 only reaches 2-12: rolled stars are never O or B, and never of a row's first two
+    // classes.
     const Case cases[] = {
         {{6, 1}, 3, {4, 4}, SpectralType::M, LuminosityClass::V},  // Flux +5: always M
         {{6, 1}, 3, {6, 2}, SpectralType::M, LuminosityClass::D},  // +4 on the class: white dwarf
@@ -82,7 +83,7 @@ TEST(GenerateStar, MassCoversItsRangeEndToEnd) {
         {{6, 1}, {6, 2}, heaviest, 1.1}, // k = 2^53 gives the top
         {{2, 3}, {4, 4}, lightest, 0.8}, // G V
         {{2, 3}, {4, 4}, heaviest, 1.04},
-        {{6, 1}, {1, 6}, heaviest, 0.9}, // M II: 0.45 x 2
+        {{6, 1}, {1, 6}, heaviest, 0.9},        // M II: 0.45 x 2
         {{6, 1}, {6, 3}, lightest, 0.08 * 0.8}, // M VI
         {{6, 1}, {6, 3}, middling, (0.064 + 0.36) / 2},
     };
@@ -96,7 +97,7 @@ TEST(GenerateStar, MassCoversItsRangeEndToEnd) {
 TEST(GenerateStars, TheHotterStarIsAlwaysThePrimary) {
     ScriptedDice dice;
     pushStar(dice, {6, 1}, 4, {4, 4}); // primary M4 V
-    dice.pushFace(3);                     // companion orbit 14 + 3
+    dice.pushFace(3);                  // companion orbit 14 + 3
     pushStar(dice, {2, 3}, 2, {4, 4}); // companion G2 V
     const auto stars = generateStars(std::nullopt, true, dice);
     ASSERT_EQ(stars.size(), 2u);
@@ -140,7 +141,8 @@ TEST(PossibleLuminosityClasses, FollowTheRowsAndTheirCorrections) {
         {SpectralType::M, 0, {L::II, L::III, L::V, L::VI, L::D}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(possibleLuminosityClasses(c.type, c.subclass), c.classes) << core::rawValue(c.type) << c.subclass;
+        EXPECT_EQ(possibleLuminosityClasses(c.type, c.subclass), c.classes)
+            << core::rawValue(c.type) << c.subclass;
     EXPECT_FALSE(isPossibleStar(SpectralType::M, 2, L::IV));
     EXPECT_FALSE(isPossibleStar(SpectralType::K, 7, L::IV));
     EXPECT_FALSE(isPossibleStar(SpectralType::G, 10, L::V));

@@ -10,7 +10,6 @@
 #include "generator/system_text.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 using namespace velmora;
@@ -45,7 +44,8 @@ void expectWholeSystem(const core::StarSystem& system, TechnologyLevel techLevel
         const MassRange range = starMassRange(star.spectralType, star.luminosity);
         EXPECT_GE(star.mass, range.low);
         EXPECT_LE(star.mass, range.high);
-        EXPECT_TRUE(isPossibleStar(star.spectralType, star.temperature, star.luminosity)) << spectralText(star);
+        EXPECT_TRUE(isPossibleStar(star.spectralType, star.temperature, star.luminosity))
+            << spectralText(star);
         total += static_cast<int>(star.worlds.size());
 
         std::set<int> orbits;
@@ -126,16 +126,15 @@ TEST(GeneratedSystems, HoldTogetherOverManyRuns) {
         bool companion;
     };
     const Options options[] = {
-        {TechnologyLevel::ttl15, true, false},
-        {TechnologyLevel::ttl9, true, true},
-        {TechnologyLevel::ttl12, false, true},
-        {TechnologyLevel::tl6, true, false},
+        {TechnologyLevel::ttl15, true, false}, {TechnologyLevel::ttl9, true, true},
+        {TechnologyLevel::ttl12, false, true}, {TechnologyLevel::tl6, true, false},
         {TechnologyLevel::tl3, false, false},
     };
     std::set<core::WorldType> mainTypes;
     for (const Options& o : options) {
         for (int run = 0; run < 600; ++run) {
-            const auto system = generateSystem(std::nullopt, o.companion, o.techLevel, o.rolled, random);
+            const auto system =
+                generateSystem(std::nullopt, o.companion, o.techLevel, o.rolled, random);
             expectWholeSystem(system, o.techLevel, o.rolled);
             mainTypes.insert(core::mainWorld(system)->type);
             if (HasFailure())
@@ -149,7 +148,8 @@ TEST(GeneratedSystems, HoldTogetherOverManyRuns) {
 TEST(GeneratedSystems, AChosenPrimaryIsKept) {
     auto& random = generatorRandomSource();
     for (int run = 0; run < 50; ++run) {
-        const auto primary = chosenStar(core::SpectralType::B, 3, core::LuminosityClass::III, random);
+        const auto primary =
+            chosenStar(core::SpectralType::B, 3, core::LuminosityClass::III, random);
         const auto system = generateSystem(primary, false, TechnologyLevel::ttl12, false, random);
         EXPECT_EQ(spectralText(system.stars[0]), "B3 III");
         EXPECT_EQ(system.stars[0].id, primary.id);
@@ -160,7 +160,8 @@ TEST(GeneratedSystems, AChosenPrimaryIsKept) {
 TEST(SystemNames, MainWorldPlanetsAndMoons) {
     core::StarSystem system;
     system.stars.resize(2);
-    auto body = [](int orbit, core::PlanetOrbits letter = core::PlanetOrbits::planetOrbit0, bool main = false) {
+    auto body = [](int orbit, core::PlanetOrbits letter = core::PlanetOrbits::planetOrbit0,
+                   bool main = false) {
         core::WorldData world;
         world.sunOrbit = static_cast<core::Orbits>(orbit);
         world.satelliteOrbit = letter;
@@ -168,8 +169,13 @@ TEST(SystemNames, MainWorldPlanetsAndMoons) {
         return world;
     };
     using P = core::PlanetOrbits;
-    system.stars[0].worlds = {body(3, P::planetOrbit0, true), body(3, P::planetOrbitC), body(3, P::planetOrbitQ),
-                              body(7), body(7, P::planetOrbitB), body(1), body(9)};
+    system.stars[0].worlds = {body(3, P::planetOrbit0, true),
+                              body(3, P::planetOrbitC),
+                              body(3, P::planetOrbitQ),
+                              body(7),
+                              body(7, P::planetOrbitB),
+                              body(1),
+                              body(9)};
     system.stars[1].worlds = {body(4), body(2), body(2, P::planetOrbitE, true)};
     nameSystem(system, "Tessaly");
     std::vector<std::string> names;
@@ -178,11 +184,13 @@ TEST(SystemNames, MainWorldPlanetsAndMoons) {
         for (const auto& world : star.worlds)
             names.push_back(world.name);
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"A", "Tessaly", "Tessaly a", "Tessaly b", "Tessaly III",
-                                               "Tessaly III a", "Tessaly I", "Tessaly IV", "B", "Tessaly B II",
-                                               "Tessaly B I", "Tessaly"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"A", "Tessaly", "Tessaly a", "Tessaly b", "Tessaly III",
+                                        "Tessaly III a", "Tessaly I", "Tessaly IV", "B",
+                                        "Tessaly B II", "Tessaly B I", "Tessaly"}));
     EXPECT_EQ(system.name, "Tessaly");
-    // Read outwards, moons after their parent: I, Tessaly with its two moons, III with its moon, IV.
+    // Read outwards, moons after their parent: I, Tessaly with its two moons, III with its moon,
+    // IV.
     EXPECT_EQ(worldsInOrbitOrder(system.stars[0]), (std::vector<std::size_t>{5, 0, 1, 2, 3, 4, 6}));
     EXPECT_EQ(worldsInOrbitOrder(system.stars[1]), (std::vector<std::size_t>{1, 2, 0}));
     EXPECT_EQ(romanNumeral(14), "XIV");

@@ -1,9 +1,8 @@
 #include "generator/world_rolls.h"
 #include "support/scripted_random.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace velmora;
 using namespace velmora::generator;
@@ -19,9 +18,13 @@ TEST(WorldRolls, StarportsAndTheirBases) {
         std::set<Base> bases;
     };
     const Case cases[] = {
-        {{1, 1, 3, 3, 2, 2}, Starport::typeA, {Base::imperialNavalBase, Base::scoutBase}}, // 6 and 4
-        {{2, 2, 3, 4, 2, 3}, Starport::typeA, {}},                                         // 7 and 5
-        {{3, 2, 1, 4, 4, 1}, Starport::typeB, {Base::imperialNavalBase, Base::scoutBase}}, // 5 and 5
+        {{1, 1, 3, 3, 2, 2},
+         Starport::typeA,
+         {Base::imperialNavalBase, Base::scoutBase}}, // 6 and 4
+        {{2, 2, 3, 4, 2, 3}, Starport::typeA, {}},    // 7 and 5
+        {{3, 2, 1, 4, 4, 1},
+         Starport::typeB,
+         {Base::imperialNavalBase, Base::scoutBase}}, // 5 and 5
         {{3, 3, 3, 3, 3, 3}, Starport::typeB, {}},
         {{4, 3, 3, 3}, Starport::typeC, {Base::scoutBase}},
         {{4, 4, 4, 3}, Starport::typeC, {}},
@@ -62,15 +65,30 @@ TEST(WorldRolls, PhysicalDigits) {
         {"seas in air 2-9", {4, 3}, [](auto& r) { return rollHydrographics(5, 9, r); }, 10},
         {"seas -4 on thin air", {4, 3}, [](auto& r) { return rollHydrographics(5, 1, r); }, 0},
         {"seas -4 on exotic air", {6, 3}, [](auto& r) { return rollHydrographics(5, 10, r); }, 9},
-        {"main population never below 2", {1, 1}, [](auto& r) { return rollMainWorldPopulation(r); }, 2},
+        {"main population never below 2",
+         {1, 1},
+         [](auto& r) { return rollMainWorldPopulation(r); },
+         2},
         {"main population 11", {5, 6}, [](auto& r) { return rollMainWorldPopulation(r); }, 11},
         {"government floor", {1, 6}, [](auto& r) { return rollGovernment(2, r); }, 0},
         {"government cap", {6, 1}, [](auto& r) { return rollGovernment(15, r); }, 15},
         {"law cap 18", {6, 1}, [](auto& r) { return rollLawLevel(15, r); }, 18},
-        {"secondary population", {6, 6}, [](auto& r) { return rollSecondaryPopulation(6, 5, r); }, 10},
-        {"secondary, tainted air", {6, 6}, [](auto& r) { return rollSecondaryPopulation(7, 5, r); }, 8},
-        {"secondary, tainted and dry", {6, 6}, [](auto& r) { return rollSecondaryPopulation(12, 0, r); }, 7},
-        {"secondary never negative", {1, 2}, [](auto& r) { return rollSecondaryPopulation(4, 0, r); }, 0},
+        {"secondary population",
+         {6, 6},
+         [](auto& r) { return rollSecondaryPopulation(6, 5, r); },
+         10},
+        {"secondary, tainted air",
+         {6, 6},
+         [](auto& r) { return rollSecondaryPopulation(7, 5, r); },
+         8},
+        {"secondary, tainted and dry",
+         {6, 6},
+         [](auto& r) { return rollSecondaryPopulation(12, 0, r); },
+         7},
+        {"secondary never negative",
+         {1, 2},
+         [](auto& r) { return rollSecondaryPopulation(4, 0, r); },
+         0},
     };
     for (const Case& c : cases) {
         ScriptedDice dice;
@@ -113,18 +131,27 @@ TEST(WorldRolls, TechLevelTotalsOnBothScales) {
         TechnologyLevel level;
     };
     const Case cases[] = {
-        {14, TechnologyLevel::ttl9, TechnologyLevel::ttl9}, {14, TechnologyLevel::ttl15, TechnologyLevel::ttl14},
-        {-3, TechnologyLevel::ttl15, TechnologyLevel::ttl0}, {30, TechnologyLevel::ttl22, TechnologyLevel::ttl22},
-        {0, TechnologyLevel::tl6, TechnologyLevel::tl0},     {1, TechnologyLevel::tl6, TechnologyLevel::tl1},
-        {2, TechnologyLevel::tl6, TechnologyLevel::tl1},     {3, TechnologyLevel::tl6, TechnologyLevel::tl2},
-        {9, TechnologyLevel::tl6, TechnologyLevel::tl2},     {10, TechnologyLevel::tl6, TechnologyLevel::tl3},
-        {11, TechnologyLevel::tl6, TechnologyLevel::tl4},    {15, TechnologyLevel::tl6, TechnologyLevel::tl4},
-        {16, TechnologyLevel::tl6, TechnologyLevel::tl5},    {18, TechnologyLevel::tl6, TechnologyLevel::tl5},
-        {19, TechnologyLevel::tl6, TechnologyLevel::tl6},    {19, TechnologyLevel::tl4Plus, TechnologyLevel::tl4Plus},
+        {14, TechnologyLevel::ttl9, TechnologyLevel::ttl9},
+        {14, TechnologyLevel::ttl15, TechnologyLevel::ttl14},
+        {-3, TechnologyLevel::ttl15, TechnologyLevel::ttl0},
+        {30, TechnologyLevel::ttl22, TechnologyLevel::ttl22},
+        {0, TechnologyLevel::tl6, TechnologyLevel::tl0},
+        {1, TechnologyLevel::tl6, TechnologyLevel::tl1},
+        {2, TechnologyLevel::tl6, TechnologyLevel::tl1},
+        {3, TechnologyLevel::tl6, TechnologyLevel::tl2},
+        {9, TechnologyLevel::tl6, TechnologyLevel::tl2},
+        {10, TechnologyLevel::tl6, TechnologyLevel::tl3},
+        {11, TechnologyLevel::tl6, TechnologyLevel::tl4},
+        {15, TechnologyLevel::tl6, TechnologyLevel::tl4},
+        {16, TechnologyLevel::tl6, TechnologyLevel::tl5},
+        {18, TechnologyLevel::tl6, TechnologyLevel::tl5},
+        {19, TechnologyLevel::tl6, TechnologyLevel::tl6},
+        {19, TechnologyLevel::tl4Plus, TechnologyLevel::tl4Plus},
         {12, TechnologyLevel::tl4Plus, TechnologyLevel::tl4},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(techLevelFromTotal(c.total, c.maximum), c.level) << c.total << " up to " << core::rawValue(c.maximum);
+        EXPECT_EQ(techLevelFromTotal(c.total, c.maximum), c.level)
+            << c.total << " up to " << core::rawValue(c.maximum);
 }
 
 TEST(WorldRolls, TechLevelModifiers) {
@@ -172,11 +199,11 @@ TEST(WorldRolls, DensityByType) {
         double density;
     };
     const Case cases[] = {
-        {WorldType::planet, {6, 1}, 1.05},          {WorldType::planet, {1, 6}, 0.85},
-        {WorldType::farSatelliteP, {3, 3}, 0.9},    {WorldType::asteroidBelt, {6, 1}, 0.5},
-        {WorldType::bigWorld, {6, 1}, 1.25},        {WorldType::smallGasGiant, {1, 6}, 0.15},
-        {WorldType::largeGasGiant, {4, 3}, 0.26},   {WorldType::iceGiant, {3, 4}, 0.29},
-        {WorldType::worldlet, {1, 6}, 0.5},         {WorldType::radWorld, {3, 3}, 1.05},
+        {WorldType::planet, {6, 1}, 1.05},        {WorldType::planet, {1, 6}, 0.85},
+        {WorldType::farSatelliteP, {3, 3}, 0.9},  {WorldType::asteroidBelt, {6, 1}, 0.5},
+        {WorldType::bigWorld, {6, 1}, 1.25},      {WorldType::smallGasGiant, {1, 6}, 0.15},
+        {WorldType::largeGasGiant, {4, 3}, 0.26}, {WorldType::iceGiant, {3, 4}, 0.29},
+        {WorldType::worldlet, {1, 6}, 0.5},       {WorldType::radWorld, {3, 3}, 1.05},
     };
     for (const Case& c : cases) {
         ScriptedDice dice{c.flux.first, c.flux.second};

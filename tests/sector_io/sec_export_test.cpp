@@ -8,6 +8,7 @@
 #include "universe/region_json.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <nlohmann/json.hpp>
 
 using namespace velmora;
@@ -182,6 +183,30 @@ TEST(SecRegions, ComeBackShiftedToTheSectorTheyAreReadInto) {
     EXPECT_EQ(
         regionsFromSECText("# [REGION_SECTOR] -1 -1\r\n" + line, 0, 0)[0].anchors[0].hex.sectorX,
         2);
+}
+
+TEST(SecRegions, SectorNumbersBeyondAnyMapAreNotMovedBy) {
+    const universe::Region rim = regionAround({1, 2, 4, 4}, "Rim");
+    const std::string line = "# [REGION] " + nlohmann::json(rim).dump() + "\n";
+    // A source sector that far off is no sector: the block counts as the target's.
+    EXPECT_EQ(regionsFromSECText("# [REGION_SECTOR] -2147483648 0\n" + line, 5, 5),
+              std::vector{rim});
+    EXPECT_EQ(regionsFromSECText("# [REGION_SECTOR] 1000001 2\n" + line, 5, 5), std::vector{rim});
+
+    // A region that far off, or one the move would carry past what an int holds,
+    // is left out; the others come.
+    universe::Region far = rim;
+    far.anchors[0].hex.sectorX = -2147483647;
+    const std::string farLine = "# [REGION] " + nlohmann::json(far).dump() + "\n";
+    EXPECT_EQ(regionsFromSECText("# [REGION_SECTOR] 1 2\n" + farLine + line, 1, 2),
+              std::vector{rim});
+    const auto moved = regionsFromSECText("# [REGION_SECTOR] -1000000 2\n" + line,
+                                          std::numeric_limits<int>::max(), 2);
+    EXPECT_TRUE(moved.empty());
+    // A corner or coordinate no int can hold leaves the region unread.
+    nlohmann::json hugeCorner = rim;
+    hugeCorner["anchors"][0]["corner"] = 1e300;
+    EXPECT_TRUE(regionsFromSECText("# [REGION] " + hugeCorner.dump(), 1, 2).empty());
 }
 
 TEST(SecExport, SuggestsAFileName) {

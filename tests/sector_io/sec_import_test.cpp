@@ -175,7 +175,7 @@ TEST(SecImport, BadInputImportsWhatItCanAndNothingWhenNothingReads) {
     for (int i = 0; i < 10000; ++i) {
         const int column = i % 32 + 1;
         const int row = i / 32 % 40 + 1;
-        char hex[5];
+        char hex[24]; // room for any two ints: the format check cannot see these are small
         std::snprintf(hex, sizeof hex, "%02d%02d", column, row);
         // Names without digits, which could be taken for the hex.
         const std::string name{'W', static_cast<char>('a' + i % 26),
@@ -326,7 +326,7 @@ TEST(SecImport, TheSecondSurveyColumnLayoutImportsEveryWorld) {
 TEST(SecImport, UnnamedWorldsWrittenByTheirHexAllImport) {
     std::string text = "# Sector with hex-number names\n";
     for (int row = 1; row <= 40; ++row) {
-        char hex[5];
+        char hex[24]; // room for any two ints: the format check cannot see these are small
         std::snprintf(hex, sizeof hex, "%02d%02d", 1, row);
         text += std::string(hex) + "          " + hex + " X110000-6    Ba Lo Ni           004 Na\n";
     }

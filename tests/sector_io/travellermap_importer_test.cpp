@@ -299,6 +299,12 @@ TEST(TravellerMapResponses, MalformedDocumentsAreBadResponses) {
         {"allegiance text", [] { sector_io::decodeAllegiances(R"(["Im"])"); }},
         {"coordinates list", [] { sector_io::decodeCoordinates("[-4,-1]"); }},
         {"coordinates text", [] { sector_io::decodeCoordinates(R"({"sx":"west"})"); }},
+        // Sector numbers and offsets beyond a million: their hexes would leave an int.
+        {"sector beyond an int", [] { sector_io::decodeCoordinates(R"({"sx":1e300})"); }},
+        {"largest int sector", [] { sector_io::decodeCoordinates(R"({"sx":2147483647})"); }},
+        {"smallest int sector", [] { sector_io::decodeCoordinates(R"({"sy":-2147483648})"); }},
+        {"offset beyond any map",
+         [] { sector_io::decodeSectorMetadata(R"({"Routes":[{"EndOffsetY":-1000001}]})"); }},
     };
     for (const auto& c : cases)
         EXPECT_EQ(messageOf(c.decode), bad) << c.what;

@@ -1,8 +1,7 @@
 #include "starmap/map_interaction.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 using namespace velmora;
 using namespace velmora::starmap;

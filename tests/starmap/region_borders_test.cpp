@@ -1,8 +1,7 @@
 #include "starmap/region_borders.h"
 
-#include <gtest/gtest.h>
-
 #include <deque>
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 
@@ -53,8 +52,9 @@ int shortestEdgeCount(const HexCorner& from, const HexCorner& to) {
             const core::Cube a = corner.cells[static_cast<std::size_t>(i)];
             const core::Cube b = corner.cells[static_cast<std::size_t>((i + 1) % 3)];
             const core::Cube c = corner.cells[static_cast<std::size_t>((i + 2) % 3)];
-            for (const core::Cube d : {core::Cube{a.x + 1, a.z}, core::Cube{a.x, a.z + 1}, core::Cube{a.x - 1, a.z + 1},
-                                       core::Cube{a.x - 1, a.z}, core::Cube{a.x, a.z - 1}, core::Cube{a.x + 1, a.z - 1}}) {
+            for (const core::Cube d : {core::Cube{a.x + 1, a.z}, core::Cube{a.x, a.z + 1},
+                                       core::Cube{a.x - 1, a.z + 1}, core::Cube{a.x - 1, a.z},
+                                       core::Cube{a.x, a.z - 1}, core::Cube{a.x + 1, a.z - 1}}) {
                 if (d == c || d == b || core::distance(d, b) != 1)
                     continue;
                 std::vector<core::Cube> cells{a, b, d};
@@ -97,7 +97,8 @@ TEST(RegionBorders, PathsFollowHexEdgesAndAreShortest) {
         EXPECT_EQ(path.front(), cornerOf(from));
         EXPECT_EQ(path.back(), cornerOf(to));
         expectAlongEdges(path);
-        EXPECT_EQ(static_cast<int>(path.size()) - 1, shortestEdgeCount(cornerOf(from), cornerOf(to)));
+        EXPECT_EQ(static_cast<int>(path.size()) - 1,
+                  shortestEdgeCount(cornerOf(from), cornerOf(to)));
     }
 }
 
@@ -120,8 +121,9 @@ TEST(RegionBorders, ClosedRegionsReturnToTheStart) {
     EXPECT_NE(open.front(), open.back());
     expectAlongEdges(closed);
     // The closing stretch adds the way back and nothing else.
-    EXPECT_EQ(closed.size(), open.size() + static_cast<std::size_t>(
-                                               shortestEdgeCount(cornerOf(anchors.back()), cornerOf(anchors.front()))));
+    EXPECT_EQ(closed.size(),
+              open.size() + static_cast<std::size_t>(shortestEdgeCount(cornerOf(anchors.back()),
+                                                                       cornerOf(anchors.front()))));
     EXPECT_TRUE(borderCorners(region({}, true)).empty());
     EXPECT_EQ(borderCorners(region({anchor(1, 1, 2)}, true)).size(), 1u);
 }

@@ -19,8 +19,8 @@ struct CliRun {
 // a data folder, as a referee's script runs it, and keeps what it printed.
 inline CliRun runCli(const TemporaryFolder& data, const std::string& arguments) {
     const auto errFile = data / "stderr.txt";
-    const std::string command = std::string(VELMORA_CLI) + " --data-dir '" + data.path().string() + "' " +
-                                arguments + " 2>'" + errFile.string() + "'";
+    const std::string command = std::string(VELMORA_CLI) + " --data-dir '" + data.path().string() +
+                                "' " + arguments + " 2>'" + errFile.string() + "'";
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 4096> buffer{};

@@ -2,7 +2,6 @@
 // run on the offscreen platform so they need no display.
 
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {

@@ -23,7 +23,7 @@ public:
     struct Fault {
         std::optional<int> status{};        // answer with this status and a short body
         std::optional<std::string> body{};  // answer 200 with this body instead
-        bool dropConnection = false;    // promise a body, then hang up halfway
+        bool dropConnection = false;        // promise a body, then hang up halfway
         std::chrono::milliseconds delay{0}; // wait before answering
     };
 
@@ -55,15 +55,16 @@ public:
 private:
     void addRoutes(httplib::Server& server) {
         const auto serve = [this, &server](const char* path, auto answer) {
-            server.Get(path, [this, path = std::string(path), answer](const httplib::Request& request,
-                                                                        httplib::Response& response) {
+            server.Get(path, [this, path = std::string(path), answer](
+                                 const httplib::Request& request, httplib::Response& response) {
                 record(path, request);
                 if (applyFault(path, response))
                     return;
                 answer(request, response);
             });
         };
-        serve("/api/coordinates", [this](const httplib::Request& request, httplib::Response& response) {
+        serve("/api/coordinates", [this](const httplib::Request& request,
+                                         httplib::Response& response) {
             if (!isSpinwardMarches(request.get_param_value("sector"))) {
                 response.status = 404;
                 response.set_content("{\"Message\":\"The specified sector was not found.\"}",
@@ -79,7 +80,8 @@ private:
             response.set_content(worldRows(request.get_param_value("subsector")),
                                  "text/plain; charset=utf-8");
         });
-        serve("/api/metadata", [this](const httplib::Request& request, httplib::Response& response) {
+        serve("/api/metadata", [this](const httplib::Request& request,
+                                      httplib::Response& response) {
             // Like the service behind a browser, XML unless JSON is asked for.
             const std::string accept = request.get_header_value("Accept");
             if (accept.find("application/json") != std::string::npos ||
@@ -106,7 +108,8 @@ private:
         bool header = true;
         while (start < all.size()) {
             const std::size_t end = all.find('\n', start);
-            const std::string line = all.substr(start, end == std::string::npos ? end : end - start + 1);
+            const std::string line =
+                all.substr(start, end == std::string::npos ? end : end - start + 1);
             start = end == std::string::npos ? all.size() : end + 1;
             const std::size_t tab1 = line.find('\t');
             const std::size_t tab2 = line.find('\t', tab1 + 1);

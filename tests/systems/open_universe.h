@@ -20,13 +20,14 @@ struct OpenUniverse {
     explicit OpenUniverse(universe::UniverseRecord record = {}) {
         const auto file = folder / (record.id.toString() + ".json");
         universe = std::make_unique<universe::RidivivevIzeviduv>(
-            std::move(record), file, clock.factory()(), [this](const std::string& line) { log.push_back(line); });
+            std::move(record), file, clock.factory()(),
+            [this](const std::string& line) { log.push_back(line); });
     }
 };
 
 // A hex holding one star and one main world with the given profile digits.
-inline core::HexData systemAt(core::GalacticCoordinates coordinates, std::string name, std::string mainWorldName = {},
-                              std::string profile = "A788899-C") {
+inline core::HexData systemAt(core::GalacticCoordinates coordinates, std::string name,
+                              std::string mainWorldName = {}, std::string profile = "A788899-C") {
     core::HexData hex;
     hex.id = core::Uuid::generate();
     hex.coordinates = coordinates;
@@ -41,8 +42,8 @@ inline core::HexData systemAt(core::GalacticCoordinates coordinates, std::string
         world.name = std::move(mainWorldName);
         world.mainWorld = true;
         world.uwp.starport = *core::starportFromLetter(profile[0]);
-        int* digits[] = {&world.uwp.size, &world.uwp.atmosphere, &world.uwp.hydrographics, &world.uwp.population,
-                         &world.uwp.government, &world.uwp.lawLevel};
+        int* digits[] = {&world.uwp.size,       &world.uwp.atmosphere, &world.uwp.hydrographics,
+                         &world.uwp.population, &world.uwp.government, &world.uwp.lawLevel};
         for (int i = 0; i < 6; ++i)
             *digits[i] = *core::ehexValue(profile[static_cast<std::size_t>(i) + 1]);
         world.uwp.techLevel = core::travellerTechLevel(*core::ehexValue(profile[8]));

@@ -44,7 +44,8 @@ TEST(SystemEditing, DuplicateAndDeleteKeepSatellitesWithTheirBody) {
 
     const auto copy = duplicateWorld(hex.starSystem, main);
     ASSERT_TRUE(copy);
-    EXPECT_EQ(worldNames(star), (std::vector<std::string>{"Tessaly", "Tessaly (copy)", "Tessaly VI", "Tessaly VI c"}));
+    EXPECT_EQ(worldNames(star), (std::vector<std::string>{"Tessaly", "Tessaly (copy)", "Tessaly VI",
+                                                          "Tessaly VI c"}));
     const core::WorldData& duplicate = star.worlds[copy->world];
     EXPECT_NE(duplicate.id, main);
     EXPECT_FALSE(duplicate.mainWorld);
@@ -60,8 +61,8 @@ TEST(SystemEditing, DuplicateAndDeleteKeepSatellitesWithTheirBody) {
 
     // Deleting the giant takes its listed moon; deleting a moon takes only itself.
     EXPECT_EQ(deleteWorld(hex.starSystem, giant), 2u);
-    EXPECT_EQ(worldNames(star),
-              (std::vector<std::string>{"Tessaly", "Tessaly (copy 2)", "Tessaly (copy)", "Tessaly VI (copy)"}));
+    EXPECT_EQ(worldNames(star), (std::vector<std::string>{"Tessaly", "Tessaly (copy 2)",
+                                                          "Tessaly (copy)", "Tessaly VI (copy)"}));
     core::HexData again = velmora::testing::sampleHex();
     EXPECT_EQ(deleteWorld(again.starSystem, again.starSystem.stars[0].worlds[2].id), 1u);
     EXPECT_EQ(deleteWorld(again.starSystem, core::Uuid::generate()), 0u);
@@ -100,7 +101,8 @@ TEST(SystemEditing, NewSystemAndNumerals) {
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(main->name, "Kinorb");
     EXPECT_EQ(hex.coordinates, (core::GalacticCoordinates{0, 0, 5, 6}));
-    const std::pair<int, const char*> numerals[] = {{1, "I"}, {4, "IV"}, {9, "IX"}, {14, "XIV"}, {40, "XL"}};
+    const std::pair<int, const char*> numerals[] = {
+        {1, "I"}, {4, "IV"}, {9, "IX"}, {14, "XIV"}, {40, "XL"}};
     for (const auto& [value, text] : numerals)
         EXPECT_EQ(romanNumeral(value), text);
 }

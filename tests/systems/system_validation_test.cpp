@@ -36,38 +36,87 @@ TEST(WorldChecks, ProfileDigitsAtTheirEdges) {
     };
     const Case cases[] = {
         {"size 16 planet", core::WorldType::planet, [](core::UWP& u) { u.size = 16; }, {}},
-        {"size 20 planet", core::WorldType::planet, [](core::UWP& u) { u.size = 20; },
+        {"size 20 planet",
+         core::WorldType::planet,
+         [](core::UWP& u) { u.size = 20; },
          {"Size 20 is out of range (0–16 for a planet)."}},
         {"megastructure", core::WorldType::planet, [](core::UWP& u) { u.size = 35; }, {}},
-        {"size 20 gas giant", core::WorldType::largeGasGiant, [](core::UWP& u) { u.size = 20; }, {}},
-        {"size 100 gas giant", core::WorldType::smallGasGiant, [](core::UWP& u) { u.size = 100; },
+        {"size 20 gas giant",
+         core::WorldType::largeGasGiant,
+         [](core::UWP& u) { u.size = 20; },
+         {}},
+        {"size 100 gas giant",
+         core::WorldType::smallGasGiant,
+         [](core::UWP& u) { u.size = 100; },
          {"Size 100 is out of range (0–99 for a gas giant)."}},
-        {"negative size", core::WorldType::asteroidBelt, [](core::UWP& u) { u.size = -1; },
+        {"negative size",
+         core::WorldType::asteroidBelt,
+         [](core::UWP& u) { u.size = -1; },
          {"Size -1 is out of range (0–16 for a belt)."}},
-        {"atmosphere 15", core::WorldType::planet, [](core::UWP& u) { u.atmosphere = 15; u.hydrographics = 6; }, {}},
-        {"atmosphere 16", core::WorldType::planet, [](core::UWP& u) { u.atmosphere = 16; },
+        {"atmosphere 15",
+         core::WorldType::planet,
+         [](core::UWP& u) {
+             u.atmosphere = 15;
+             u.hydrographics = 6;
+         },
+         {}},
+        {"atmosphere 16",
+         core::WorldType::planet,
+         [](core::UWP& u) { u.atmosphere = 16; },
          {"Atmosphere 16 is out of range (0–15)."}},
         {"population 15", core::WorldType::planet, [](core::UWP& u) { u.population = 15; }, {}},
-        {"population 16", core::WorldType::planet, [](core::UWP& u) { u.population = 16; },
+        {"population 16",
+         core::WorldType::planet,
+         [](core::UWP& u) { u.population = 16; },
          {"Population 16 is out of range (0–15)."}},
-        {"government 16", core::WorldType::planet, [](core::UWP& u) { u.government = 16; },
+        {"government 16",
+         core::WorldType::planet,
+         [](core::UWP& u) { u.government = 16; },
          {"Government 16 is out of range (0–15)."}},
         {"law 20", core::WorldType::planet, [](core::UWP& u) { u.lawLevel = 20; }, {}},
-        {"law 21", core::WorldType::planet, [](core::UWP& u) { u.lawLevel = 21; },
+        {"law 21",
+         core::WorldType::planet,
+         [](core::UWP& u) { u.lawLevel = 21; },
          {"Law level 21 is out of range (0–20)."}},
-        {"multiplier 10", core::WorldType::planet, [](core::UWP& u) { u.populationMultiplier = 10; },
+        {"multiplier 10",
+         core::WorldType::planet,
+         [](core::UWP& u) { u.populationMultiplier = 10; },
          {"Population multiplier 10 is out of range (0–9)."}},
-        {"density 0", core::WorldType::planet, [](core::UWP& u) { u.density = 0; }, {"Density must be above 0."}},
+        {"density 0",
+         core::WorldType::planet,
+         [](core::UWP& u) { u.density = 0; },
+         {"Density must be above 0."}},
         // Hydrographics follow size and atmosphere: 3-10 for atmosphere 8, 0-2 for atmosphere 1.
-        {"seas of a dense world", core::WorldType::planet, [](core::UWP& u) { u.hydrographics = 3; }, {}},
-        {"too dry for dense air", core::WorldType::planet, [](core::UWP& u) { u.hydrographics = 2; },
+        {"seas of a dense world",
+         core::WorldType::planet,
+         [](core::UWP& u) { u.hydrographics = 3; },
+         {}},
+        {"too dry for dense air",
+         core::WorldType::planet,
+         [](core::UWP& u) { u.hydrographics = 2; },
          {"Hydrographics 2 is out of range (3–10 for size 7 and atmosphere 8)."}},
-        {"seas on trace air", core::WorldType::planet, [](core::UWP& u) { u.atmosphere = 1; u.hydrographics = 3; },
+        {"seas on trace air",
+         core::WorldType::planet,
+         [](core::UWP& u) {
+             u.atmosphere = 1;
+             u.hydrographics = 3;
+         },
          {"Hydrographics 3 is out of range (0–2 for size 7 and atmosphere 1)."}},
-        {"seas on a tiny world", core::WorldType::planet, [](core::UWP& u) { u.size = 1; u.hydrographics = 1; },
+        {"seas on a tiny world",
+         core::WorldType::planet,
+         [](core::UWP& u) {
+             u.size = 1;
+             u.hydrographics = 1;
+         },
          {"Hydrographics 1 is out of range (0–0 for size 1 and atmosphere 8)."}},
-        {"gas giants have no seas to judge", core::WorldType::iceGiant,
-         [](core::UWP& u) { u.size = 30; u.atmosphere = 1; u.hydrographics = 9; }, {}},
+        {"gas giants have no seas to judge",
+         core::WorldType::iceGiant,
+         [](core::UWP& u) {
+             u.size = 30;
+             u.atmosphere = 1;
+             u.hydrographics = 9;
+         },
+         {}},
     };
     for (const Case& c : cases) {
         core::WorldData world = planet(7, 8, 5);
@@ -95,7 +144,8 @@ TEST(WorldChecks, ClampPullsEachValueIntoRange) {
     EXPECT_TRUE(checkWorld(clamped).empty());
     // Classes are derived again for the new profile; the referee's own class stays.
     EXPECT_EQ(clamped.tradeClasses.back(), core::TradeClass::farming);
-    EXPECT_NE(std::find(clamped.tradeClasses.begin(), clamped.tradeClasses.end(), core::TradeClass::highPopulation),
+    EXPECT_NE(std::find(clamped.tradeClasses.begin(), clamped.tradeClasses.end(),
+                        core::TradeClass::highPopulation),
               clamped.tradeClasses.end());
 }
 

@@ -31,9 +31,9 @@ TEST(WorldPopulation, MultiplierTimesPowerOfTen) {
         double expected;
     };
     const Case cases[] = {
-        {0, 0, 0}, {0, 5, 0},           // nobody lives on a population-0 world
-        {1, 0, 10}, {3, 0, 1000},       // no multiplier counts as 1
-        {3, 4, 4000}, {9, 7, 7e9}, {15, 9, 9e15},
+        {0, 0, 0},    {0, 5, 0},    // nobody lives on a population-0 world
+        {1, 0, 10},   {3, 0, 1000}, // no multiplier counts as 1
+        {3, 4, 4000}, {9, 7, 7e9},  {15, 9, 9e15},
     };
     for (const Case& c : cases) {
         core::UWP uwp;
@@ -109,7 +109,8 @@ TEST(UniverseStatistics, FiguresOfAHandBuiltUniverse) {
 
     ASSERT_EQ(stats.factions.size(), 3u);
     EXPECT_EQ(stats.factions[0].name, "Merchant Guild");
-    EXPECT_EQ(stats.factions[0].presence, (Presence{2, 7e8 + 300})); // named twice on Regina, once on the moon
+    EXPECT_EQ(stats.factions[0].presence,
+              (Presence{2, 7e8 + 300})); // named twice on Regina, once on the moon
     EXPECT_EQ(stats.factions[1].name, "Unnamed Faction");
     EXPECT_EQ(stats.factions[1].presence, Presence{});
     EXPECT_EQ(stats.factions[2].name, "Unknown Faction");
@@ -136,9 +137,16 @@ TEST(UniverseStatistics, EmptyUniverse) {
 
 TEST(SystemTexts, FiguresAndCounts) {
     const std::pair<double, const char*> figures[] = {
-        {0, "0"},           {300, "300"},          {50300, "50,300"},      {999999, "999,999"},
-        {1e6, "1 million"}, {7.05e9, "7.05 billion"}, {12.5e9, "12.5 billion"}, {700e12, "700 trillion"},
-        {9e15, "9 quadrillion"}, {2.5e18, "2,500 quadrillion"},
+        {0, "0"},
+        {300, "300"},
+        {50300, "50,300"},
+        {999999, "999,999"},
+        {1e6, "1 million"},
+        {7.05e9, "7.05 billion"},
+        {12.5e9, "12.5 billion"},
+        {700e12, "700 trillion"},
+        {9e15, "9 quadrillion"},
+        {2.5e18, "2,500 quadrillion"},
     };
     for (const auto& [people, text] : figures)
         EXPECT_EQ(populationFigureText(people), text) << people;

@@ -103,6 +103,38 @@ TEST(UniverseDecoding, BadDocumentsFailWithADescription) {
     }
 }
 
+// Counts, ratings and coordinates are ints: a number no int holds is damage, and
+// the old faction records inside worlds are read as strictly as the new ones.
+TEST(UniverseDecoding, NumbersBeyondAnIntAndBrokenOldFactionsFailTheDocument) {
+    const Json file = Json::parse(encodeUniverse(universeWithHexes(1)));
+    const auto world = [](Json& document) -> Json& {
+        return document["data"][0]["starSystem"]["stars"][0]["worlds"][0];
+    };
+    Json hexNumber = file;
+    hexNumber["data"][0]["starSystem"]["gasGiant"] = 1e300;
+    Json factionNumber = file;
+    factionNumber["factions"] = {{{"id", "0A6B2E44-5F55-4C8A-9A51-43D7A0C1E001"}, {"hp", -3e9}}};
+    Json oldFaction = file;
+    world(oldFaction).erase("factionIDs");
+    world(oldFaction)["factions"] = {{{"id", "0A6B2E44-5F55-4C8A-9A51-43D7A0C1E002"}, {"name", 5}}};
+    Json oldFactionNumber = oldFaction;
+    world(oldFactionNumber)["factions"][0] = {{"id", "0A6B2E44-5F55-4C8A-9A51-43D7A0C1E003"},
+                                              {"hp", -1e12}};
+    // The tree reads 1e400 as infinity, which no file can hold.
+    Json scale = file;
+    scale["mapTransform"] = {{"scale", 1.5}, {"offset", {0, 0}}};
+    std::string infiniteScale = scale.dump();
+    infiniteScale.replace(infiniteScale.find("1.5"), 3, "1e400");
+
+    for (const std::string& text : {hexNumber.dump(), factionNumber.dump(), oldFaction.dump(),
+                                    oldFactionNumber.dump(), infiniteScale}) {
+        EXPECT_THROW(decodeUniverse(text), core::DecodeError) << text;
+    }
+    // Up to the edge of an int a number reads, as before.
+    hexNumber["data"][0]["starSystem"]["gasGiant"] = 2147483647.0;
+    EXPECT_EQ(decodeUniverse(hexNumber.dump()).data.at(0).starSystem.gasGiant, 2147483647);
+}
+
 TEST(UniverseDecoding, UnknownWorldTagFailsTheDocument) {
     UniverseRecord record = universeWithHexes(1);
     Json file = Json::parse(encodeUniverse(record));

@@ -81,16 +81,19 @@ UniverseRecord spinward(int hexes) {
     record.name = "Spinward";
     for (int i = 0; i < hexes; ++i)
         record.data.push_back(hexAt(1 + i % 32, 1 + i / 32, "System " + std::to_string(i)));
+    // The fifth and sixth systems, or two others of a smaller universe.
+    const auto& home = record.data[4 % record.data.size()].coordinates;
+    const auto& next = record.data[5 % record.data.size()].coordinates;
     Faction navy;
     navy.id = core::Uuid::generate();
     navy.name = "Imperial Navy";
-    navy.homeworld = record.data[4].coordinates;
+    navy.homeworld = home;
     record.factions = {navy};
     Rutter route;
     route.id = core::Uuid::generate();
     route.factionID = navy.id;
-    route.start = record.data[4].coordinates;
-    route.end = record.data[5].coordinates;
+    route.start = home;
+    route.end = next;
     record.rutters = {route};
     record.customRaces = {"Vargr"};
     return record;

@@ -327,3 +327,101 @@ TEST(UniverseManagerListing, ReadsOnlyFilesThatChangedSinceTheLastListing) {
     manager->refreshHeaders();
     EXPECT_EQ(installation.names(*manager), (std::vector<std::string>{"Aslan Hieratf"}));
 }
+
+TEST(UniverseManagerPreviousVersions, EverySaveKeepsTheVersionItReplaces) {
+    Installation installation;
+    auto manager = installation.start();
+    auto& universe = manager->current();
+    const auto file = manager->fileFor(universe.id());
+    const std::string first =
+        installation.documents.read(file.lexically_relative(installation.documents.path()));
+    ASSERT_FALSE(universe.addHex(velmora::testing::sampleHex(), "Add Regina").error.size());
+    const auto previous = file.parent_path() / ".previous" / file.filename();
+    EXPECT_EQ(core::readWholeFile(previous).value_or(""), first);
+    const std::string second = core::readWholeFile(file).value_or("");
+    universe.undo();
+    EXPECT_EQ(core::readWholeFile(previous).value_or(""), second);
+    // The kept version is the replaced file itself, not a copy of it.
+    EXPECT_EQ(std::filesystem::hard_link_count(previous), 1u);
+    EXPECT_EQ(installation.names(*manager), std::vector<std::string>{"My Universe"})
+        << "the kept versions are not listed";
+}
+
+// A universe file damaged between two runs: the next start opens another universe
+// as before, but says which one could not be opened and where it is, lists the file
+// as unreadable, and brings back the version its last save replaced on request.
+TEST(UniverseManagerPreviousVersions, ADamagedUniverseStaysInSightAndComesBack) {
+    const struct {
+        const char* what;
+        std::string bytes;
+    } damage[] = {
+        {"truncated", ""}, // filled in below from the real file
+        {"empty", ""},
+        {"binary", std::string("\x00\xff\x10\x89PNG", 7)},
+        {"wrong shape", "[{\"id\": 3}]"},
+        {"another universe's file", ""},
+    };
+    for (const auto& kind : damage) {
+        Installation installation;
+        installation.preferences.setFlag("didMigrateToUniverses", true);
+        core::Uuid id;
+        std::string intact;
+        {
+            auto manager = installation.start();
+            ASSERT_FALSE(manager->renameCurrent("Campaign"));
+            id = manager->current().id();
+            intact = core::readWholeFile(manager->fileFor(id)).value();
+            manager->current().addHex(velmora::testing::sampleHex(), "Add Regina");
+        }
+        const auto file = installation.documents / "Universes" / (id.toString() + ".json");
+        std::string bytes = kind.bytes;
+        if (std::string_view(kind.what) == "truncated")
+            bytes = core::readWholeFile(file).value().substr(0, 100);
+        if (std::string_view(kind.what) == "another universe's file")
+            bytes = encodeUniverse(named("Stranger"));
+        installation.documents.write(file.lexically_relative(installation.documents.path()), bytes);
+
+        auto manager = installation.start();
+        EXPECT_NE(manager->current().id(), id) << kind.what;
+        ASSERT_TRUE(manager->notReopened()) << kind.what;
+        EXPECT_EQ(manager->notReopened()->id, id.toString());
+        EXPECT_EQ(manager->notReopened()->lastKnownName, "Campaign") << kind.what;
+        EXPECT_EQ(UniverseManager::unreadableMessage(*manager->notReopened()),
+                  "Couldn\u2019t open that universe \u2014 its file may be corrupt. "
+                  "\u201cCampaign\u201d is kept at " +
+                      file.string() +
+                      ". Restore Previous Version\u2026 brings back the version its last save "
+                      "replaced.");
+        ASSERT_EQ(manager->unreadable().size(), 1u) << kind.what;
+        EXPECT_EQ(manager->unreadable()[0].file, file);
+        EXPECT_EQ(installation.names(*manager), std::vector<std::string>{"My Universe"});
+        EXPECT_EQ(core::readWholeFile(file).value(), bytes) << kind.what << ": never touched";
+
+        ASSERT_EQ(manager->restorePreviousVersion(id.toString()), std::nullopt) << kind.what;
+        EXPECT_EQ(manager->current().id(), id);
+        EXPECT_EQ(manager->current().name(), "Campaign");
+        EXPECT_TRUE(manager->current().data().empty()) << "as it was before its last save";
+        EXPECT_FALSE(manager->notReopened());
+        EXPECT_TRUE(manager->unreadable().empty());
+        EXPECT_EQ(core::readWholeFile(file).value(), intact);
+        // The damaged file is now the previous version: nothing was thrown away,
+        // and it is not restored over the good one.
+        EXPECT_EQ(core::readWholeFile(file.parent_path() / ".previous" / file.filename()).value(),
+                  bytes);
+        EXPECT_NE(manager->restorePreviousVersion(id.toString()), std::nullopt) << kind.what;
+        EXPECT_EQ(core::readWholeFile(file).value(), intact);
+    }
+}
+
+TEST(UniverseManagerPreviousVersions, DeletingAUniverseTakesItsPreviousVersionToo) {
+    Installation installation;
+    auto manager = installation.start();
+    manager->createUniverse("Doomed");
+    const auto doomed = manager->current().id();
+    manager->current().addHex(velmora::testing::sampleHex(), "Add Regina");
+    ASSERT_TRUE(manager->hasPreviousVersion(doomed.toString()));
+    manager->deleteUniverse(doomed);
+    EXPECT_FALSE(manager->hasPreviousVersion(doomed.toString()));
+    EXPECT_EQ(manager->restorePreviousVersion(doomed.toString()),
+              "That universe has no previous version to restore.");
+}

@@ -3,18 +3,59 @@
 #include "app/platform/universe_store.h"
 
 #include <filesystem>
+#include <ostream>
+#include <stdexcept>
 
 namespace velmora::cli {
 
 CliContext::CliContext(app::DataLocations locations, std::ostream& out, std::ostream& err)
     : m_locations(std::move(locations)), m_preferences(m_locations), m_out(out), m_err(err) {}
 
-CliContext::~CliContext() = default;
+CliContext::~CliContext() {
+    // Whatever the command did, the referee hears that the universe of the last
+    // session, or the campaigns file, could not be opened, and where the file is.
+    if (m_universes && m_universes->notReopened())
+        m_err << "velmora-cli: "
+              << universe::UniverseManager::unreadableMessage(*m_universes->notReopened()) << '\n';
+    if (m_campaigns && m_campaigns->loadProblem())
+        m_err << "velmora-cli: "
+              << campaign::Gamemastering::loadProblemMessage(*m_campaigns->loadProblem()) << '\n';
+}
 
 universe::UniverseManager& CliContext::universes() {
     if (!m_universes)
         m_universes = app::openUniverseStore(m_locations, m_preferences, /*delayedSaves=*/false);
     return *m_universes;
+}
+
+void CliContext::holdWriterLock() {
+    if (m_writerLock && m_writerLock->isLocked())
+        return;
+    // Taken later, the lock would guard saves of a universe read before another
+    // writer's last save, and those saves would undo that writer's work.
+    if (m_universes)
+        throw std::logic_error("the writer lock is taken before the universes are opened");
+    m_writerLock = std::make_unique<app::DataFolderLock>(m_locations.documentsFolder());
+    if (!m_writerLock->tryLock()) {
+        m_err << "Waiting for another Velmora to finish writing to "
+              << m_writerLock->folder().toStdString() << "\u2026" << std::endl;
+        if (!m_writerLock->tryLock(app::DataFolderLock::writerWait))
+            throw CliError{m_writerLock->busyMessage().toStdString(), 1};
+    }
+    // The writer before may have switched universes since the preferences were read.
+    m_preferences.reload();
+}
+
+campaign::Gamemastering& CliContext::campaigns() {
+    if (!m_campaigns) {
+        campaign::Gamemastering::Environment environment;
+        environment.folder = m_locations.documentsFolder().toStdString(); // as the app does
+        // Its routine lines ("Path to database is …") would only clutter a script's
+        // output; a campaigns file that could not be read is reported below.
+        m_campaigns = std::make_unique<campaign::Gamemastering>(std::move(environment));
+        m_campaigns->load();
+    }
+    return *m_campaigns;
 }
 
 universe::RidivivevIzeviduv& universeNamed(CliContext& context, const std::string& idText) {

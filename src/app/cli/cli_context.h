@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/platform/data_folder_lock.h"
 #include "app/platform/data_locations.h"
 #include "app/platform/qt_preferences.h"
+#include "campaign/gamemastering.h"
 #include "universe/universe_manager.h"
 
 #include <iosfwd>
@@ -19,6 +21,14 @@ public:
     ~CliContext();
 
     universe::UniverseManager& universes();
+    // The campaign store, loaded on first use from the same folder the application uses.
+    campaign::Gamemastering& campaigns();
+    // Every command that stores anything in the data folder calls this before it
+    // first opens the universes: it then reads what the last writer left, and no
+    // other writer (the application, another command) saves until it has ended.
+    // Waits a few seconds for a writer that has the folder, then gives up with
+    // a CliError naming the folder. Reading commands never call it.
+    void holdWriterLock();
     std::ostream& out() { return m_out; }
     std::ostream& err() { return m_err; }
     const app::DataLocations& locations() const { return m_locations; }
@@ -31,8 +41,11 @@ public:
 
 private:
     app::DataLocations m_locations;
+    // Declared before the stores, so that it is let go only after their last save.
+    std::unique_ptr<app::DataFolderLock> m_writerLock;
     app::QtPreferences m_preferences;
     std::unique_ptr<universe::UniverseManager> m_universes;
+    std::unique_ptr<campaign::Gamemastering> m_campaigns;
     std::vector<std::unique_ptr<universe::RidivivevIzeviduv>> m_kept;
     std::ostream& m_out;
     std::ostream& m_err;

@@ -123,6 +123,8 @@ int generate(CliContext& context, const std::vector<std::string>& arguments) {
             throw CliError{"The system name cannot be empty.", 2};
     }
 
+    if (save)
+        context.holdWriterLock();
     auto& universe = context.universes().current();
     const bool rollTechLevel = options.flag("--roll-tl");
     core::TechnologyLevel techLevel;
@@ -220,6 +222,9 @@ int generateArea(CliContext& context, const std::vector<std::string>& arguments)
         areaOptions.densityPercent = *percent;
     }
 
+    const bool save = options.flag("--save");
+    if (save)
+        context.holdWriterLock();
     auto& universe = context.universes().current();
     if (!travellerScale(universe))
         areaOptions.techLevel = core::TechnologyLevel::tl6;
@@ -237,7 +242,6 @@ int generateArea(CliContext& context, const std::vector<std::string>& arguments)
         names, generator::generatorRandomSource());
 
     // Saved before anything is printed, so that --json reports what was kept.
-    const bool save = options.flag("--save");
     if (save) {
         const universe::SectorInfo* sector = universe.sector(area.sectorX, area.sectorY);
         universe::UniverseEdit edit =

@@ -1,6 +1,7 @@
 // velmora-cli: the same domain code as the application, without a window, so
 // referees can script their universes.
 
+#include "app/cli/campaign_commands.h"
 #include "app/cli/cli_context.h"
 #include "app/cli/faction_commands.h"
 #include "app/cli/generator_commands.h"
@@ -21,6 +22,8 @@ std::vector<cli::CliCommand> allCommands() {
     for (auto& command : cli::universeCommands())
         commands.push_back(std::move(command));
     for (auto& command : cli::factionCommands())
+        commands.push_back(std::move(command));
+    for (auto& command : cli::campaignCommands())
         commands.push_back(std::move(command));
     for (auto& command : cli::starmapCommands())
         commands.push_back(std::move(command));

@@ -71,6 +71,7 @@ int secImport(CliContext& context, const std::vector<std::string>& arguments) {
     request.sectorY = y;
     request.overwrite = options.flag("--overwrite");
 
+    context.holdWriterLock();
     auto& store = context.universes();
     if (universeID) {
         // The import goes into the named universe, which becomes the current one.
@@ -182,6 +183,9 @@ int travellerMapImport(CliContext& context, const std::vector<std::string>& argu
              preferred && !preferred->empty())
         endpoints.address = *preferred;
 
+    // Held through the download too: the folder is refused at once while the
+    // application has it, rather than after a download that could not be kept.
+    context.holdWriterLock();
     auto& universe = context.universes().current();
     app::QtHttpClient http;
     sector_io::TravellerMapFetch fetch(http, endpoints, import, generator::generatorRandomSource());

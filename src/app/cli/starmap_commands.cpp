@@ -4,7 +4,6 @@
 #include "universe/ridivivev_izeviduv.h"
 
 #include <QString>
-
 #include <ostream>
 
 namespace velmora::cli {
@@ -16,16 +15,18 @@ std::vector<int> numbersIn(const std::string& text, std::size_t count, const std
     std::size_t start = 0;
     while (numbers.size() < count) {
         const std::size_t comma = text.find(',', start);
-        const std::string part = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const std::string part =
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         try {
             std::size_t used = 0;
             numbers.push_back(std::stoi(part, &used));
             if (used != part.size())
                 throw std::invalid_argument(part);
         } catch (const std::exception&) {
-            throw CliError{option + " \"" + text + "\" is not in the form " +
-                               (option == "--sector" ? "X,Y, for example 0,0" : "X,Y,L, for example 0,0,C"),
-                           2};
+            throw CliError{
+                option + " \"" + text + "\" is not in the form " +
+                    (option == "--sector" ? "X,Y, for example 0,0" : "X,Y,L, for example 0,0,C"),
+                2};
         }
         if (comma == std::string::npos)
             break;
@@ -69,16 +70,22 @@ int renderMap(CliContext& context, const std::vector<std::string>& arguments) {
     if (sector) {
         const auto numbers = numbersIn(*sector, 2, "--sector");
         if (numbers.size() != 2)
-            throw CliError{"--sector \"" + *sector + "\" is not in the form X,Y, for example 0,0", 2};
+            throw CliError{"--sector \"" + *sector + "\" is not in the form X,Y, for example 0,0",
+                           2};
         area.kind = starmap::MapExportArea::Kind::sector;
         area.sectorX = numbers[0];
         area.sectorY = numbers[1];
     } else if (subsector) {
         const std::size_t last = subsector->rfind(',');
-        const std::string letter = last == std::string::npos ? std::string() : subsector->substr(last + 1);
-        const auto numbers = numbersIn(subsector->substr(0, last == std::string::npos ? 0 : last), 2, "--subsector");
-        if (numbers.size() != 2 || letter.size() != 1 || std::toupper(letter[0]) < 'A' || std::toupper(letter[0]) > 'P')
-            throw CliError{"--subsector \"" + *subsector + "\" is not in the form X,Y,L with L from A to P", 2};
+        const std::string letter =
+            last == std::string::npos ? std::string() : subsector->substr(last + 1);
+        const auto numbers =
+            numbersIn(subsector->substr(0, last == std::string::npos ? 0 : last), 2, "--subsector");
+        if (numbers.size() != 2 || letter.size() != 1 || std::toupper(letter[0]) < 'A' ||
+            std::toupper(letter[0]) > 'P')
+            throw CliError{"--subsector \"" + *subsector +
+                               "\" is not in the form X,Y,L with L from A to P",
+                           2};
         area.kind = starmap::MapExportArea::Kind::subsector;
         area.sectorX = numbers[0];
         area.sectorY = numbers[1];
@@ -98,7 +105,8 @@ int renderMap(CliContext& context, const std::vector<std::string>& arguments) {
 } // namespace
 
 std::vector<CliCommand> starmapCommands() {
-    return {{"render-map", "[--universe ID] [--sector X,Y | --subsector X,Y,L] [--player-view] --out FILE",
+    return {{"render-map",
+             "[--universe ID] [--sector X,Y | --subsector X,Y,L] [--player-view] --out FILE",
              "Draw the star map as PNG, SVG or PDF (by the file's extension).", renderMap}};
 }
 

@@ -2,7 +2,6 @@
 
 #include <QCollator>
 #include <QLocale>
-
 #include <memory>
 
 namespace velmora::app {

@@ -10,7 +10,8 @@ namespace velmora::app {
 class QtHttpClient final : public core::HttpClient {
 public:
     QtHttpClient();
-    std::unique_ptr<core::HttpRequestHandle> get(const core::HttpRequest& request, Completion completion) override;
+    std::unique_ptr<core::HttpRequestHandle> get(const core::HttpRequest& request,
+                                                 Completion completion) override;
 
 private:
     QNetworkAccessManager m_network;

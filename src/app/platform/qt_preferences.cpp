@@ -8,7 +8,8 @@ QtPreferences::QtPreferences(const DataLocations& locations) {
     if (locations.isPortable())
         m_settings = std::make_unique<QSettings>(locations.preferencesFile(), QSettings::IniFormat);
     else
-        m_settings = std::make_unique<QSettings>(QStringLiteral("Velmora")); // ~/.config/Velmora.conf
+        m_settings =
+            std::make_unique<QSettings>(QStringLiteral("Velmora")); // ~/.config/Velmora.conf
 }
 
 std::optional<std::string> QtPreferences::text(const std::string& key) const {
@@ -29,6 +30,10 @@ bool QtPreferences::flag(const std::string& key) const {
 
 void QtPreferences::setFlag(const std::string& key, bool value) {
     m_settings->setValue(QString::fromStdString(key), value);
+    m_settings->sync();
+}
+
+void QtPreferences::reload() {
     m_settings->sync();
 }
 

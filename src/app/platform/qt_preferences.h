@@ -3,7 +3,6 @@
 #include "universe/preferences.h"
 
 #include <QSettings>
-
 #include <memory>
 
 namespace velmora::app {
@@ -20,6 +19,8 @@ public:
     void setText(const std::string& key, const std::string& value) override;
     bool flag(const std::string& key) const override;
     void setFlag(const std::string& key, bool value) override;
+    // Reads again what another program stored since these were read.
+    void reload();
 
 private:
     std::unique_ptr<QSettings> m_settings;

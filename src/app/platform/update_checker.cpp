@@ -13,8 +13,8 @@ namespace {
 constexpr const char* lastCheckKey = "lastUpdateCheck";
 }
 
-UpdateChecker::UpdateChecker(core::HttpClient& http, universe::Preferences& preferences, QString feedUrl,
-                             QObject* parent)
+UpdateChecker::UpdateChecker(core::HttpClient& http, universe::Preferences& preferences,
+                             QString feedUrl, QObject* parent)
     : QObject(parent), m_http(http), m_preferences(preferences), m_feedUrl(std::move(feedUrl)) {
     m_automatic.setSingleShot(true);
     connect(&m_automatic, &QTimer::timeout, this, [this] { checkNow(false); });
@@ -40,7 +40,8 @@ void UpdateChecker::checkNow(bool userInitiated) {
     m_automatic.stop();
     core::HttpRequest request;
     request.url = m_feedUrl.toStdString();
-    request.headers.emplace_back("User-Agent", "Velmora/" + QCoreApplication::applicationVersion().toStdString());
+    request.headers.emplace_back("User-Agent",
+                                 "Velmora/" + QCoreApplication::applicationVersion().toStdString());
     request.timeout = std::chrono::seconds(60);
     m_request = m_http.get(request, [this, userInitiated](core::HttpResult result) {
         finish(std::move(result), userInitiated);
@@ -51,7 +52,8 @@ void UpdateChecker::checkNow(bool userInitiated) {
 void UpdateChecker::finish(core::HttpResult result, bool userInitiated) {
     m_request.reset();
     emit canCheckForUpdatesChanged(true);
-    m_preferences.setText(lastCheckKey, QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString());
+    m_preferences.setText(lastCheckKey,
+                          QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString());
 
     QString error;
     Release release;
@@ -60,7 +62,8 @@ void UpdateChecker::finish(core::HttpResult result, bool userInitiated) {
     } else if (!result.isSuccess()) {
         error = tr("The release feed answered with HTTP %1.").arg(*result.status);
     } else {
-        const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(result.body));
+        const QJsonDocument document =
+            QJsonDocument::fromJson(QByteArray::fromStdString(result.body));
         release.version = document.object().value(QStringLiteral("version")).toString();
         release.url = document.object().value(QStringLiteral("url")).toString();
         if (release.version.isEmpty())

@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
-
 #include <memory>
 
 namespace velmora::universe {

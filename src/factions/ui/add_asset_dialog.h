@@ -3,7 +3,6 @@
 #include "universe/faction.h"
 
 #include <QDialog>
-
 #include <optional>
 
 class QCheckBox;

@@ -14,7 +14,8 @@ namespace {
 constexpr int swatchesPerRow = 12;
 }
 
-ColorSwatchPicker::ColorSwatchPicker(QWidget* parent) : QWidget(parent), m_group(new QButtonGroup(this)) {
+ColorSwatchPicker::ColorSwatchPicker(QWidget* parent)
+    : QWidget(parent), m_group(new QButtonGroup(this)) {
     m_group->setExclusive(true);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -31,10 +32,12 @@ ColorSwatchPicker::ColorSwatchPicker(QWidget* parent) : QWidget(parent), m_group
         button->setObjectName(QStringLiteral("swatch-") + qt(universe::rawValue(color)));
         // The chosen swatch gets a ring, which reads better than the platform's
         // pressed look on a tiny button.
-        button->setStyleSheet(QStringLiteral("QToolButton { border: 2px solid transparent; border-radius: 5px; "
-                                             "padding: 1px; } QToolButton:checked { border-color: palette(highlight); }"));
+        button->setStyleSheet(QStringLiteral(
+            "QToolButton { border: 2px solid transparent; border-radius: 5px; "
+            "padding: 1px; } QToolButton:checked { border-color: palette(highlight); }"));
         m_group->addButton(button, static_cast<int>(i));
-        grid->addWidget(button, static_cast<int>(i) / swatchesPerRow, static_cast<int>(i) % swatchesPerRow);
+        grid->addWidget(button, static_cast<int>(i) / swatchesPerRow,
+                        static_cast<int>(i) % swatchesPerRow);
     }
     grid->setColumnStretch(swatchesPerRow, 1);
     setColor(FactionColor::black);
@@ -56,7 +59,8 @@ void ColorSwatchPicker::setColor(FactionColor color) {
 }
 
 QToolButton* ColorSwatchPicker::swatch(FactionColor color) const {
-    return static_cast<QToolButton*>(m_group->button(static_cast<int>(universe::paletteIndex(color))));
+    return static_cast<QToolButton*>(
+        m_group->button(static_cast<int>(universe::paletteIndex(color))));
 }
 
 } // namespace velmora::factions

@@ -8,7 +8,6 @@
 #include "generator/area_generation.h"
 
 #include <QWidget>
-
 #include <functional>
 #include <optional>
 #include <vector>

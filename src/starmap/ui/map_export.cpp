@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-
 #include <algorithm>
 #include <cmath>
 
@@ -19,9 +18,12 @@ namespace {
 // A hex radius that keeps names and profiles readable on paper and screen.
 double exportHexRadius(MapExportArea::Kind kind) {
     switch (kind) {
-    case MapExportArea::Kind::subsector: return 40.0;
-    case MapExportArea::Kind::sector: return 22.0;
-    default: return 18.0;
+    case MapExportArea::Kind::subsector:
+        return 40.0;
+    case MapExportArea::Kind::sector:
+        return 22.0;
+    default:
+        return 18.0;
     }
 }
 
@@ -32,11 +34,15 @@ ExportFrame exportFrame(const StarMapModel& model, const MapExportArea& area) {
         return {area.viewTransform, area.viewSize};
     MapRect bounds;
     switch (area.kind) {
-    case MapExportArea::Kind::sector: bounds = StarMapModel::boundsOfSector(area.sectorX, area.sectorY); break;
+    case MapExportArea::Kind::sector:
+        bounds = StarMapModel::boundsOfSector(area.sectorX, area.sectorY);
+        break;
     case MapExportArea::Kind::subsector:
         bounds = StarMapModel::boundsOfSubsector(area.sectorX, area.sectorY, area.subsector);
         break;
-    default: bounds = model.bounds(); break;
+    default:
+        bounds = model.bounds();
+        break;
     }
     if (bounds.isEmpty())
         bounds = StarMapModel::boundsOfSector(0, 0);
@@ -49,13 +55,14 @@ ExportFrame exportFrame(const StarMapModel& model, const MapExportArea& area) {
     frame.transform.scale = scale;
     frame.transform.offsetWidth = margin - bounds.left * scale;
     frame.transform.offsetHeight = margin - bounds.top * scale;
-    frame.size = QSize(static_cast<int>(std::ceil((bounds.right - bounds.left) * scale + 2 * margin)),
-                       static_cast<int>(std::ceil((bounds.bottom - bounds.top) * scale + 2 * margin)));
+    frame.size =
+        QSize(static_cast<int>(std::ceil((bounds.right - bounds.left) * scale + 2 * margin)),
+              static_cast<int>(std::ceil((bounds.bottom - bounds.top) * scale + 2 * margin)));
     return frame;
 }
 
-std::optional<QString> exportMap(const universe::UniverseRecord& universe, const MapExportArea& area,
-                                 const QString& file) {
+std::optional<QString> exportMap(const universe::UniverseRecord& universe,
+                                 const MapExportArea& area, const QString& file) {
     const StarMapModel model(universe);
     const ExportFrame frame = exportFrame(model, area);
     if (frame.size.isEmpty())

@@ -5,7 +5,6 @@
 
 #include <QSize>
 #include <QString>
-
 #include <optional>
 
 namespace velmora::starmap {
@@ -25,8 +24,8 @@ struct MapExportArea {
 // Writes the map as PNG, SVG or PDF, chosen by the file's extension, drawn by the
 // same renderer as the screen with the universe's layer switches and filters.
 // Returns the error text when it fails.
-std::optional<QString> exportMap(const universe::UniverseRecord& universe, const MapExportArea& area,
-                                 const QString& file);
+std::optional<QString> exportMap(const universe::UniverseRecord& universe,
+                                 const MapExportArea& area, const QString& file);
 
 // The map rectangle and drawing size an export uses.
 struct ExportFrame {

@@ -18,8 +18,8 @@ namespace velmora::starmap {
 class MapExportDialog : public QDialog {
     Q_OBJECT
 public:
-    MapExportDialog(const universe::RidivivevIzeviduv& universe, const universe::MapTransform& view, QSize viewSize,
-                    QWidget* parent = nullptr);
+    MapExportDialog(const universe::RidivivevIzeviduv& universe, const universe::MapTransform& view,
+                    QSize viewSize, QWidget* parent = nullptr);
 
 private:
     void exportTo();

@@ -1,7 +1,6 @@
 #include "starmap/ui/map_text_cache.h"
 
 #include <QPainter>
-
 #include <cmath>
 
 namespace velmora::starmap {
@@ -55,20 +54,25 @@ QSizeF MapTextCache::size(const QString& text, int fontId) {
     return prepared(text, fontId).size();
 }
 
-void MapTextCache::drawCentered(QPainter& painter, QPointF topCenter, const QString& text, int fontId) {
+void MapTextCache::drawCentered(QPainter& painter, QPointF topCenter, const QString& text,
+                                int fontId) {
     QStaticText& staticText = prepared(text, fontId);
     painter.setFont(font(fontId));
-    painter.drawStaticText(QPointF(topCenter.x() - staticText.size().width() / 2, topCenter.y()), staticText);
+    painter.drawStaticText(QPointF(topCenter.x() - staticText.size().width() / 2, topCenter.y()),
+                           staticText);
 }
 
-void MapTextCache::drawCenteredOn(QPainter& painter, QPointF center, const QString& text, int fontId) {
+void MapTextCache::drawCenteredOn(QPainter& painter, QPointF center, const QString& text,
+                                  int fontId) {
     QStaticText& staticText = prepared(text, fontId);
     painter.setFont(font(fontId));
     const QSizeF size = staticText.size();
-    painter.drawStaticText(QPointF(center.x() - size.width() / 2, center.y() - size.height() / 2), staticText);
+    painter.drawStaticText(QPointF(center.x() - size.width() / 2, center.y() - size.height() / 2),
+                           staticText);
 }
 
-QPixmap MapTextCache::render(QSizeF size, qreal pixelRatio, const std::function<void(QPainter&)>& paint) const {
+QPixmap MapTextCache::render(QSizeF size, qreal pixelRatio,
+                             const std::function<void(QPainter&)>& paint) const {
     const QSize pixels(static_cast<int>(std::ceil(size.width() * pixelRatio)),
                        static_cast<int>(std::ceil(size.height() * pixelRatio)));
     QPixmap pixmap(pixels.expandedTo(QSize(1, 1)));
@@ -94,7 +98,8 @@ const QPixmap& MapTextCache::sprite(quint64 key, QSizeF size, qreal pixelRatio,
     return *it;
 }
 
-void MapTextCache::blitCentered(QPainter& painter, QPointF topCenter, const QString& text, int fontId, QRgb color) {
+void MapTextCache::blitCentered(QPainter& painter, QPointF topCenter, const QString& text,
+                                int fontId, QRgb color) {
     const TextKey key{text, fontId, color};
     auto it = m_textSprites.find(key);
     if (it == m_textSprites.end()) {
@@ -102,11 +107,14 @@ void MapTextCache::blitCentered(QPainter& painter, QPointF topCenter, const QStr
             m_textSprites.clear();
         QStaticText& staticText = prepared(text, fontId);
         const QSizeF size = staticText.size() + QSizeF(2, 2);
-        it = m_textSprites.insert(key, render(size, painter.device()->devicePixelRatioF(), [&](QPainter& p) {
-            p.setFont(font(fontId));
-            p.setPen(QColor::fromRgba(color));
-            p.drawStaticText(QPointF(-staticText.size().width() / 2, -staticText.size().height() / 2), staticText);
-        }));
+        it = m_textSprites.insert(
+            key, render(size, painter.device()->devicePixelRatioF(), [&](QPainter& p) {
+                p.setFont(font(fontId));
+                p.setPen(QColor::fromRgba(color));
+                p.drawStaticText(
+                    QPointF(-staticText.size().width() / 2, -staticText.size().height() / 2),
+                    staticText);
+            }));
     }
     const QPixmap& pixmap = *it;
     const QSizeF size = pixmap.deviceIndependentSize();

@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QPixmap>
 #include <QStaticText>
-
 #include <functional>
 
 class QPainter;
@@ -27,12 +26,14 @@ public:
     // Draws the text centred on `center` in both directions.
     void drawCenteredOn(QPainter& painter, QPointF center, const QString& text, int fontId);
     // The same as drawCentered, from a cached picture of the text in that colour.
-    void blitCentered(QPainter& painter, QPointF topCenter, const QString& text, int fontId, QRgb color);
+    void blitCentered(QPainter& painter, QPointF topCenter, const QString& text, int fontId,
+                      QRgb color);
     QSizeF size(const QString& text, int fontId);
 
     // A cached picture of `size` logical pixels for `key`, drawn once by `paint`
     // with the origin at the picture's centre.
-    const QPixmap& sprite(quint64 key, QSizeF size, qreal pixelRatio, const std::function<void(QPainter&)>& paint);
+    const QPixmap& sprite(quint64 key, QSizeF size, qreal pixelRatio,
+                          const std::function<void(QPainter&)>& paint);
 
     struct TextKey {
         QString text;
@@ -43,7 +44,8 @@ public:
 
 private:
     QStaticText& prepared(const QString& text, int fontId);
-    QPixmap render(QSizeF size, qreal pixelRatio, const std::function<void(QPainter&)>& paint) const;
+    QPixmap render(QSizeF size, qreal pixelRatio,
+                   const std::function<void(QPainter&)>& paint) const;
 
     QHash<int, QFont> m_fonts;
     QHash<TextKey, QStaticText> m_texts;

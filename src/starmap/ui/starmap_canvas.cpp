@@ -4,7 +4,6 @@
 #include <QNativeGestureEvent>
 #include <QPainter>
 #include <QWheelEvent>
-
 #include <algorithm>
 
 namespace velmora::starmap {
@@ -30,7 +29,8 @@ StarMapCanvas::StarMapCanvas(QWidget* parent)
 
 StarMapCanvas::~StarMapCanvas() = default;
 
-void StarMapCanvas::setContent(const universe::UniverseRecord* universe, const StarMapModel* model) {
+void StarMapCanvas::setContent(const universe::UniverseRecord* universe,
+                               const StarMapModel* model) {
     m_universe = universe;
     m_model = model;
     redraw();
@@ -84,7 +84,8 @@ void StarMapCanvas::renderFrame() {
     m_frame.setDevicePixelRatio(ratio);
     QPainter painter(&m_frame);
     if (m_universe && m_model) {
-        m_renderer.render(painter, *m_model, *m_universe, {m_transform, QSizeF(size()), m_selected, true});
+        m_renderer.render(painter, *m_model, *m_universe,
+                          {m_transform, QSizeF(size()), m_selected, true});
     } else {
         painter.fillRect(rect(), StarMapRenderer::backgroundColor());
     }
@@ -104,7 +105,8 @@ void StarMapCanvas::paintEvent(QPaintEvent*) {
                            m_frame);
         return;
     }
-    if (!m_frameValid || m_frameTransform != m_transform || m_frame.size() != size() * devicePixelRatioF())
+    if (!m_frameValid || m_frameTransform != m_transform ||
+        m_frame.size() != size() * devicePixelRatioF())
         renderFrame();
     painter.drawPixmap(0, 0, m_frame);
 }
@@ -154,7 +156,8 @@ void StarMapCanvas::mouseReleaseEvent(QMouseEvent* event) {
 void StarMapCanvas::wheelEvent(QWheelEvent* event) {
     // A mouse notch (120 eighths of a degree) counts as ten points of scrolling,
     // about 13 % of zoom; touchpads send their own pixel deltas.
-    const double delta = event->pixelDelta().isNull() ? event->angleDelta().y() / 12.0 : event->pixelDelta().y();
+    const double delta =
+        event->pixelDelta().isNull() ? event->angleDelta().y() / 12.0 : event->pixelDelta().y();
     const auto before = m_transform;
     m_interaction->wheel(delta, point(event->position()));
     if (m_transform != before) {

@@ -5,7 +5,6 @@
 
 #include <QPixmap>
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 #include <optional>

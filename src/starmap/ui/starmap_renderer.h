@@ -7,7 +7,6 @@
 
 #include <QColor>
 #include <QSizeF>
-
 #include <memory>
 #include <optional>
 
@@ -27,16 +26,16 @@ class StarMapRenderer {
 public:
     struct Frame {
         universe::MapTransform transform;
-        QSizeF size;                                 // of the paint device, in its units
+        QSizeF size; // of the paint device, in its units
         std::optional<core::GalacticCoordinates> selected;
-        bool background = true;                      // fill the frame with deep space first
+        bool background = true; // fill the frame with deep space first
     };
 
     StarMapRenderer();
     ~StarMapRenderer();
 
-    void render(QPainter& painter, const StarMapModel& model, const universe::UniverseRecord& universe,
-                const Frame& frame);
+    void render(QPainter& painter, const StarMapModel& model,
+                const universe::UniverseRecord& universe, const Frame& frame);
 
     // Screen radius of a hex below which the grid and glyphs give way to dots.
     static constexpr double dotThreshold = 4.0;

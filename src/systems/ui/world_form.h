@@ -5,7 +5,6 @@
 #include "systems/ui/ui_support.h"
 
 #include <QWidget>
-
 #include <map>
 #include <string>
 #include <utility>

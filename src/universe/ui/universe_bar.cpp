@@ -9,11 +9,14 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace velmora::universe {
@@ -32,6 +35,10 @@ UniverseBar::UniverseBar(UniverseManager& manager, QWidget* parent)
     menu->addSeparator();
     m_backup = menu->addAction(tr("Back Up Universe…"), this, &UniverseBar::backUpUniverse);
     m_restore = menu->addAction(tr("Restore from Backup…"), this, &UniverseBar::restoreUniverse);
+    // Every save keeps the version it replaced; a universe whose file was damaged
+    // comes back from there.
+    m_previousMenu = menu->addMenu(tr("Restore Previous Version"));
+    m_previousMenu->setObjectName(QStringLiteral("previousVersionMenu"));
     menu->addSeparator();
     // Any stored universe can be deleted, not only the open one.
     m_deleteMenu = menu->addMenu(tr("Delete Universe"));
@@ -42,10 +49,39 @@ UniverseBar::UniverseBar(UniverseManager& manager, QWidget* parent)
     m_menuButton->setToolTip(tr("Universe commands"));
     m_menuButton->setObjectName(QStringLiteral("universeCommands"));
 
-    auto* layout = new QHBoxLayout(this);
+    // Said where the referee looks first, and kept until dismissed.
+    m_notice = new QFrame(this);
+    m_notice->setObjectName(QStringLiteral("unopenedUniverseNotice"));
+    m_notice->setFrameShape(QFrame::StyledPanel);
+    m_notice->setStyleSheet(QStringLiteral(
+        "#unopenedUniverseNotice { background: #fdecea; border: 1px solid #d93025; }"));
+    m_noticeText = new QLabel(m_notice);
+    m_noticeText->setWordWrap(true);
+    m_noticeText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* restoreButton = new QPushButton(tr("Restore Previous Version…"), m_notice);
+    restoreButton->setObjectName(QStringLiteral("restorePreviousVersion"));
+    auto* dismissButton = new QPushButton(tr("Dismiss"), m_notice);
+    dismissButton->setObjectName(QStringLiteral("dismissNotice"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(restoreButton);
+    buttons->addWidget(dismissButton);
+    buttons->addStretch();
+    auto* noticeLayout = new QVBoxLayout(m_notice);
+    noticeLayout->addWidget(m_noticeText);
+    noticeLayout->addLayout(buttons);
+    connect(restoreButton, &QPushButton::clicked, this, [this] {
+        if (const auto& unopened = m_manager.notReopened())
+            restorePreviousVersion(unopened->id);
+    });
+    connect(dismissButton, &QPushButton::clicked, this, [this] { m_manager.dismissNotReopened(); });
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_picker, 1);
+    row->addWidget(m_menuButton);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 0);
-    layout->addWidget(m_picker, 1);
-    layout->addWidget(m_menuButton);
+    layout->addLayout(row);
+    layout->addWidget(m_notice);
 
     connect(m_picker, &QComboBox::activated, this, [this](int index) {
         if (m_refreshing || index < 0)
@@ -81,8 +117,39 @@ void UniverseBar::refresh() {
         currentIndex = m_picker->count();
         m_picker->addItem(qt(m_manager.current().name()), qt(currentId.toString()));
     }
+    // The files that could not be read stay in sight, marked and not choosable.
+    auto* model = qobject_cast<QStandardItemModel*>(m_picker->model());
+    for (const auto& unreadable : m_manager.unreadable()) {
+        const QString name =
+            unreadable.lastKnownName.empty() ? qt(unreadable.id) : qt(unreadable.lastKnownName);
+        m_picker->addItem(tr("%1 (unreadable)").arg(name), qt(unreadable.id));
+        const int row = m_picker->count() - 1;
+        m_picker->setItemData(row,
+                              tr("%1\n%2").arg(qt(unreadable.file.string()), qt(unreadable.error)),
+                              Qt::ToolTipRole);
+        if (model)
+            model->item(row)->setEnabled(false);
+    }
     m_picker->setCurrentIndex(currentIndex);
     m_refreshing = false;
+
+    m_previousMenu->clear();
+    for (const auto& unreadable : m_manager.unreadable()) {
+        if (!unreadable.hasPreviousVersion)
+            continue;
+        const QString name =
+            unreadable.lastKnownName.empty() ? qt(unreadable.id) : qt(unreadable.lastKnownName);
+        m_previousMenu->addAction(tr("%1 (unreadable)…").arg(name), this,
+                                  [this, id = unreadable.id] { restorePreviousVersion(id); });
+    }
+    for (const auto& header : m_manager.headers()) {
+        const std::string id = header.id.toString();
+        if (m_manager.hasPreviousVersion(id))
+            m_previousMenu->addAction(tr("%1…").arg(qt(header.name)), this,
+                                      [this, id] { restorePreviousVersion(id); });
+    }
+    m_previousMenu->setEnabled(!m_previousMenu->isEmpty());
+    refreshNotice();
 
     m_deleteMenu->clear();
     for (int i = 0; i < m_picker->count(); ++i) {
@@ -93,6 +160,33 @@ void UniverseBar::refresh() {
             i == currentIndex ? tr("%1 (open)").arg(m_picker->itemText(i)) : m_picker->itemText(i);
         m_deleteMenu->addAction(text, this, [this, id = *id] { deleteUniverse(id); });
     }
+}
+
+void UniverseBar::refreshNotice() {
+    const auto& unopened = m_manager.notReopened();
+    m_notice->setVisible(unopened.has_value());
+    if (!unopened)
+        return;
+    m_noticeText->setText(qt(UniverseManager::unreadableMessage(*unopened)));
+    m_notice->findChild<QPushButton*>(QStringLiteral("restorePreviousVersion"))
+        ->setVisible(unopened->hasPreviousVersion);
+}
+
+void UniverseBar::restorePreviousVersion(const std::string& id) {
+    const QString name = nameOf(id);
+    QMessageBox box(QMessageBox::Question, tr("Restore the Previous Version of \"%1\"?").arg(name),
+                    tr("The version of \"%1\" that its last save replaced comes back and opens. "
+                       "What its file holds now becomes the previous version in turn, so doing "
+                       "this again switches back.")
+                        .arg(name),
+                    QMessageBox::Cancel, window());
+    QPushButton* restore = box.addButton(tr("Restore"), QMessageBox::AcceptRole);
+    box.setDefaultButton(restore);
+    box.exec();
+    if (box.clickedButton() != restore || !mayLeave())
+        return;
+    if (const auto error = m_manager.restorePreviousVersion(id))
+        QMessageBox::warning(window(), tr("Restore Failed"), qt(*error));
 }
 
 void UniverseBar::showErrors() {
@@ -129,12 +223,20 @@ void UniverseBar::deleteUniverse() {
     deleteUniverse(m_manager.current().id());
 }
 
+QString UniverseBar::nameOf(const std::string& id) const {
+    if (m_manager.current().id().toString() == id)
+        return qt(m_manager.current().name());
+    for (const auto& header : m_manager.headers())
+        if (header.id.toString() == id)
+            return qt(header.name);
+    for (const auto& unreadable : m_manager.unreadable())
+        if (unreadable.id == id)
+            return unreadable.lastKnownName.empty() ? qt(id) : qt(unreadable.lastKnownName);
+    return qt(id);
+}
+
 void UniverseBar::deleteUniverse(const core::Uuid& id) {
-    const auto& headers = m_manager.headers();
-    const auto header =
-        std::find_if(headers.begin(), headers.end(), [&](const auto& h) { return h.id == id; });
-    const QString name =
-        header != headers.end() ? qt(header->name) : qt(m_manager.current().name());
+    const QString name = nameOf(id.toString());
     QMessageBox box(
         QMessageBox::Warning, tr("Delete \"%1\"?").arg(name),
         tr("The universe \"%1\" and everything in it will be removed. This cannot be undone.")

@@ -10,13 +10,17 @@ class QComboBox;
 class QToolButton;
 class QAction;
 class QMenu;
+class QLabel;
+class QFrame;
 
 namespace velmora::universe {
 
 class UniverseManager;
 
 // The universe picker and its commands (new, rename, delete, back up, restore),
-// at the top of the sidebar.
+// at the top of the sidebar. Files that could not be read stay in the list,
+// marked, and a notice says when the universe of the last session could not be
+// opened again.
 class UniverseBar : public QWidget {
     Q_OBJECT
 public:
@@ -36,6 +40,9 @@ public:
     void deleteUniverse(const core::Uuid& id);
     void backUpUniverse();
     void restoreUniverse();
+    // Asks, then brings back the version of a universe its last save replaced
+    // (an unreadable file's id, or a universe's).
+    void restorePreviousVersion(const std::string& id);
 
     // Asked before another universe replaces the open one (switching, creating,
     // restoring); false keeps the open one. Deleting the open universe does not
@@ -44,8 +51,11 @@ public:
 
 private:
     bool mayLeave() const { return !m_mayLeave || m_mayLeave(); }
+    // A universe's name, or an unreadable file's last known name, else its id.
+    QString nameOf(const std::string& id) const;
 
     void refresh();
+    void refreshNotice();
     void showErrors();
 
     UniverseManager& m_manager;
@@ -54,6 +64,9 @@ private:
     QAction* m_new;
     QAction* m_rename;
     QMenu* m_deleteMenu;
+    QMenu* m_previousMenu;
+    QFrame* m_notice;
+    QLabel* m_noticeText;
     QAction* m_backup;
     QAction* m_restore;
     core::Signal<>::Subscription m_subscription;
