@@ -2,11 +2,11 @@
 
 #include "core/json_record_rules.h"
 #include "core/json_support.h"
+#include "core/simdjson_type_name.h"
 
 #include <array>
 #include <cstring>
 #include <nlohmann/json.hpp>
-#include <simdjson.h>
 #include <vector>
 
 namespace velmora::core {
@@ -14,26 +14,6 @@ namespace velmora::core {
 namespace {
 
 namespace dom = simdjson::dom;
-
-const char* typeName(dom::element_type type) {
-    switch (type) {
-    case dom::element_type::ARRAY:
-        return "array";
-    case dom::element_type::OBJECT:
-        return "object";
-    case dom::element_type::INT64:
-    case dom::element_type::UINT64:
-    case dom::element_type::DOUBLE:
-        return "number";
-    case dom::element_type::STRING:
-        return "string";
-    case dom::element_type::BOOL:
-        return "boolean";
-    case dom::element_type::NULL_VALUE:
-        return "null";
-    }
-    return "unknown";
-}
 
 class ParsedFields;
 
@@ -117,7 +97,7 @@ public:
 private:
     [[noreturn]] void wrongType(const char* expected) const {
         throw DecodeError(std::string("Expected a ") + expected + ", found " +
-                          typeName(m_element.type()));
+                          simdjsonTypeName(m_element.type()));
     }
 
     dom::element m_element;

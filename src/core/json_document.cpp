@@ -1,11 +1,11 @@
 #include "core/json_document.h"
 
 #include "core/decode_error.h"
+#include "core/simdjson_type_name.h"
 
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <simdjson.h>
 #include <vector>
 
 namespace velmora::core {
@@ -17,26 +17,6 @@ namespace dom = simdjson::dom;
 static_assert(sizeof(dom::element) <= 16 && alignof(dom::element) <= 8 &&
               std::is_trivially_copyable_v<dom::element>);
 
-const char* typeName(dom::element_type type) {
-    switch (type) {
-    case dom::element_type::ARRAY:
-        return "array";
-    case dom::element_type::OBJECT:
-        return "object";
-    case dom::element_type::INT64:
-    case dom::element_type::UINT64:
-    case dom::element_type::DOUBLE:
-        return "number";
-    case dom::element_type::STRING:
-        return "string";
-    case dom::element_type::BOOL:
-        return "boolean";
-    case dom::element_type::NULL_VALUE:
-        return "null";
-    }
-    return "unknown";
-}
-
 dom::element elementOf(const std::array<std::byte, 16>& storage) {
     dom::element element;
     std::memcpy(static_cast<void*>(&element), storage.data(), sizeof element);
@@ -45,7 +25,7 @@ dom::element elementOf(const std::array<std::byte, 16>& storage) {
 
 [[noreturn]] void wrongType(dom::element element, const char* expected) {
     throw DecodeError(std::string("Expected a ") + expected + ", found " +
-                      typeName(element.type()));
+                      simdjsonTypeName(element.type()));
 }
 
 } // namespace
