@@ -232,7 +232,7 @@ TEST(CampaignView, AnUnreadableCampaignsFileIsShownWithItsPathAndCanBeRestored) 
     EXPECT_EQ(desk.store->campaigns()[0].code, "SPIN");
 }
 
-TEST(CampaignView, TheShipIsVisiblyNotThereYet) {
+TEST(CampaignView, TheShipTabShowsTheManifest) {
     CampaignDesk desk;
     desk.createCampaign("Spinward Run", "SPIN");
     auto* tabs = desk.part<QTabWidget>("campaignTabs");
@@ -241,6 +241,8 @@ TEST(CampaignView, TheShipIsVisiblyNotThereYet) {
         names << tabs->tabText(i);
     EXPECT_EQ(names, (QStringList{"Time && Place", "Players", "Journal", "Calendar", "Ship"}));
     tabs->setCurrentIndex(4);
-    auto* ship = desk.part<ui::EmptyStateView>("shipComingSoon");
-    EXPECT_TRUE(ship->title().contains("coming soon"));
+    // Without a ship library nothing can be checked against a ship.
+    EXPECT_EQ(desk.part<QLabel>("manifestShip")->text(),
+              QString::fromUtf8("No ship selected \u2014 capacity can't be checked."));
+    EXPECT_EQ(desk.part<QLabel>("manifestEmpty")->text(), "Nothing aboard yet.");
 }

@@ -174,6 +174,8 @@ TEST(LocationPanel, PicksTheSystemFromTheOpenUniverseBySearch) {
     EXPECT_EQ(c.hex->starSystem.name, "Regina");
     EXPECT_EQ(c.orbit, core::Orbits::starOrbit3) << "at the main world";
     EXPECT_EQ(desk.text("partyLocation"), "Location: Regina (00-1910)");
+    // The system can be looked up on the wiki (where the application opens it).
+    EXPECT_EQ(desk.button("wikiLookup")->text(), "Look up “Regina” in the Traveller Wiki");
 
     // The star and the world there.
     auto* star = desk.part<QComboBox>("partyStar");

@@ -8,6 +8,7 @@
 #include "campaign/ui/clock_panel.h"
 #include "campaign/ui/location_panel.h"
 #include "campaign/ui/players_panel.h"
+#include "campaign/ui/ship_manifest_section.h"
 #include "ui/empty_state_view.h"
 #include "universe/universe_manager.h"
 
@@ -248,11 +249,7 @@ QWidget* CampaignView::buildCampaignPage() {
         m_tabs->setCurrentWidget(m_journal);
         m_journal->editNote(noteID);
     });
-    auto* ship = new ui::EmptyStateView(
-        tr("Ship — coming soon"),
-        tr("The campaign's ship, its manifest, fuel and upkeep are not in this version of "
-           "Velmora yet."));
-    ship->setObjectName(QStringLiteral("shipComingSoon"));
+    m_ship = new ShipManifestSection(m_store, m_manager);
 
     m_tabs = new QTabWidget(m_campaignPage);
     m_tabs->setObjectName(QStringLiteral("campaignTabs"));
@@ -260,7 +257,7 @@ QWidget* CampaignView::buildCampaignPage() {
     m_tabs->addTab(m_players, tr("Players"));
     m_tabs->addTab(m_journal, tr("Journal"));
     m_tabs->addTab(m_calendar, tr("Calendar"));
-    m_tabs->addTab(ship, tr("Ship"));
+    m_tabs->addTab(m_ship, tr("Ship"));
     m_tabs->setCurrentIndex(m_memory->tab);
     for (QWidget* page : {static_cast<QWidget*>(timeAndPlace), static_cast<QWidget*>(m_players),
                           static_cast<QWidget*>(m_journal), static_cast<QWidget*>(m_calendar)})
@@ -286,6 +283,11 @@ void CampaignView::setConfirmation(ui::Confirmation confirmation) {
     m_confirm = confirmation;
     m_players->setConfirmation(confirmation);
     m_journal->setConfirmation(confirmation);
+    m_ship->setConfirmation(confirmation);
+}
+
+void CampaignView::setShipDesigns(ships::SavedShipDesignsStore* designs) {
+    m_ship->setShipDesigns(designs);
 }
 
 void CampaignView::refresh() {
@@ -360,6 +362,7 @@ void CampaignView::showCampaign(const Campaign& campaign) {
     m_players->showCampaign(campaign);
     m_journal->showCampaign(campaign);
     m_calendar->showCampaign(campaign);
+    m_ship->showCampaign(campaign);
 }
 
 void CampaignView::showFeedback(const Campaign& campaign) {

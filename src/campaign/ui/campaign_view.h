@@ -21,6 +21,9 @@ class QPushButton;
 class QStackedWidget;
 class QTabWidget;
 
+namespace velmora::ships {
+class SavedShipDesignsStore;
+}
 namespace velmora::universe {
 class UniverseManager;
 }
@@ -32,6 +35,7 @@ class ClockPanel;
 class Gamemastering;
 class LocationPanel;
 class PlayersPanel;
+class ShipManifestSection;
 struct Campaign;
 
 // What the "Campaign" view keeps while the window makes it anew (another sidebar
@@ -67,6 +71,8 @@ public:
     void setSaveChooser(SaveChooser chooser) { m_saveChooser = std::move(chooser); }
     void setConfirmation(ui::Confirmation confirmation);
     void setConflictQuestion(ConflictQuestion question) { m_conflict = std::move(question); }
+    // The library the "Ship" tab reads the campaign's ship from.
+    void setShipDesigns(ships::SavedShipDesignsStore* designs);
 
     void newCampaign();
     void editCampaign();
@@ -121,6 +127,7 @@ private:
     PlayersPanel* m_players;
     JournalPanel* m_journal;
     CalendarPanel* m_calendar;
+    ShipManifestSection* m_ship;
 };
 
 } // namespace velmora::campaign

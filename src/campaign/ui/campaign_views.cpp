@@ -19,7 +19,10 @@ void registerCampaignViews(ui::DetailViewRegistry& registry) {
                          return new ui::EmptyStateView(
                              QObject::tr("Campaign"),
                              QObject::tr("The campaign store is not open."), parent);
-                     return new CampaignView(*context.campaigns, context.manager, memory, parent);
+                     auto* view =
+                         new CampaignView(*context.campaigns, context.manager, memory, parent);
+                     view->setShipDesigns(context.shipDesigns);
+                     return view;
                  });
 }
 

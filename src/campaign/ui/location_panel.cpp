@@ -5,6 +5,7 @@
 #include "campaign/note_search.h"
 #include "campaign/party_location.h"
 #include "ui/view_helpers.h"
+#include "ui/wiki_lookup.h"
 #include "universe/universe_manager.h"
 
 #include <QComboBox>
@@ -97,6 +98,12 @@ LocationPanel::LocationPanel(Gamemastering& store, universe::UniverseManager& ma
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_location);
+    // The party's system looked up by name; showLocation keeps it current.
+    auto* wiki = new QPushButton(this);
+    wiki->setObjectName(QStringLiteral("wikiLookup"));
+    connect(wiki, &QPushButton::clicked, this,
+            [wiki] { ui::lookUpInWiki(wiki->property("wikiName").toString()); });
+    layout->addWidget(wiki, 0, Qt::AlignLeft);
     layout->addWidget(m_universeNote);
     layout->addWidget(where);
     layout->addWidget(system, 1);
@@ -240,6 +247,13 @@ void LocationPanel::showLocation(const Campaign& campaign) {
         location = name.empty() ? hex : qt(name) + QStringLiteral(" (") + hex + QLatin1Char(')');
     }
     m_location->setText(tr("Location: %1").arg(location));
+    if (auto* wiki = findChild<QPushButton*>(QStringLiteral("wikiLookup"))) {
+        const QString name = campaign.hex ? qt(campaign.hex->starSystem.name) : QString();
+        wiki->setText(tr("Look up “%1” in the Traveller Wiki").arg(name));
+        wiki->setProperty("wikiName", name);
+        wiki->setVisible(!name.isEmpty());
+        wiki->setEnabled(ui::canLookUpInWiki() && !name.isEmpty());
+    }
     if (sameUniverse) {
         ui::showMessage(m_universeNote, QString());
         return;
