@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/http_client.h"
+#include "core/percent_encoding.h"
 #include "sector_io/travellermap_importer.h"
 
 #include <chrono>
@@ -23,11 +24,9 @@ inline constexpr std::string_view travellerMapUserAgent =
     "Velmora/1.0 (referee-support@velmora.app; macOS/iOS app; sector import)";
 inline constexpr std::chrono::milliseconds travellerMapTimeout = std::chrono::seconds(60);
 
-using QueryItems = std::vector<std::pair<std::string, std::string>>;
+using core::QueryItems;
 
-// Every byte outside the unreserved set written as %XX, so names with spaces,
-// apostrophes or non-ASCII letters reach the service intact.
-std::string percentEncoded(std::string_view text);
+using core::percentEncoded;
 
 // address + path + "?" + the encoded query; a trailing "/" on the address is
 // dropped, and an address without a scheme is taken as https.

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace velmora::core {
+
+// A URL's query, name and value pairs in the order they are sent.
+using QueryItems = std::vector<std::pair<std::string, std::string>>;
+
+// Every byte outside the unreserved set written as %XX, so names with spaces,
+// apostrophes or non-ASCII letters reach a web service intact.
+std::string percentEncoded(std::string_view text);
+
+} // namespace velmora::core
