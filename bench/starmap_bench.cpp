@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <unordered_set>
 
 using namespace velmora;
 using namespace velmora::starmap;
@@ -99,15 +100,22 @@ universe::MapTransform transformFor(double hexRadiusOnScreen, QSize size) {
     return {scale, size.width() / 2.0 - centre.x * scale, size.height() / 2.0 - centre.y * scale};
 }
 
-void drawFrame(benchmark::State& state, double hexRadiusOnScreen, bool overlays = true) {
+void drawFrame(benchmark::State& state, double hexRadiusOnScreen, bool overlays = true,
+               bool searched = false) {
     universe::UniverseRecord universe = charted();
     universe.mapShowRegions = universe.mapShowRutters = universe.mapShowLabels = overlays;
     const StarMapModel model(universe);
     const QSize size(1400, 900);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     StarMapRenderer renderer;
-    const StarMapRenderer::Frame frame{transformFor(hexRadiusOnScreen, size), QSizeF(size),
-                                       std::nullopt, true};
+    StarMapRenderer::Frame frame{transformFor(hexRadiusOnScreen, size), QSizeF(size), std::nullopt,
+                                 true};
+    // A search that found one system in ten: the rest are drawn dimmed.
+    std::unordered_set<const core::HexData*> found;
+    for (std::size_t i = 0; i < universe.data.size(); i += 10)
+        found.insert(&universe.data[i]);
+    if (searched)
+        frame.highlighted = &found;
     {
         QPainter warm(&image); // the first frame traces the regions into the cache
         renderer.render(warm, model, universe, frame);
@@ -131,6 +139,16 @@ void frameSubsector(benchmark::State& state) {
 BENCHMARK(frameWholeUniverse)->Unit(benchmark::kMillisecond);
 BENCHMARK(frameSector)->Unit(benchmark::kMillisecond);
 BENCHMARK(frameSubsector)->Unit(benchmark::kMillisecond);
+// Hexes 40 pixels across: the widest zoom that numbers every hex, so the most numbers.
+void frameSmallestHexNumbers(benchmark::State& state) {
+    drawFrame(state, 20.0);
+}
+BENCHMARK(frameSmallestHexNumbers)->Unit(benchmark::kMillisecond);
+// A sector frame while a search marks its matches.
+void frameSectorSearched(benchmark::State& state) {
+    drawFrame(state, 11.0, true, true);
+}
+BENCHMARK(frameSectorSearched)->Unit(benchmark::kMillisecond);
 // The same frames without regions, rutters and labels: what the systems and grid cost alone.
 void frameSectorSystemsOnly(benchmark::State& state) {
     drawFrame(state, 11.0, false);

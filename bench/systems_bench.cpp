@@ -7,10 +7,13 @@
 #include "systems/system_list.h"
 #include "systems/universe_statistics.h"
 #include "universe/ridivivev_izeviduv.h"
+#include "universe/system_pattern.h"
 
 #include <benchmark/benchmark.h>
 #include <cctype>
+#include <filesystem>
 #include <memory>
+#include <variant>
 
 using namespace velmora;
 
@@ -18,7 +21,10 @@ namespace {
 
 std::unique_ptr<universe::RidivivevIzeviduv> largeUniverse() {
     auto universe = std::make_unique<universe::RidivivevIzeviduv>(
-        universe::UniverseRecord{}, "unsaved.json", nullptr, universe::RidivivevIzeviduv::Logger{});
+        universe::UniverseRecord{},
+        // Every edit saves: into the temporary folder, never the folder the benchmark runs in.
+        (std::filesystem::temp_directory_path() / "velmora-systems-bench.json").string(), nullptr,
+        universe::RidivivevIzeviduv::Logger{});
     generator::AreaOptions options;
     options.densityPercent = 50;
     for (int x = 0; x < 4; ++x) {
@@ -97,5 +103,42 @@ void SystemsSearch(benchmark::State& state) {
     }
 }
 BENCHMARK(SystemsSearch)->Unit(benchmark::kMillisecond);
+
+// 50,000 systems: the generated sectors five times over, side by side.
+const std::vector<core::HexData>& fiftyThousand() {
+    static const std::vector<core::HexData> hexes = [] {
+        const auto& source = sharedUniverse().data();
+        std::vector<core::HexData> all;
+        for (int copy = 0; all.size() < 50000; ++copy) {
+            for (const core::HexData& hex : source) {
+                if (all.size() == 50000)
+                    break;
+                all.push_back(hex);
+                all.back().coordinates.sectorX += 4 * copy;
+            }
+        }
+        return all;
+    }();
+    return hexes;
+}
+
+// One keystroke in the map's search: read the pattern, test every system.
+void PatternSearch(benchmark::State& state) {
+    static const char* const patterns[] = {"ri", "A???9?\?-*", "TL>=12 Ri", "al:ImDd N pop>=6"};
+    const std::string text = patterns[state.range(0)];
+    const auto& hexes = fiftyThousand();
+    const auto& factions = sharedUniverse().factions();
+    std::size_t found = 0;
+    for (auto _ : state) {
+        auto pattern = std::get<universe::SystemPattern>(universe::parseSystemPattern(text));
+        const universe::SystemPatternMatcher matcher(std::move(pattern), factions);
+        found = universe::findSystems(hexes, matcher).size();
+        benchmark::DoNotOptimize(found);
+    }
+    state.SetLabel(text);
+    state.counters["systems"] = static_cast<double>(hexes.size());
+    state.counters["found"] = static_cast<double>(found);
+}
+BENCHMARK(PatternSearch)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -4,10 +4,12 @@
 #include "core/uwp.h"
 #include "systems/system_texts.h"
 #include "universe/ridivivev_izeviduv.h"
+#include "universe/system_pattern.h"
 
 #include <algorithm>
 #include <cctype>
 #include <set>
+#include <variant>
 
 namespace velmora::systems {
 
@@ -20,17 +22,15 @@ std::string lowered(std::string_view text) {
     return result;
 }
 
-bool contains(const std::string& haystack, const std::string& loweredNeedle) {
-    return lowered(haystack).find(loweredNeedle) != std::string::npos;
-}
-
-bool matches(const SystemListRow& row, const std::string& loweredSearch) {
-    if (loweredSearch.empty())
-        return true;
-    const core::GalacticCoordinates& c = row.hex->coordinates;
-    return contains(row.name, loweredSearch) || contains(row.mainWorldName, loweredSearch) ||
-           contains(row.mainWorldProfile, loweredSearch) || contains(row.location, loweredSearch) ||
-           contains(c.description(), loweredSearch) || contains(c.hexNumber(), loweredSearch);
+// A search the pattern reader refuses ("Q", "TL>=" while it is typed) still finds
+// the names it spells: the list never goes blank under the user's fingers.
+universe::SystemPattern searchPattern(const std::string& text) {
+    auto parsed = universe::parseSystemPattern(text);
+    if (auto* pattern = std::get_if<universe::SystemPattern>(&parsed))
+        return std::move(*pattern);
+    universe::PatternTerm words;
+    words.text = lowered(text);
+    return universe::SystemPattern{{words}};
 }
 
 std::string trimmed(const std::string& text) {
@@ -49,7 +49,8 @@ SubsectorKey subsectorOf(const core::GalacticCoordinates& coordinates) {
 
 std::vector<SystemListRow> listSystems(const universe::RidivivevIzeviduv& universe,
                                        const SystemListQuery& query, const NameOrder& nameOrder) {
-    const std::string search = lowered(trimmed(query.search));
+    const universe::SystemPatternMatcher matcher(searchPattern(trimmed(query.search)),
+                                                 universe.factions());
     std::vector<SystemListRow> rows;
     rows.reserve(universe.data().size());
     for (const core::HexData& hex : universe.data()) {
@@ -63,7 +64,10 @@ std::vector<SystemListRow> listSystems(const universe::RidivivevIzeviduv& univer
             row.mainWorldName = worldDisplayName(*main);
             row.mainWorldProfile = core::uwpCode(main->uwp);
         }
-        if (matches(row, search))
+        const core::GalacticCoordinates& c = hex.coordinates;
+        // Words are also found in the hex ("1910", "00-1910"), the location and the profile.
+        if (matcher.matches(hex,
+                            {row.location, c.description(), c.hexNumber(), row.mainWorldProfile}))
             rows.push_back(std::move(row));
     }
 

@@ -30,8 +30,9 @@ struct SubsectorKey {
 SubsectorKey subsectorOf(const core::GalacticCoordinates& coordinates);
 
 struct SystemListQuery {
-    // Matched without regard to case against the system's name, its main world's
-    // name and profile code, its hex ("1910", "00-1910") and its location text.
+    // A search pattern (universe/system_pattern.h): "A???9??-* Ri TL>=12 al:ImDd".
+    // Its words are found, without regard to case, in the system's name, its main
+    // world's name and profile code, its hex ("1910", "00-1910") and its location text.
     std::string search;
     std::optional<SubsectorKey> subsector;
     SystemSortOrder order = SystemSortOrder::coordinates;

@@ -2,6 +2,7 @@
 #include "app/platform/qt_preferences.h"
 #include "app/platform/universe_store.h"
 #include "map_fixtures.h"
+#include "map_window.h"
 #include "starmap/ui/starmap_canvas.h"
 #include "starmap/ui/starmap_view.h"
 #include "starmap/ui/system_card.h"
@@ -23,47 +24,8 @@
 
 using namespace velmora;
 using namespace velmora::starmap;
+using velmora::testing::MapWindow;
 using velmora::testing::TemporaryFolder;
-
-namespace {
-
-struct MapWindow {
-    TemporaryFolder folder;
-    app::DataLocations locations =
-        app::DataLocations::portable(QString::fromStdString(folder.path().string()));
-    app::QtPreferences preferences{locations};
-    std::unique_ptr<universe::UniverseManager> manager =
-        app::openUniverseStore(locations, preferences, true);
-    ui::WindowRegistry windows;
-    ui::ViewContext context{*manager, windows};
-    std::unique_ptr<StarMapView> view;
-
-    explicit MapWindow(bool withSystems = true) {
-        if (withSystems) {
-            auto& universe = manager->current();
-            velmora::testing::change(universe, [](universe::UniverseEdit& edit) {
-                edit.setHexes(velmora::testing::mapUniverse().data);
-            });
-            velmora::testing::changeView(universe, [](universe::MapViewSettings& view) {
-                view.mapTransform = universe::MapTransform{1.0, 0, 0};
-            });
-            universe.save();
-        }
-        view = std::make_unique<StarMapView>(context);
-        view->resize(900, 700);
-        view->show();
-        QApplication::processEvents();
-    }
-    universe::RidivivevIzeviduv& universe() { return manager->current(); }
-    QPoint screenPointOf(const core::GalacticCoordinates& hex) const {
-        const core::PointF c = core::HexLayout{mapHexRadius}.center(hex);
-        const auto& t = view->canvas()->transform();
-        return QPoint(static_cast<int>(c.x * t.scale + t.offsetWidth),
-                      static_cast<int>(c.y * t.scale + t.offsetHeight));
-    }
-};
-
-} // namespace
 
 TEST(StarMapView, EmptyUniverseSaysSo) {
     MapWindow window(false);

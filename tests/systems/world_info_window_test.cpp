@@ -4,9 +4,11 @@
 #include "systems/ui/information_view.h"
 #include "systems/ui/world_info_window.h"
 #include "systems/ui_fixture.h"
+#include "ui/wiki_lookup.h"
 
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -205,4 +207,19 @@ TEST(InformationView, ShowsTheUniverseFigures) {
                                               "Delete System");
     velmora::testing::processEvents();
     EXPECT_EQ(view.findChild<QLabel*>("figureSystems")->text(), "1");
+}
+
+TEST(WorldInfoWindow, LooksTheWorldUpInTheWikiByItsName) {
+    QStringList asked;
+    ui::wikiLookupHook() = [&](const QString& name) { asked << name; };
+    ViewsInstallation installation(sampleUniverse());
+    const core::HexData& hex = installation.manager->current().data()[0];
+    QWidget* window = openWorldInfo(*installation.context, {hex.coordinates, std::nullopt});
+    auto* lookUp = window->findChild<QPushButton*>("wikiLookup");
+    ASSERT_NE(lookUp, nullptr);
+    EXPECT_EQ(lookUp->text(), "Look up “Tessaly” in the Traveller Wiki");
+    lookUp->click();
+    ui::wikiLookupHook() = nullptr;
+    EXPECT_EQ(asked, QStringList{"Tessaly"});
+    window->close();
 }

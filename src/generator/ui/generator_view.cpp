@@ -421,6 +421,13 @@ void GeneratorView::applyFlags(core::StarSystem& system) const {
     system.surveyed = m_surveyed->isChecked();
 }
 
+void GeneratorView::setHex(const core::GalacticCoordinates& hex) {
+    m_sectorX->setValue(hex.sectorX);
+    m_sectorY->setValue(hex.sectorY);
+    m_column->setText(QString::number(hex.column));
+    m_row->setText(QString::number(hex.row));
+}
+
 void GeneratorView::generate() {
     const auto coordinates = readHex();
     if (!coordinates)

@@ -49,6 +49,9 @@ public:
     const std::optional<core::StarSystem>& generatedSystem() const { return m_system; }
     const std::vector<core::HexData>& generatedArea() const { return m_area; }
 
+    // Puts a hex into the location fields, as the map's "Generate System Here…" does.
+    void setHex(const core::GalacticCoordinates& hex);
+
     void generate();
     void save();
     void generateArea();

@@ -3,6 +3,7 @@
 #include "overlays/overlay_rows.h"
 #include "overlays/ui/hex_picker.h"
 #include "overlays/ui/overlay_ui_support.h"
+#include "overlays/ui/paint_on_map_button.h"
 #include "overlays/ui/removable_row_list.h"
 #include "universe/ridivivev_izeviduv.h"
 
@@ -26,7 +27,23 @@ constexpr universe::NebulaType types[] = {
 NebulaEditingView::NebulaEditingView(universe::UniverseManager& manager, QWidget* parent)
     : NebulaEditingBase(manager, parent), m_name(new QLineEdit(this)), m_type(new QComboBox(this)),
       m_hexes(new RemovableRowList(this)), m_noHexes(nullptr), m_count(new QLabel(this)),
-      m_picker(new HexPicker(this)), m_addHex(new QPushButton(tr("Add Hex"), this)) {
+      m_picker(new HexPicker(this)), m_addHex(new QPushButton(tr("Add Hex"), this)),
+      m_paint(new PaintOnMapButton(
+          {[this]() -> universe::RidivivevIzeviduv& { return this->universe(); },
+           [this] { return m_draft.id; }, [this] { return startPainting(); },
+           [this] {
+               // Undo and redo of strokes: the hexes follow the stored nebula.
+               const auto& nebulae = this->universe().nebulae();
+               const auto it =
+                   std::find_if(nebulae.begin(), nebulae.end(),
+                                [this](const universe::Nebula& n) { return n.id == m_draft.id; });
+               if (it == nebulae.end() || it->hexes == m_draft.hexes)
+                   return;
+               m_draft.hexes = it->hexes;
+               refreshHexes();
+               refreshState();
+           }},
+          this)) {
     setObjectName(QStringLiteral("nebulaEditor"));
     addSection(tr("Name"));
     m_name->setPlaceholderText(tr("Nebula name"));
@@ -59,6 +76,12 @@ NebulaEditingView::NebulaEditingView(universe::UniverseManager& manager, QWidget
     adderLayout->addWidget(m_picker, 1);
     adderLayout->addWidget(m_addHex, 0, Qt::AlignBottom);
     addToForm(adder);
+    auto* painting = new QWidget(this);
+    auto* paintingLayout = new QHBoxLayout(painting);
+    paintingLayout->setContentsMargins(0, 6, 0, 0);
+    paintingLayout->addWidget(m_paint);
+    paintingLayout->addWidget(quietNote(tr("Or paint the hexes on the map."), painting), 1);
+    addToForm(painting);
     // Takes the spare height while the list above is hidden, so the sections stay together.
     form()->addStretch();
 
@@ -92,6 +115,7 @@ void NebulaEditingView::load() {
         m_picker->setCoordinates(universe.data().front().coordinates);
     refreshHexes();
     refreshState();
+    m_paint->refresh();
 }
 
 void NebulaEditingView::addHex() {
@@ -133,6 +157,14 @@ void NebulaEditingView::refreshAddButton() {
     const core::GalacticCoordinates hex = m_picker->coordinates();
     m_addHex->setEnabled(std::find(m_draft.hexes.begin(), m_draft.hexes.end(), hex) ==
                          m_draft.hexes.end());
+}
+
+std::optional<ui::MapPaintTarget> NebulaEditingView::startPainting() {
+    if (isCreating() || hasChanges())
+        save();
+    if (isCreating() || hasChanges())
+        return std::nullopt;
+    return nebulaPaintTarget(manager(), m_draft.id);
 }
 
 std::string NebulaEditingView::recordName(const universe::Nebula& record) const {

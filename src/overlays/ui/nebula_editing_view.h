@@ -1,6 +1,7 @@
 #pragma once
 
 #include "overlays/ui/overlay_editor.h"
+#include "ui/map_painting.h"
 #include "universe/nebula.h"
 
 class QComboBox;
@@ -11,6 +12,7 @@ class QPushButton;
 namespace velmora::overlays {
 
 class HexPicker;
+class PaintOnMapButton;
 class RemovableRowList;
 
 // Creates or edits one nebula: its name, its type and the hexes it covers.
@@ -33,6 +35,7 @@ public:
     QLabel* hexCount() const { return m_count; }
     HexPicker* hexPicker() const { return m_picker; }
     QPushButton* addHexButton() const { return m_addHex; }
+    PaintOnMapButton* paintButton() const { return m_paint; }
 
 protected:
     QString titleText() const override;
@@ -40,6 +43,9 @@ protected:
 
 private:
     void load() override;
+    // The brush paints the stored record: a new one, or one with typed changes, is
+    // stored first.
+    std::optional<ui::MapPaintTarget> startPainting();
     void refreshHexes();
     void refreshAddButton();
 
@@ -50,6 +56,7 @@ private:
     QLabel* m_count;
     HexPicker* m_picker;
     QPushButton* m_addHex;
+    PaintOnMapButton* m_paint;
 };
 
 } // namespace velmora::overlays

@@ -42,6 +42,7 @@ protected:
     void addToForm(QWidget* widget, int stretch = 0);
     void setCreating(bool creating) { m_creating = creating; }
     universe::RidivivevIzeviduv& universe() const;
+    universe::UniverseManager& manager() const { return m_manager; }
 
     // The title and button texts for creating or editing.
     virtual QString titleText() const = 0;

@@ -5,7 +5,9 @@
 #include "overlays/ui/faction_color_picker.h"
 #include "overlays/ui/hex_picker.h"
 #include "overlays/ui/overlay_ui_support.h"
+#include "overlays/ui/paint_on_map_button.h"
 #include "overlays/ui/removable_row_list.h"
+#include "starmap/painted_area.h"
 #include "universe/ridivivev_izeviduv.h"
 
 #include <QCheckBox>
@@ -37,7 +39,24 @@ RegionEditingView::RegionEditingView(universe::UniverseManager& manager, QWidget
       m_noAnchors(nullptr), m_anchorHex(new HexPicker(this)), m_corner(new CornerDiagram(this)),
       m_addAnchor(new QPushButton(tr("Add Anchor"), this)),
       m_customLabel(new QCheckBox(tr("Custom label position"), this)), m_centerNote(nullptr),
-      m_labelHex(new HexPicker(this)) {
+      m_labelHex(new HexPicker(this)),
+      m_paint(new PaintOnMapButton(
+          {[this]() -> universe::RidivivevIzeviduv& { return this->universe(); },
+           [this] { return m_draft.id; }, [this] { return startPainting(); },
+           [this] {
+               // Undo and redo of strokes: the anchors follow the stored region.
+               const auto& regions = this->universe().regions();
+               const auto it =
+                   std::find_if(regions.begin(), regions.end(),
+                                [this](const universe::Region& r) { return r.id == m_draft.id; });
+               if (it == regions.end() || it->anchors == m_draft.anchors)
+                   return;
+               m_draft.anchors = it->anchors;
+               m_draft.closed = it->closed;
+               refreshAnchors();
+               refreshState();
+           }},
+          this)) {
     setObjectName(QStringLiteral("regionEditor"));
     addSection(tr("Name"));
     m_name->setPlaceholderText(tr("Region name"));
@@ -53,6 +72,13 @@ RegionEditingView::RegionEditingView(universe::UniverseManager& manager, QWidget
     m_noAnchors = quietNote(tr("No anchors yet — add at least two to trace a border."), this);
     m_noAnchors->setObjectName(QStringLiteral("noAnchors"));
     addToForm(m_noAnchors);
+    auto* painting = new QWidget(this);
+    auto* paintingLayout = new QHBoxLayout(painting);
+    paintingLayout->setContentsMargins(0, 0, 0, 0);
+    paintingLayout->addWidget(m_paint);
+    paintingLayout->addWidget(
+        quietNote(tr("Paint the area on the map; its outline becomes the anchors."), painting), 1);
+    addToForm(painting);
     auto* adder = new QWidget(this);
     auto* adderLayout = new QHBoxLayout(adder);
     adderLayout->setContentsMargins(0, 6, 0, 0);
@@ -130,6 +156,7 @@ void RegionEditingView::load() {
     refreshAnchors();
     refreshLabelPosition();
     refreshState();
+    m_paint->refresh();
 }
 
 void RegionEditingView::addAnchor() {
@@ -161,6 +188,14 @@ void RegionEditingView::refreshLabelPosition() {
     const bool custom = m_draft.labelCoordinates.has_value();
     m_centerNote->setVisible(!custom);
     m_labelHex->setVisible(custom);
+}
+
+std::optional<ui::MapPaintTarget> RegionEditingView::startPainting() {
+    if (isCreating() || hasChanges())
+        save();
+    if (isCreating() || hasChanges())
+        return std::nullopt;
+    return regionPaintTarget(manager(), m_draft.id);
 }
 
 std::string RegionEditingView::recordName(const universe::Region& record) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "overlays/ui/overlay_editor.h"
+#include "ui/map_painting.h"
 #include "universe/region.h"
 
 class QCheckBox;
@@ -13,6 +14,7 @@ namespace velmora::overlays {
 class CornerDiagram;
 class FactionColorPicker;
 class HexPicker;
+class PaintOnMapButton;
 class RemovableRowList;
 
 // Creates or edits one region: its name and colour, its anchors in border
@@ -39,6 +41,7 @@ public:
     QCheckBox* customLabelSwitch() const { return m_customLabel; }
     QLabel* centerNote() const { return m_centerNote; }
     HexPicker* labelHexPicker() const { return m_labelHex; }
+    PaintOnMapButton* paintButton() const { return m_paint; }
 
 protected:
     QString titleText() const override;
@@ -47,6 +50,9 @@ protected:
 
 private:
     void load() override;
+    // The brush paints the stored record: a new one, or one with typed changes, is
+    // stored first.
+    std::optional<ui::MapPaintTarget> startPainting();
     void refreshAnchors();
     void refreshLabelPosition();
 
@@ -60,6 +66,7 @@ private:
     QCheckBox* m_customLabel;
     QLabel* m_centerNote;
     HexPicker* m_labelHex;
+    PaintOnMapButton* m_paint;
 };
 
 } // namespace velmora::overlays

@@ -47,6 +47,18 @@ void StarMapCanvas::setSelected(std::optional<core::GalacticCoordinates> hex) {
     redraw();
 }
 
+void StarMapCanvas::setRoute(std::vector<core::GalacticCoordinates> route) {
+    if (route == m_route)
+        return;
+    m_route = std::move(route);
+    redraw();
+}
+
+void StarMapCanvas::setHighlighted(std::optional<std::unordered_set<const core::HexData*>> found) {
+    m_highlighted = std::move(found);
+    redraw();
+}
+
 void StarMapCanvas::redraw() {
     m_frameValid = false;
     update();
@@ -84,8 +96,10 @@ void StarMapCanvas::renderFrame() {
     m_frame.setDevicePixelRatio(ratio);
     QPainter painter(&m_frame);
     if (m_universe && m_model) {
-        m_renderer.render(painter, *m_model, *m_universe,
-                          {m_transform, QSizeF(size()), m_selected, true});
+        StarMapRenderer::Frame frame{m_transform, QSizeF(size()), m_selected, true};
+        frame.highlighted = m_highlighted ? &*m_highlighted : nullptr;
+        frame.route = m_route.empty() ? nullptr : &m_route;
+        m_renderer.render(painter, *m_model, *m_universe, frame);
     } else {
         painter.fillRect(rect(), StarMapRenderer::backgroundColor());
     }

@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_set>
+#include <vector>
 
 namespace velmora::starmap {
 
@@ -26,11 +28,21 @@ public:
     const universe::MapTransform& transform() const { return m_transform; }
     void setSelected(std::optional<core::GalacticCoordinates> hex);
     const std::optional<core::GalacticCoordinates>& selected() const { return m_selected; }
+    // The systems a search found, marked while the rest are dimmed; empty to show all
+    // alike. The pointers are into the model's universe and are replaced with it.
+    void setHighlighted(std::optional<std::unordered_set<const core::HexData*>> found);
+    const std::optional<std::unordered_set<const core::HexData*>>& highlighted() const {
+        return m_highlighted;
+    }
 
     // Scale and offset that fit a map rectangle into the canvas, with a margin.
     universe::MapTransform fitting(const MapRect& area) const;
     void centerOn(const core::GalacticCoordinates& hex);
     core::GalacticCoordinates hexAt(QPointF viewPoint) const;
+
+    // The systems of the route pinned to the map, in travel order; empty for none.
+    void setRoute(std::vector<core::GalacticCoordinates> route);
+    const std::vector<core::GalacticCoordinates>& route() const { return m_route; }
 
     MapInteraction& interaction() { return *m_interaction; }
     StarMapRenderer& renderer() { return m_renderer; }
@@ -63,6 +75,8 @@ private:
     std::unique_ptr<MapInteraction> m_interaction;
     StarMapRenderer m_renderer;
     std::optional<core::GalacticCoordinates> m_selected;
+    std::optional<std::unordered_set<const core::HexData*>> m_highlighted;
+    std::vector<core::GalacticCoordinates> m_route;
     QPixmap m_frame;
     universe::MapTransform m_frameTransform;
     bool m_frameValid = false;

@@ -4,6 +4,7 @@
 #include "core/uwp.h"
 #include "core/world_tag.h"
 #include "starmap/ui/map_text_cache.h"
+#include "starmap/ui/name_placement.h"
 #include "ui/qt_text.h"
 #include "universe/faction_color.h"
 #include "universe/system_disclosure.h"
@@ -30,7 +31,9 @@ struct Canvas {
     MapRect visible;  // in map units
     double hexRadius; // on screen
     MapTextCache& text;
-    bool sprites; // a pixel device, where cached pictures may stand in for shapes
+    bool sprites;    // a pixel device, where cached pictures may stand in for shapes
+    bool hexNumbers; // wanted, and the hexes are large enough
+    const std::unordered_set<const core::HexData*>* highlighted;
 
     QPointF toScreen(core::PointF p) const {
         return {p.x * transform.scale + transform.offsetWidth,
@@ -210,8 +213,52 @@ void drawGrid(const Canvas& canvas, const StarMapModel& model,
     }
 }
 
-void drawRegions(const Canvas& canvas, const universe::UniverseRecord& universe,
-                 RegionBorderCache& cache) {
+// Texts on a pixel device come from cached pictures; on paper and in SVG they stay text.
+void drawCenteredText(const Canvas& canvas, QPointF topCenter, const QString& text, int font,
+                      const QColor& color) {
+    if (canvas.sprites) {
+        canvas.text.blitCentered(canvas.painter, topCenter, text, font, color.rgba());
+    } else {
+        canvas.painter.setPen(color);
+        canvas.text.drawCentered(canvas.painter, topCenter, text, font);
+    }
+}
+
+// Where a hex number's text begins below its hex's centre, in hex radii: just under
+// the top edge (at 0.866), clear of the outline a search draws inside it.
+constexpr double hexNumberTop = 0.8;
+
+// The font of hex numbers.
+int hexNumberFont(const Canvas& canvas) {
+    return canvas.text.fontId(std::clamp(canvas.hexRadius * 0.2, 6.0, 12.0));
+}
+
+// "CCRR" under the top edge of every hex, as printed sector maps number them. The
+// texts are cached pictures, so a screen of two thousand numbers costs little.
+void drawHexNumbers(const Canvas& canvas, const StarMapModel& model) {
+    const HexRange range = model.gridRangeIn(canvas.visible);
+    if (range.isEmpty())
+        return;
+    const int font = hexNumberFont(canvas);
+    const QColor color(125, 145, 185);
+    const double top = canvas.hexRadius * hexNumberTop;
+    QString number(4, QLatin1Char('0'));
+    const auto twoDigits = [&](int at, int value) {
+        number[at] = QLatin1Char(static_cast<char>('0' + value / 10));
+        number[at + 1] = QLatin1Char(static_cast<char>('0' + value % 10));
+    };
+    for (int q = range.firstColumn; q <= range.lastColumn; ++q) {
+        twoDigits(0, core::floorMod(q, core::sectorColumns) + 1);
+        for (int row = range.firstRow; row <= range.lastRow; ++row) {
+            twoDigits(2, core::floorMod(row, core::sectorRows) + 1);
+            const QPointF c = canvas.centerOfGlobal(q, row);
+            drawCenteredText(canvas, QPointF(c.x(), c.y() - top), number, font, color);
+        }
+    }
+}
+
+void drawRegions(const Canvas& canvas, const StarMapModel& model,
+                 const universe::UniverseRecord& universe, RegionBorderCache& cache) {
     if (!universe.mapShowRegions)
         return;
     QPainter& p = canvas.painter;
@@ -280,11 +327,16 @@ void drawRegions(const Canvas& canvas, const universe::UniverseRecord& universe,
         }
 
         if (!region.name.empty()) {
-            const QPointF at = canvas.toScreen(regionLabelPoint(region, mapHexRadius));
+            const QString name = qt(region.name);
+            const int font =
+                canvas.text.fontId(std::clamp(canvas.hexRadius * 0.7, 9.0, 26.0), true);
+            // The name moves off the worlds it would cover, when there is room nearby.
+            const QPointF at =
+                placeNameAmongSystems(model, canvas.transform, canvas.hexRadius,
+                                      canvas.toScreen(regionLabelPoint(region, mapHexRadius)),
+                                      canvas.text.size(name, font));
             p.setPen(color);
-            canvas.text.drawCenteredOn(
-                p, at, qt(region.name),
-                canvas.text.fontId(std::clamp(canvas.hexRadius * 0.7, 9.0, 26.0), true));
+            canvas.text.drawCenteredOn(p, at, name, font);
         }
     }
     p.restore();
@@ -344,6 +396,42 @@ void drawRutters(const Canvas& canvas, const universe::UniverseRecord& universe)
     p.restore();
 }
 
+QColor routeColor() {
+    return QColor(255, 170, 40);
+}
+
+// A pinned route: one polyline through its systems with a ring on each stop. Both
+// strokes are opaque, so the route costs a frame no more than a few rutters.
+void drawPinnedRoute(const Canvas& canvas, const std::vector<core::GalacticCoordinates>& route) {
+    if (route.empty())
+        return;
+    QPolygonF line;
+    line.reserve(static_cast<qsizetype>(route.size()));
+    MapRect box{1e300, 1e300, -1e300, -1e300};
+    for (const core::GalacticCoordinates& hex : route) {
+        const core::PointF at = core::HexLayout{mapHexRadius}.center(hex);
+        box = {std::min(box.left, at.x - mapHexRadius), std::min(box.top, at.y - mapHexRadius),
+               std::max(box.right, at.x + mapHexRadius), std::max(box.bottom, at.y + mapHexRadius)};
+        line << canvas.toScreen(at);
+    }
+    if (!canvas.visible.intersects(box))
+        return;
+    QPainter& p = canvas.painter;
+    p.save();
+    const double r = canvas.hexRadius;
+    const double width = std::clamp(r * 0.14, 2.0, 7.0);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(20, 12, 0), width + 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(line);
+    p.setPen(QPen(routeColor(), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(line);
+    const double ring = std::max(4.0, r * 0.62);
+    p.setPen(QPen(routeColor(), std::max(1.5, width * 0.6)));
+    for (const QPointF& stop : line)
+        p.drawEllipse(stop, ring, ring);
+    p.restore();
+}
+
 // The colour of a world at a glance: its water, its air or the lack of both.
 QColor worldColor(const core::UWP& uwp) {
     if (uwp.size == 0)
@@ -364,6 +452,15 @@ bool hasBase(const core::UWP& uwp, std::initializer_list<core::Base> bases) {
                        [&](core::Base b) { return uwp.bases.count(b) > 0; });
 }
 
+// How much of a system a search did not find still shows.
+constexpr double dimmedOpacity = 0.3;
+
+QColor dimmedIf(bool dimmed, QColor color) {
+    if (dimmed)
+        color.setAlphaF(color.alphaF() * static_cast<float>(dimmedOpacity));
+    return color;
+}
+
 // Everything a system's glyph shows, so equal glyphs can share one sprite.
 struct GlyphSpec {
     // `unknown` is the neutral mark of a system whose profile is withheld.
@@ -374,6 +471,7 @@ struct GlyphSpec {
     bool navalBase = false;
     bool scoutBase = false;
     bool surveyed = false;
+    bool dimmed = false; // faded back behind a search's matches
 
     // Packed into one number with the sprite's size, in quarter pixels.
     quint64 key(int quarterPixels) const {
@@ -381,7 +479,8 @@ struct GlyphSpec {
                (static_cast<quint64>(zone) << 34) | (static_cast<quint64>(gasGiant) << 36) |
                (static_cast<quint64>(navalBase) << 37) | (static_cast<quint64>(scoutBase) << 38) |
                (static_cast<quint64>(surveyed) << 39) |
-               (static_cast<quint64>(quarterPixels & 0xFFFF) << 40);
+               (static_cast<quint64>(quarterPixels & 0xFFFF) << 40) |
+               (static_cast<quint64>(dimmed) << 56);
     }
 };
 
@@ -412,6 +511,8 @@ GlyphSpec glyphOf(const core::StarSystem& system, const core::WorldData* main, b
 
 // Draws a glyph centred on the origin for a hex of radius r.
 void paintGlyph(QPainter& p, double r, const GlyphSpec& look) {
+    if (look.dimmed)
+        p.setOpacity(dimmedOpacity);
     const QPointF c(0, 0);
     const double glyph = r * 0.22;
     if (look.zone > 0) {
@@ -478,19 +579,8 @@ void paintGlyph(QPainter& p, double r, const GlyphSpec& look) {
     }
 }
 
-// Texts on a pixel device come from cached pictures; on paper and in SVG they stay text.
-void drawCenteredText(const Canvas& canvas, QPointF topCenter, const QString& text, int font,
-                      const QColor& color) {
-    if (canvas.sprites) {
-        canvas.text.blitCentered(canvas.painter, topCenter, text, font, color.rgba());
-    } else {
-        canvas.painter.setPen(color);
-        canvas.text.drawCentered(canvas.painter, topCenter, text, font);
-    }
-}
-
 void drawSystem(const Canvas& canvas, const core::HexData& hex,
-                const universe::UniverseRecord& universe) {
+                const universe::UniverseRecord& universe, bool dimmed = false) {
     QPainter& p = canvas.painter;
     const double r = canvas.hexRadius;
     const QPointF c = canvas.centerOf(hex.coordinates);
@@ -499,7 +589,17 @@ void drawSystem(const Canvas& canvas, const core::HexData& hex,
     const bool profileKnown = universe::systemDisclosure(universe, system).profile;
     const bool surveyTick = universe.mapShowSurveyedData && system.surveyed &&
                             universe.mapViewMode == universe::MapViewMode::referee;
-    const GlyphSpec look = glyphOf(system, main, profileKnown, surveyTick);
+    GlyphSpec look = glyphOf(system, main, profileKnown, surveyTick);
+    look.dimmed = dimmed;
+
+    if (canvas.highlighted && canvas.highlighted->contains(&hex)) {
+        // A search's match: the hex tinted and outlined, under everything written in it.
+        QColor tint = StarMapRenderer::highlightColor();
+        tint.setAlpha(45);
+        p.setPen(QPen(StarMapRenderer::highlightColor(), std::clamp(r * 0.04, 1.2, 2.5)));
+        p.setBrush(tint);
+        p.drawPolygon(hexPolygon(c, r * 0.95));
+    }
 
     if (canvas.sprites) {
         // Sprites are drawn at a quarter-pixel step of radius, so zooming reuses them.
@@ -525,12 +625,19 @@ void drawSystem(const Canvas& canvas, const core::HexData& hex,
     const double fontSize = std::clamp(r * 0.27, 7.0, 15.0);
     if (main && profileKnown) {
         const int font = canvas.text.fontId(fontSize, true);
-        drawCenteredText(
-            canvas,
-            QPointF(c.x(),
-                    c.y() - r * 0.6 - canvas.text.size(QStringLiteral("A"), font).height() / 2),
-            QString(QChar::fromLatin1(core::letter(main->uwp.starport))), font,
-            QColor(235, 235, 245));
+        const double height = canvas.text.size(QStringLiteral("A"), font).height();
+        // Under a hex number the letter moves down to sit on the world.
+        const double top =
+            canvas.hexNumbers
+                ? std::max(
+                      c.y() - r * hexNumberTop +
+                          canvas.text.size(QStringLiteral("0"), hexNumberFont(canvas)).height() *
+                              0.8,
+                      c.y() - r * 0.22 - height * 0.9)
+                : c.y() - r * 0.6 - height / 2;
+        drawCenteredText(canvas, QPointF(c.x(), top),
+                         QString(QChar::fromLatin1(core::letter(main->uwp.starport))), font,
+                         dimmedIf(dimmed, QColor(235, 235, 245)));
     }
     QString name = system.name.empty() ? QString() : qt(system.name);
     // Worlds of a billion or more are written in capitals, as referees expect; the
@@ -539,11 +646,12 @@ void drawSystem(const Canvas& canvas, const core::HexData& hex,
         name = name.toUpper();
     if (!name.isEmpty())
         drawCenteredText(canvas, QPointF(c.x(), c.y() + r * 0.3), name,
-                         canvas.text.fontId(fontSize), QColor(230, 232, 240));
+                         canvas.text.fontId(fontSize), dimmedIf(dimmed, QColor(230, 232, 240)));
     if (main && profileKnown && r >= StarMapRenderer::profileThreshold) {
         drawCenteredText(canvas, QPointF(c.x(), c.y() + r * 0.62),
                          qt(core::uwpCode(main->uwp)).section(QLatin1Char(' '), 0, 0),
-                         canvas.text.fontId(fontSize * 0.85), QColor(170, 185, 210));
+                         canvas.text.fontId(fontSize * 0.85),
+                         dimmedIf(dimmed, QColor(170, 185, 210)));
     }
 }
 
@@ -554,20 +662,36 @@ void drawSystems(const Canvas& canvas, const StarMapModel& model,
     if (canvas.hexRadius < StarMapRenderer::dotThreshold) {
         // At the widest zooms a system is a point: batch them all in one call.
         QVector<QPointF> points;
+        QVector<QPointF> found;
         points.reserve(static_cast<qsizetype>(systems.size()));
-        for (const core::HexData* hex : systems)
-            points << canvas.centerOf(hex->coordinates);
+        for (const core::HexData* hex : systems) {
+            if (canvas.highlighted && canvas.highlighted->contains(hex))
+                found << canvas.centerOf(hex->coordinates);
+            else
+                points << canvas.centerOf(hex->coordinates);
+        }
         // Square, unsmoothed points: tens of thousands of them cost next to nothing.
         p.save();
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QPen(QColor(230, 235, 255), canvas.hexRadius < 2 ? 1.0 : 2.0, Qt::SolidLine,
+        const double size = canvas.hexRadius < 2 ? 1.0 : 2.0;
+        p.setPen(QPen(QColor(230, 235, 255, canvas.highlighted ? 70 : 255), size, Qt::SolidLine,
                       Qt::SquareCap));
         p.drawPoints(points);
+        // A search's matches stand out even where systems are a pixel each.
+        p.setPen(QPen(StarMapRenderer::highlightColor(), size + 2, Qt::SolidLine, Qt::SquareCap));
+        p.drawPoints(found);
         p.restore();
         return;
     }
+    if (!canvas.highlighted) {
+        for (const core::HexData* hex : systems)
+            drawSystem(canvas, *hex, universe);
+        return;
+    }
+    // While a search is shown, what it did not find fades back: in its own sprites
+    // and text colours, so the blits stay on their fast path.
     for (const core::HexData* hex : systems)
-        drawSystem(canvas, *hex, universe);
+        drawSystem(canvas, *hex, universe, !canvas.highlighted->contains(hex));
 }
 
 void drawSelection(const Canvas& canvas, const core::GalacticCoordinates& hex) {
@@ -631,6 +755,10 @@ QColor StarMapRenderer::backgroundColor() {
     return QColor(9, 12, 24);
 }
 
+QColor StarMapRenderer::highlightColor() {
+    return QColor(80, 235, 255);
+}
+
 QColor StarMapRenderer::paletteColor(universe::FactionColor color, double alpha) {
     const auto [r, g, b] = universe::rgb(color);
     return fromRgb(r, g, b, alpha);
@@ -651,12 +779,24 @@ void StarMapRenderer::render(QPainter& painter, const StarMapModel& model,
     // Vector devices (PDF, SVG) keep every shape and text as it is.
     const bool pixels =
         painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
-    const Canvas canvas{painter, t, visible, mapHexRadius * t.scale, *m_text, pixels};
+    const double hexRadius = mapHexRadius * t.scale;
+    const Canvas canvas{painter,
+                        t,
+                        visible,
+                        hexRadius,
+                        *m_text,
+                        pixels,
+                        frame.hexNumbers && hexRadius >= hexNumberThreshold,
+                        frame.highlighted};
 
     drawNebulae(canvas, universe);
     drawGrid(canvas, model, universe);
-    drawRegions(canvas, universe, m_borders);
+    if (canvas.hexNumbers)
+        drawHexNumbers(canvas, model);
+    drawRegions(canvas, model, universe, m_borders);
     drawRutters(canvas, universe);
+    if (frame.route)
+        drawPinnedRoute(canvas, *frame.route);
     drawSystems(canvas, model, universe);
     if (frame.selected)
         drawSelection(canvas, *frame.selected);

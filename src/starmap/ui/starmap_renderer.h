@@ -9,6 +9,8 @@
 #include <QSizeF>
 #include <memory>
 #include <optional>
+#include <unordered_set>
+#include <vector>
 
 class QPainter;
 
@@ -29,6 +31,14 @@ public:
         QSizeF size; // of the paint device, in its units
         std::optional<core::GalacticCoordinates> selected;
         bool background = true; // fill the frame with deep space first
+        // A search's matches: each is marked and every other system dimmed. Null
+        // when nothing is searched. The set belongs to the caller.
+        const std::unordered_set<const core::HexData*>* highlighted = nullptr;
+        // Hex numbers, once hexes are large enough to read them.
+        bool hexNumbers = true;
+        // A planned route pinned to the map: its systems in travel order. Null for
+        // none; the list belongs to the caller.
+        const std::vector<core::GalacticCoordinates>* route = nullptr;
     };
 
     StarMapRenderer();
@@ -41,8 +51,12 @@ public:
     static constexpr double dotThreshold = 4.0;
     static constexpr double nameThreshold = 11.0;
     static constexpr double profileThreshold = 30.0;
+    // Hexes about 40 pixels across: room for "1910" under the top edge.
+    static constexpr double hexNumberThreshold = 20.0;
 
     static QColor backgroundColor();
+    // The mark of a search's matches.
+    static QColor highlightColor();
     static QColor paletteColor(universe::FactionColor color, double alpha = 1.0);
 
     RegionBorderCache& borderCache() { return m_borders; }

@@ -1,11 +1,16 @@
 #include "starmap/ui/starmap_view.h"
 
 #include "starmap/map_filter.h"
+#include "starmap/ui/hex_context_menu.h"
 #include "starmap/ui/map_export_dialog.h"
+#include "starmap/ui/map_legend.h"
 #include "starmap/ui/map_menus.h"
+#include "starmap/ui/map_paint_tool.h"
 #include "starmap/ui/starmap_canvas.h"
 #include "starmap/ui/system_card.h"
 #include "ui/empty_state_view.h"
+#include "ui/pinned_route.h"
+#include "universe/system_pattern.h"
 #include "universe/universe_manager.h"
 
 #include <QCompleter>
@@ -16,6 +21,7 @@
 #include <QStackedLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <variant>
 
 namespace velmora::starmap {
 
@@ -54,8 +60,13 @@ StarMapView::StarMapView(ui::ViewContext& context, QWidget* parent)
     auto* tradeMenu = new QMenu(this);
     auto* labelMenu = new QMenu(this);
     auto* exportMenu = new QMenu(this);
-    connect(viewMenu, &QMenu::aboutToShow, this,
-            [this, viewMenu] { m_menus->fillViewMenu(viewMenu); });
+    connect(viewMenu, &QMenu::aboutToShow, this, [this, viewMenu] {
+        m_menus->fillViewMenu(viewMenu);
+        viewMenu->addSeparator();
+        viewMenu->addAction(tr("Legend"), this, [this] {
+            showMapLegend(m_context.windows, m_universe.usesTravellerTechLevels());
+        });
+    });
     connect(factionMenu, &QMenu::aboutToShow, this,
             [this, factionMenu] { m_menus->fillFactionMenu(factionMenu); });
     connect(tradeMenu, &QMenu::aboutToShow, this,
@@ -70,9 +81,16 @@ StarMapView::StarMapView(ui::ViewContext& context, QWidget* parent)
     m_viewButton->setObjectName(QStringLiteral("mapViewMenu"));
 
     m_search->setPlaceholderText(tr("Find a system"));
+    m_search->setObjectName(QStringLiteral("mapSearch"));
+    m_search->setToolTip(
+        QString::fromUtf8(universe::systemPatternHelp.data(),
+                          static_cast<qsizetype>(universe::systemPatternHelp.size())) +
+        tr("\nReturn goes to each system found in turn."));
     m_search->setClearButtonEnabled(true);
     m_search->setMaximumWidth(260);
+    m_status->setObjectName(QStringLiteral("mapSearchStatus"));
     connect(m_search, &QLineEdit::returnPressed, this, [this] { findSystem(m_search->text()); });
+    connect(m_search, &QLineEdit::textChanged, this, &StarMapView::updateSearch);
     auto* fit = new QToolButton(this);
     fit->setText(tr("Fit"));
     fit->setToolTip(tr("Show the whole universe"));
@@ -110,11 +128,25 @@ StarMapView::StarMapView(ui::ViewContext& context, QWidget* parent)
     connect(m_canvas, &StarMapCanvas::hexClicked, this, &StarMapView::selectHex);
     connect(m_canvas, &StarMapCanvas::doubleClicked, this, &StarMapView::openWorldInfo);
     connect(m_canvas, &StarMapCanvas::transformChanged, this, &StarMapView::storeTransform);
+    // Right click on a hex: its menu. An editor's "Paint on Map" lays the brush over the map.
+    new HexContextMenu(m_universe, *m_canvas,
+                       {[] { return static_cast<bool>(worldInfoOpener()); },
+                        [this](const core::GalacticCoordinates& hex) {
+                            selectHex(hex);
+                            openWorldInfo();
+                        }});
+    new MapPaintTool(*m_canvas, m_universe.id());
 
     m_subscription = m_universe.changed().subscribe([this] {
         if (!m_ownChange)
             rebuild();
     });
+    // The route the planner pinned in this universe is drawn until another replaces it.
+    const auto followRoute = [this] {
+        m_canvas->setRoute(ui::pinnedRoutes().hexes(m_universe.id()));
+    };
+    m_pinnedRoute = ui::pinnedRoutes().changed().subscribe(followRoute);
+    followRoute();
     rebuild();
 }
 
@@ -140,6 +172,8 @@ void StarMapView::rebuild() {
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchStartsWith);
     m_search->setCompleter(completer);
+    // The marks point into the universe just replaced.
+    updateSearch();
     // The card follows the system it shows, or goes when the system does.
     if (const auto& selected = m_canvas->selected()) {
         if (const core::HexData* hex = m_model->systemAt(*selected))
@@ -192,27 +226,85 @@ void StarMapView::selectHex(const core::GalacticCoordinates& hex) {
     m_card->raise();
 }
 
+StarMapView::Search StarMapView::search(const QString& text) const {
+    Search result;
+    auto parsed = universe::parseSystemPattern(text.trimmed().toStdString());
+    if (const auto* error = std::get_if<universe::SystemPatternError>(&parsed)) {
+        result.error = QString::fromStdString(error->message);
+        return result;
+    }
+    auto& pattern = std::get<universe::SystemPattern>(parsed);
+    result.onlyNames = pattern.onlyNames();
+    // Asked with the map's own view, so the players' view finds only what they may know.
+    const universe::SystemPatternMatcher matcher(std::move(pattern), m_universe.factions(),
+                                                 &m_universe.mapView());
+    for (const core::HexData* hex : m_model->systems()) {
+        if (matcher.matches(*hex))
+            result.found.push_back(hex);
+    }
+    return result;
+}
+
+void StarMapView::updateSearch() {
+    const QString text = m_search->text().trimmed();
+    if (text.isEmpty()) {
+        m_status->clear();
+        m_canvas->setHighlighted(std::nullopt);
+        return;
+    }
+    const Search found = search(text);
+    if (!found.error.isEmpty()) {
+        m_status->setText(found.error);
+        m_canvas->setHighlighted(std::nullopt);
+        return;
+    }
+    m_canvas->setHighlighted(
+        std::unordered_set<const core::HexData*>(found.found.begin(), found.found.end()));
+    const auto count = static_cast<long long>(found.found.size());
+    m_status->setText(count == 0   ? tr("No system found")
+                      : count == 1 ? tr("1 system found")
+                                   : tr("%1 systems found").arg(count));
+}
+
 bool StarMapView::findSystem(const QString& text) {
     const QString wanted = text.trimmed();
     if (wanted.isEmpty())
         return false;
-    const core::HexData* found = nullptr;
-    for (const core::HexData* hex : m_model->systems()) {
-        const QString name = QString::fromStdString(hex->starSystem.name);
-        if (name.compare(wanted, Qt::CaseInsensitive) == 0) {
-            found = hex;
-            break;
-        }
-        if (!found && name.startsWith(wanted, Qt::CaseInsensitive))
-            found = hex;
-    }
-    if (!found) {
-        m_status->setText(tr("No system named “%1” on the map").arg(wanted));
+    const Search found = search(wanted);
+    if (!found.error.isEmpty()) {
+        m_status->setText(found.error);
         return false;
     }
-    m_status->clear();
-    m_canvas->centerOn(found->coordinates);
-    selectHex(found->coordinates);
+    if (found.found.empty()) {
+        m_status->setText(found.onlyNames ? tr("No system named “%1” on the map").arg(wanted)
+                                          : tr("No system on the map matches “%1”").arg(wanted));
+        return false;
+    }
+    std::size_t index = 0;
+    if (wanted == m_lastFound) {
+        index = (m_foundIndex + 1) % found.found.size();
+    } else if (found.onlyNames) {
+        // A name typed in full wins over names that merely contain it.
+        const auto named = [&](auto test) {
+            for (std::size_t i = 0; i < found.found.size(); ++i) {
+                if (test(QString::fromStdString(found.found[i]->starSystem.name)))
+                    return std::optional<std::size_t>(i);
+            }
+            return std::optional<std::size_t>();
+        };
+        index = named([&](const QString& name) {
+                    return name.compare(wanted, Qt::CaseInsensitive) == 0;
+                }).value_or(named([&](const QString& name) {
+                                return name.startsWith(wanted, Qt::CaseInsensitive);
+                            }).value_or(0));
+    }
+    m_lastFound = wanted;
+    m_foundIndex = index;
+    const core::HexData* hex = found.found[index];
+    if (found.found.size() > 1)
+        m_status->setText(tr("System %1 of %2 found").arg(index + 1).arg(found.found.size()));
+    m_canvas->centerOn(hex->coordinates);
+    selectHex(hex->coordinates);
     return true;
 }
 

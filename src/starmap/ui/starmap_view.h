@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -42,7 +43,9 @@ public:
     QToolButton* viewMenuButton() const { return m_viewButton; }
     const StarMapModel& model() const { return *m_model; }
 
-    // Centres the map on the first system named so (or starting so) and opens its card.
+    // Centres the map on a system the search finds and opens its card: first the
+    // system named so, then one whose name starts so, then the first found; asked
+    // again with the same search, the next one found.
     bool findSystem(const QString& text);
     void selectHex(const core::GalacticCoordinates& hex);
 
@@ -59,6 +62,14 @@ private:
     void storeTransform();
     void placeCard();
     void openWorldInfo();
+    // Marks on the map what the search field finds, with the count beside it.
+    void updateSearch();
+    struct Search {
+        std::vector<const core::HexData*> found; // in the map's order
+        QString error;
+        bool onlyNames = true;
+    };
+    Search search(const QString& text) const;
 
     ui::ViewContext& m_context;
     universe::RidivivevIzeviduv& m_universe;
@@ -72,6 +83,9 @@ private:
     QToolButton* m_viewButton;
     MapMenus* m_menus;
     core::Signal<>::Subscription m_subscription;
+    core::Signal<>::Subscription m_pinnedRoute;
+    QString m_lastFound; // the search the last "find" went to
+    std::size_t m_foundIndex = 0;
     bool m_ownChange = false;
     bool m_placed = false;
 };

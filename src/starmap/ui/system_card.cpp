@@ -5,6 +5,8 @@
 #include "factions/faction_texts.h"
 #include "starmap/system_summary.h"
 #include "ui/qt_text.h"
+#include "ui/travel_openers.h"
+#include "ui/wiki_lookup.h"
 #include "universe/ridivivev_izeviduv.h"
 #include "universe/system_disclosure.h"
 
@@ -64,10 +66,16 @@ SystemCard::SystemCard(QWidget* parent)
     m_tags->setObjectName(QStringLiteral("cardTags"));
     m_factions->setObjectName(QStringLiteral("cardFactions"));
 
-    m_travel->setEnabled(false);
-    m_travel->setToolTip(tr("Travel times arrive with the travel calculators in a later version."));
-    m_wiki->setEnabled(false);
-    m_wiki->setToolTip(tr("The Traveller Wiki lookup arrives in a later version."));
+    m_travel->setObjectName(QStringLiteral("travelTimes"));
+    connect(m_travel, &QPushButton::clicked, this, [this] {
+        const QVariantList hex = m_travel->property("hex").toList();
+        if (hex.size() == 4)
+            ui::openSystemTravel(core::GalacticCoordinates{hex[0].toInt(), hex[1].toInt(),
+                                                           hex[2].toInt(), hex[3].toInt()});
+    });
+    m_wiki->setObjectName(QStringLiteral("wikiLookup"));
+    connect(m_wiki, &QPushButton::clicked, this,
+            [this] { ui::lookUpInWiki(m_wiki->property("wikiName").toString()); });
     connect(m_copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(m_summary); });
     connect(m_worldInfo, &QPushButton::clicked, this, &SystemCard::worldInfoRequested);
@@ -130,6 +138,12 @@ void SystemCard::show(const core::HexData& hex, const universe::RidivivevIzevidu
         m_factions->clear();
     }
     m_wiki->setText(tr("Look up “%1” in the Traveller Wiki").arg(name));
+    const core::GalacticCoordinates& at = hex.coordinates;
+    m_travel->setProperty("hex", QVariantList{at.sectorX, at.sectorY, at.column, at.row});
+    m_travel->setEnabled(ui::canOpenTravelWindows());
+    // An unnamed system has nothing to look up.
+    m_wiki->setProperty("wikiName", qt(system.name));
+    m_wiki->setEnabled(ui::canLookUpInWiki() && !system.name.empty());
     // Whether there is a main world at all is part of what may be withheld.
     m_copy->setEnabled(main != nullptr || !seen.profile);
     m_summary = qt(mainWorldSummary(hex, location, seen));

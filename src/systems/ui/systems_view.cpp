@@ -4,7 +4,9 @@
 #include "systems/ui/system_editor.h"
 #include "systems/ui/world_info_window.h"
 #include "ui/empty_state_view.h"
+#include "ui/travel_openers.h"
 #include "ui/view_context.h"
+#include "universe/system_pattern.h"
 #include "universe/universe_manager.h"
 
 #include <QComboBox>
@@ -12,7 +14,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -42,6 +47,9 @@ std::optional<SubsectorKey> subsectorFromData(const QString& data) {
 SystemsView::SystemsView(ui::ViewContext& context, QWidget* parent)
     : QWidget(parent), m_context(context) {
     auto* splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter = splitter;
+    splitter->setObjectName(QStringLiteral("systemsSplitter"));
+    splitter->setChildrenCollapsible(false);
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(splitter);
@@ -53,7 +61,10 @@ SystemsView::SystemsView(ui::ViewContext& context, QWidget* parent)
     listLayout->addWidget(title);
     m_search = new QLineEdit(listPanel);
     m_search->setObjectName(QStringLiteral("systemSearch"));
-    m_search->setPlaceholderText(tr("Search name, world, hex or profile"));
+    m_search->setPlaceholderText(tr("Search names, hexes, profiles or patterns"));
+    m_search->setToolTip(
+        QString::fromUtf8(universe::systemPatternHelp.data(),
+                          static_cast<qsizetype>(universe::systemPatternHelp.size())));
     m_search->setClearButtonEnabled(true);
     listLayout->addWidget(m_search);
     auto* controls = new QHBoxLayout;
@@ -79,6 +90,7 @@ SystemsView::SystemsView(ui::ViewContext& context, QWidget* parent)
     m_list->setToolTip(tr("Double-click a system to see its main world in full."));
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     listLayout->addWidget(m_list, 1);
     m_count = makeMutedLabel(QString(), listPanel);
@@ -90,9 +102,11 @@ SystemsView::SystemsView(ui::ViewContext& context, QWidget* parent)
     m_detailLayout->setContentsMargins(0, 0, 0, 0);
     splitter->addWidget(listPanel);
     splitter->addWidget(detailPanel);
-    splitter->setStretchFactor(0, 0);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({340, 760});
+    // Both sides grow with the window: a wide window shows long names in full and
+    // still leaves the editor most of the room.
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
+    splitter->setSizes({400, 600});
 
     connect(m_search, &QLineEdit::textChanged, this, &SystemsView::refreshList);
     connect(m_sort, &QComboBox::currentIndexChanged, this, &SystemsView::refreshList);
@@ -105,6 +119,24 @@ SystemsView::SystemsView(ui::ViewContext& context, QWidget* parent)
             if (id && hex.id == *id && core::mainWorld(hex.starSystem))
                 openWorldInfo(m_context, WorldInfoTarget{hex.coordinates, std::nullopt});
         }
+    });
+
+    // The travel calculators of a listed system, from its context menu.
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QTreeWidgetItem* item = m_list->itemAt(at);
+        const auto id =
+            item ? core::Uuid::fromString(std8(item->data(0, hexIdRole).toString())) : std::nullopt;
+        const core::HexData* hex = id ? m_context.manager.current().hex(*id) : nullptr;
+        if (!hex || !ui::canOpenTravelWindows())
+            return;
+        const core::GalacticCoordinates coordinates = hex->coordinates;
+        QMenu menu(this);
+        menu.addAction(tr("System Travel"), this,
+                       [coordinates] { ui::openSystemTravel(coordinates); });
+        menu.addAction(tr("Interplanetary Travel"), this,
+                       [coordinates] { ui::openInterplanetaryTravel(coordinates, std::nullopt); });
+        menu.exec(m_list->viewport()->mapToGlobal(at));
     });
 
     m_universeChanged = m_context.manager.current().changed().subscribe([this] {
@@ -176,9 +208,51 @@ void SystemsView::refreshList() {
 
     const long long total = static_cast<long long>(universe.data().size());
     const long long shown = static_cast<long long>(rows.size());
+    widenListToFit();
     m_count->setText(shown == total
                          ? qt(countText(total, "system"))
                          : tr("%1 of %2").arg(shown).arg(qt(countText(total, "system"))));
+}
+
+void SystemsView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    widenListToFit();
+}
+
+void SystemsView::widenListToFit() {
+    if (!isVisible())
+        return;
+    // What the rows need: each column at its widest text, the frame and a scroll bar.
+    int needed = m_list->frameWidth() * 2 + m_list->verticalScrollBar()->sizeHint().width() + 16;
+    for (int column = 0; column < m_list->columnCount(); ++column) {
+        // The longest text stands for the widest: measuring every row of a large
+        // universe on each keystroke would cost more than the list itself.
+        const QTreeWidgetItem* longest = nullptr;
+        for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = m_list->topLevelItem(i);
+            if (!longest || item->text(column).size() > longest->text(column).size())
+                longest = item;
+        }
+        int widest = m_list->header()->sectionSizeHint(column);
+        if (longest) {
+            const QFontMetrics metrics(longest->font(column));
+            widest = std::max(widest, metrics.horizontalAdvance(longest->text(column)) +
+                                          metrics.averageCharWidth() * 2);
+        }
+        needed += widest + 2 * m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    }
+    QList<int> sizes = m_splitter->sizes();
+    if (sizes.size() != 2)
+        return;
+    const int wanted = needed + std::max(0, sizes[0] - m_list->width()); // the panel's margins
+    if (sizes[0] >= wanted)
+        return;
+    // The editor keeps what it needs to show its fields.
+    const int total = sizes[0] + sizes[1];
+    const int editorNeeds = m_splitter->widget(1)->minimumSizeHint().width();
+    sizes[0] = std::min(wanted, std::max(sizes[0], total - editorNeeds));
+    sizes[1] = total - sizes[0];
+    m_splitter->setSizes(sizes);
 }
 
 std::vector<core::Uuid> SystemsView::listedSystems() const {

@@ -12,6 +12,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QSplitter;
 class QTreeWidget;
 class QVBoxLayout;
 
@@ -37,11 +38,16 @@ public:
     // The hex ids of the listed rows, top to bottom.
     std::vector<core::Uuid> listedSystems() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void refreshSubsectors();
     void refreshList();
     void showEditorFor(const std::optional<core::Uuid>& hexID);
     void selectionChanged();
+    // Gives the list the width its longest row needs, as far as the editor can spare it.
+    void widenListToFit();
 
     ui::ViewContext& m_context;
     NameOrder m_nameOrder = naturalNameOrder();
@@ -53,6 +59,7 @@ private:
     QComboBox* m_sort;
     QComboBox* m_subsector;
     QTreeWidget* m_list;
+    QSplitter* m_splitter;
     QLabel* m_count;
     QVBoxLayout* m_detailLayout;
     QWidget* m_detail = nullptr;

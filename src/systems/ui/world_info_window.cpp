@@ -6,11 +6,15 @@
 #include "systems/system_texts.h"
 #include "systems/ui/ui_support.h"
 #include "systems/universe_statistics.h"
+#include "ui/travel_openers.h"
 #include "ui/view_context.h"
+#include "ui/wiki_lookup.h"
 #include "ui/window_registry.h"
 #include "universe/system_disclosure.h"
 #include "universe/universe_manager.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -48,9 +52,35 @@ WorldInfoWindow::WorldInfoWindow(universe::UniverseManager& manager, WorldInfoTa
     m_page->setOpenLinks(false);
     m_page->setFrameShape(QFrame::NoFrame);
     m_page->document()->setDocumentMargin(18);
+    // Looks the world up by name; the page's refresh keeps the name current.
+    auto* wiki = new QPushButton(this);
+    wiki->setObjectName(QStringLiteral("wikiLookup"));
+    connect(wiki, &QPushButton::clicked, this,
+            [wiki] { ui::lookUpInWiki(wiki->property("wikiName").toString()); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_page);
+    // The system's travel calculators; the transit one departs from this world.
+    auto* travel = new QPushButton(tr("System Travel"), this);
+    travel->setObjectName(QStringLiteral("systemTravel"));
+    travel->setEnabled(ui::canOpenTravelWindows());
+    connect(travel, &QPushButton::clicked, this,
+            [this] { ui::openSystemTravel(m_target.coordinates); });
+    auto* transit = new QPushButton(tr("Interplanetary Travel"), this);
+    transit->setObjectName(QStringLiteral("interplanetaryTravel"));
+    transit->setEnabled(ui::canOpenTravelWindows());
+    connect(transit, &QPushButton::clicked, this, [this] {
+        const auto subject = findWorldInfoSubject(m_manager.current(), m_target);
+        ui::openInterplanetaryTravel(m_target.coordinates,
+                                     subject ? std::optional(subject->world->id) : std::nullopt);
+    });
+    auto* actions = new QHBoxLayout;
+    actions->setContentsMargins(8, 4, 8, 6);
+    actions->addWidget(wiki);
+    actions->addWidget(travel);
+    actions->addWidget(transit);
+    actions->addStretch();
+    layout->addLayout(actions);
     resize(560, 760);
 
     m_universeChanged = m_manager.current().changed().subscribe([this] { refresh(); });
@@ -68,6 +98,15 @@ QString WorldInfoWindow::text() const {
 
 void WorldInfoWindow::refresh() {
     m_page->setHtml(pageHtml());
+    if (auto* wiki = findChild<QPushButton*>(QStringLiteral("wikiLookup"))) {
+        const auto subject = findWorldInfoSubject(m_manager.current(), m_target);
+        const std::string name = subject ? subject->world->name : std::string();
+        wiki->setText(tr("Look up “%1” in the Traveller Wiki")
+                          .arg(subject ? qt(worldDisplayName(*subject->world)) : QString()));
+        wiki->setProperty("wikiName", qt(name));
+        wiki->setVisible(subject.has_value());
+        wiki->setEnabled(ui::canLookUpInWiki() && !name.empty());
+    }
 }
 
 QString WorldInfoWindow::pageHtml() const {
