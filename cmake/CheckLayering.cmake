@@ -16,10 +16,13 @@ set(allowed_starmap starmap universe core)
 set(allowed_systems systems generator factions universe core)
 set(allowed_overlays overlays systems generator factions universe core)
 set(allowed_sector_io sector_io generator universe core)
-# Ships will sit beneath trade, and travel above campaign.
-set(allowed_trade trade universe core)
-set(allowed_campaign campaign trade universe core)
-set(domains core universe generator factions starmap systems overlays sector_io trade campaign)
+set(allowed_ships ships core)
+set(allowed_trade trade ships universe core)
+set(allowed_campaign campaign trade ships universe core)
+set(allowed_travel travel campaign trade ships generator universe core)
+set(allowed_wiki wiki core)
+set(domains core universe generator factions starmap systems overlays sector_io ships trade campaign travel
+    wiki)
 
 set(problems "")
 

@@ -10,14 +10,30 @@
 #include "sector_io/sec_rows.h"
 #include "sector_io/sec_text.h"
 #include "sector_io/travellermap_importer.h"
+#include "ships/saved_ship_design_json.h"
+#include "ships/ship_design.h"
+#include "ships/ship_design_json.h"
+#include "ships/ship_summary.h"
+#include "trade/trade_market.h"
+#include "trade/trade_market_json.h"
+#include "travel/route_plan_json.h"
+#include "universe/system_pattern.h"
 #include "universe/universe_codec.h"
+#include "wiki/wiki_error.h"
+#include "wiki/wiki_html.h"
+#include "wiki/wiki_records_json.h"
+#include "wiki/wiki_responses.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <nlohmann/json.hpp>
 #include <set>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace velmora::fuzz {
@@ -339,6 +355,247 @@ void checkCampaignsFile(std::string_view bytes) {
         fail("Campaigns come back changed from a save");
     if (campaign::encodeCampaignsFile(second) != saved)
         fail("Saving campaigns twice gives two different files");
+}
+
+void checkTradeMarket(std::string_view bytes) {
+    trade::TradeMarket first;
+    try {
+        first = trade::decodeTradeMarket(bytes);
+    } catch (const core::DecodeError&) {
+        return;
+    } catch (const std::exception& error) {
+        fail("decodeTradeMarket threw something other than DecodeError", error.what());
+    }
+    std::string saved;
+    try {
+        saved = trade::encodeTradeMarket(first);
+    } catch (const std::exception& error) {
+        fail("A decoded market cannot be saved", error.what());
+    }
+    trade::TradeMarket second;
+    try {
+        second = trade::decodeTradeMarket(saved);
+    } catch (const std::exception& error) {
+        fail("A saved market does not read back", error.what());
+    }
+    if (!(second == first))
+        fail("A market comes back changed from a save");
+    if (trade::encodeTradeMarket(second) != saved)
+        fail("Saving a market twice gives two different texts");
+}
+
+namespace {
+
+// The ways a wiki answer may fail; anything else thrown is a fault.
+template <typename Decode>
+bool decodesOrFailsAsTheWiki(Decode decode, std::initializer_list<wiki::WikiError::Kind> kinds,
+                             const char* what) {
+    try {
+        decode();
+        return true;
+    } catch (const wiki::WikiError& error) {
+        for (const wiki::WikiError::Kind kind : kinds) {
+            if (error.kind() == kind)
+                return false;
+        }
+        fail(what, "a WikiError of an unexpected kind");
+    } catch (const std::exception& error) {
+        fail(what, error.what());
+    }
+}
+
+// Kept as a saved copy and read back, a record is the same.
+template <typename T>
+void checkKeptAlike(const T& record, const char* what) {
+    T back;
+    try {
+        back = nlohmann::json::parse(nlohmann::json(record).dump()).get<T>();
+    } catch (const std::exception& error) {
+        fail(what, error.what());
+    }
+    if (!(back == record))
+        fail(what, "changed by a save");
+}
+
+bool holdsScript(const std::string& html) {
+    std::string folded = html;
+    for (char& c : folded)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    for (std::size_t at = folded.find("<script"); at != std::string::npos;
+         at = folded.find("<script", at + 1)) {
+        const std::size_t next = at + 7;
+        if (next >= folded.size() || folded[next] == '>' || folded[next] == '/' ||
+            folded[next] == ' ' || folded[next] == '\t' || folded[next] == '\n' ||
+            folded[next] == '\r' || folded[next] == '\f')
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void checkWikiSearchAnswer(std::string_view bytes) {
+    using Kind = wiki::WikiError::Kind;
+    std::vector<wiki::SearchResult> results;
+    if (!decodesOrFailsAsTheWiki([&] { results = wiki::decodeSearchResponse(bytes); },
+                                 {Kind::apiError, Kind::badResponse},
+                                 "A search answer failed in another way"))
+        return;
+    for (const wiki::SearchResult& result : results) {
+        if (wiki::cleanedSnippet(result.snippet).size() > result.snippet.size())
+            fail("Cleaning a snippet made it longer");
+    }
+    checkKeptAlike(results, "Search results kept as a saved copy");
+}
+
+void checkWikiParseAnswer(std::string_view bytes) {
+    using Kind = wiki::WikiError::Kind;
+    wiki::Article article;
+    if (!decodesOrFailsAsTheWiki([&] { article = wiki::decodeParseResponse(bytes, "Title"); },
+                                 {Kind::noResults, Kind::apiError, Kind::badResponse},
+                                 "A parse answer failed in another way"))
+        return;
+    checkKeptAlike(article, "An article kept as a saved copy");
+    const std::string shown = wiki::sanitizedArticleHtml(article.html);
+    if (holdsScript(shown))
+        fail("A script survived in an article's HTML");
+    if (wiki::sanitizedArticleHtml(shown) != shown)
+        fail("Cleaning an article's HTML twice changed it again");
+    (void)wiki::articlePlainText(article.html);
+}
+
+void checkShipDesignFile(std::string_view bytes) {
+    ships::SavedShipDesign first;
+    try {
+        first = ships::decodeDesignFile(bytes);
+    } catch (const core::DecodeError&) {
+        return;
+    } catch (const std::exception& error) {
+        fail("decodeDesignFile threw something other than DecodeError", error.what());
+    }
+    // The library lists ships from their headers alone: they must agree with the ship.
+    try {
+        if (!(ships::decodeDesignFileHeader(bytes) == first.header()))
+            fail("A design's header reads differently on its own");
+    } catch (const std::exception& error) {
+        fail("A design that opens has a header that does not", error.what());
+    }
+    std::string saved;
+    try {
+        saved = ships::designFileText(first);
+    } catch (const std::exception& error) {
+        fail("A decoded design cannot be saved", error.what());
+    }
+    ships::SavedShipDesign second;
+    try {
+        second = ships::decodeDesignFile(saved);
+    } catch (const std::exception& error) {
+        fail("A saved design does not open", error.what());
+    }
+    if (!(second == first))
+        fail("A design comes back changed from a save");
+    if (ships::designFileText(second) != saved)
+        fail("Saving a design twice gives two different files");
+}
+
+void checkShipDesign(std::string_view bytes) {
+    const nlohmann::json document = nlohmann::json::parse(bytes, nullptr, false);
+    if (document.is_discarded())
+        return;
+    ships::ShipDesign first;
+    try {
+        first = ships::shipDesignFromJson(document);
+    } catch (const core::DecodeError&) {
+        return;
+    } catch (const std::exception& error) {
+        fail("shipDesignFromJson threw something other than DecodeError", error.what());
+    }
+    const ships::ShipSummary summary = ships::summarize(first);
+    if (!std::isfinite(summary.totalCost) || !std::isfinite(summary.tonnageUsed) ||
+        !std::isfinite(summary.powerRequirement))
+        fail("A decoded design has figures that are not numbers");
+    const std::string saved = ships::toJson(first).dump(2);
+    ships::ShipDesign second;
+    try {
+        second = ships::shipDesignFromJson(nlohmann::json::parse(saved));
+    } catch (const std::exception& error) {
+        fail("A written design does not read back", error.what());
+    }
+    if (!(second == first))
+        fail("A design comes back changed from being written");
+    if (ships::toJson(second).dump(2) != saved)
+        fail("Writing a design twice gives two different texts");
+}
+
+void checkRouteHexArgument(std::string_view bytes) {
+    const auto hex = travel::parseHexArgument(bytes);
+    if (!hex)
+        return;
+    if (hex->column < 1 || hex->column > core::sectorColumns || hex->row < 1 ||
+        hex->row > core::sectorRows)
+        fail("A hex argument reads as a hex outside its sector");
+    if (travel::parseHexArgument(travel::hexArgumentText(*hex)) != hex)
+        fail("A hex argument does not read back the same once written");
+}
+
+void checkSearchPattern(std::string_view bytes) {
+    auto parsed = universe::parseSystemPattern(bytes);
+    if (const auto* error = std::get_if<universe::SystemPatternError>(&parsed)) {
+        if (error->message.empty())
+            fail("A search is refused without a word of why");
+        return;
+    }
+    const auto& pattern = std::get<universe::SystemPattern>(parsed);
+    const bool blank = std::all_of(bytes.begin(), bytes.end(), [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    });
+    if (blank != pattern.isEmpty() && bytes.find('"') == std::string_view::npos)
+        fail("A search has terms without text, or text without terms");
+    for (const universe::PatternTerm& term : pattern.terms) {
+        if (term.kind == universe::PatternTerm::Kind::profile &&
+            (term.text.empty() || term.text.size() > 9))
+            fail("A profile pattern is longer than a profile");
+        if (term.kind == universe::PatternTerm::Kind::allegiance && term.text.empty())
+            fail("An allegiance term names no code");
+        if (term.kind == universe::PatternTerm::Kind::name &&
+            std::any_of(term.text.begin(), term.text.end(),
+                        [](char c) { return c >= 'A' && c <= 'Z'; }))
+            fail("A name term keeps capitals, so it cannot ignore case");
+    }
+    // Systems of every kind: with a main world, without one, unsurveyed.
+    universe::UniverseRecord record;
+    universe::Faction faction;
+    faction.id = core::Uuid::generate();
+    faction.shortName = "ImDd";
+    record.factions.push_back(faction);
+    for (int i = 0; i < 3; ++i) {
+        core::HexData hex;
+        hex.coordinates = {0, 0, 1 + i, 1};
+        hex.starSystem.name = "Regina";
+        core::Star star;
+        if (i < 2) {
+            core::WorldData world;
+            world.mainWorld = true;
+            world.uwp.size = 7 * i;
+            world.uwp.lawLevel = 20;
+            world.uwp.bases = {core::Base::navalBase};
+            world.tradeClasses = {core::TradeClass::rich};
+            world.factionIDs = {faction.id};
+            star.worlds.push_back(world);
+        }
+        hex.starSystem.stars.push_back(star);
+        record.data.push_back(hex);
+    }
+    universe::MapViewSettings players;
+    players.mapViewMode = universe::MapViewMode::player;
+    const universe::SystemPatternMatcher referee(pattern, record.factions);
+    const universe::SystemPatternMatcher player(pattern, record.factions, &players);
+    for (const core::HexData& hex : record.data) {
+        if (player.matches(hex) && !referee.matches(hex))
+            fail("The players find a system the referee does not");
+    }
+    if (pattern.isEmpty() && universe::findSystems(record.data, referee).size() != 3)
+        fail("An empty search does not find every system");
 }
 
 } // namespace velmora::fuzz

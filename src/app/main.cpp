@@ -16,6 +16,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    // The installed launcher entry, so the desktop shows the window under its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("app.velmora.Velmora"));
     // Closing the last window ends the program.
     QApplication::setQuitOnLastWindowClosed(true);
 

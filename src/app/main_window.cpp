@@ -6,6 +6,7 @@
 #include "app/edit_commands.h"
 #include "app/save_failure_bar.h"
 #include "app/velmora_app.h"
+#include "starmap/ui/map_legend.h"
 #include "ui/leave_guard.h"
 #include "universe/ui/universe_bar.h"
 #include "universe/universe_manager.h"
@@ -146,6 +147,10 @@ void MainWindow::buildMenus() {
                       &VelmoraApp::showShipDesigner);
     window->addAction(tr("Traveller Wiki"), QKeySequence(tr("Ctrl+Shift+W")), &m_app,
                       &VelmoraApp::showWiki);
+    window->addAction(tr("Map Legend"), this, [this] {
+        starmap::showMapLegend(m_app.windows(),
+                               m_app.manager().current().usesTravellerTechLevels());
+    });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("Velmora Help"), this,

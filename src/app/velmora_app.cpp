@@ -2,6 +2,7 @@
 
 #include "app/about_window.h"
 #include "app/main_window.h"
+#include "app/map_openers_wiring.h"
 #include "app/platform/diagnostic_log.h"
 #include "app/platform/qt_http_client.h"
 #include "app/platform/qt_preferences.h"
@@ -15,13 +16,24 @@
 #include "generator/ui/star_reference_window.h"
 #include "overlays/ui/overlay_views.h"
 #include "sector_io/ui/sector_io_views.h"
+#include "ships/saved_ship_designs_store.h"
+#include "ships/ui/ship_designer_window.h"
+#include "ships/ui/ships_views.h"
 #include "starmap/ui/starmap_view.h"
 #include "systems/ui/systems_views.h"
 #include "systems/ui/world_info_window.h"
+#include "trade/ui/trade_views.h"
+#include "travel/ui/travel_views.h"
+#include "ui/cargo_sale.h"
 #include "ui/empty_state_view.h"
+#include "ui/wiki_lookup.h"
+#include "wiki/traveller_wiki_browser.h"
+#include "wiki/ui/traveller_wiki_window.h"
+#include "wiki/wiki_cache.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -31,7 +43,6 @@ namespace {
 
 // Each subsystem's views, by the sidebar destinations they serve.
 void registerSubsystemViews(ui::DetailViewRegistry& registry) {
-    (void)registry;
     generator::registerGeneratorViews(registry);
     factions::registerFactionViews(registry);
     systems::registerSystemsViews(registry);
@@ -44,17 +55,16 @@ void registerSubsystemViews(ui::DetailViewRegistry& registry) {
     overlays::registerOverlayViews(registry);
     sector_io::registerSectorIoViews(registry);
     campaign::registerCampaignViews(registry);
+    trade::registerTradeViews(registry);
+    ships::registerShipsViews(registry);
+    travel::registerTravelViews(registry);
+    // "Edit" on a saved ship opens it in the designer.
+    ships::setShipDesignerOpener([](ui::ViewContext& context, const core::Uuid& id) {
+        ships::openShipDesigner(context.windows, context.shipDesigns, id);
+    });
 }
 
 const QString releaseFeedUrl = QStringLiteral("https://velmora.app/releases/latest.json");
-
-QWidget* comingSoonWindow(const QString& title, const QString& message) {
-    auto* window = new ui::EmptyStateView(title + QObject::tr(" — coming soon"), message);
-    window->setWindowFlag(Qt::Window);
-    window->setWindowTitle(title);
-    window->resize(520, 320);
-    return window;
-}
 
 } // namespace
 
@@ -63,11 +73,31 @@ public:
     QtHttpClient http;
 };
 
+// The wiki's client, its saved copies and the browser state, in the order they
+// are made and the reverse order they go.
+class VelmoraApp::Wiki {
+public:
+    Wiki(core::HttpClient& http, const std::filesystem::path& dataFolder, std::string address)
+        : cache(dataFolder / wiki::wikiCacheFolderName), service(http, &cache), browser(service) {
+        wiki::WikiEndpoint endpoint;
+        if (!address.empty())
+            endpoint.address = std::move(address);
+        service.setEndpoint(std::move(endpoint));
+    }
+    wiki::WikiCache cache;
+    wiki::TravellerWikiService service;
+    wiki::TravellerWikiBrowser browser;
+};
+
 VelmoraApp::VelmoraApp(DataLocations locations, QObject* parent)
     : QObject(parent), m_locations(std::move(locations)),
       m_preferences(std::make_unique<QtPreferences>(m_locations)),
       m_network(std::make_unique<Network>()) {
     registerSubsystemViews(m_detailViews);
+    ui::wikiLookupHook() = [this](const QString& name) { lookUpInWiki(name); };
+    travel::installTravelOpeners([this]() -> ui::ViewContext& { return viewContext(); });
+    installMapOpeners([this]() -> ui::ViewContext& { return viewContext(); },
+                      [this] { return mainWindow().detailView(); });
     m_updateChecker =
         std::make_unique<UpdateChecker>(m_network->http, *m_preferences, releaseFeedUrl);
     connect(m_updateChecker.get(), &UpdateChecker::canCheckForUpdatesChanged, this,
@@ -92,15 +122,21 @@ VelmoraApp::VelmoraApp(DataLocations locations, QObject* parent)
 }
 
 VelmoraApp::~VelmoraApp() {
+    ui::wikiLookupHook() = nullptr;
+    ui::cargoSaleOpener() = nullptr;
+    travel::removeTravelOpeners();
+    removeMapOpeners();
     m_windows.closeAll();
     // The views go before the stores they show.
     m_mainWindow.reset();
 }
 
 ui::ViewContext& VelmoraApp::viewContext() {
-    if (!m_viewContext)
+    if (!m_viewContext) {
         m_viewContext = std::make_unique<ui::ViewContext>(ui::ViewContext{
             manager(), m_windows, {}, &m_network->http, m_preferences.get(), &gamemastering()});
+        m_viewContext->shipDesigns = &shipDesigns();
+    }
     return *m_viewContext;
 }
 
@@ -119,6 +155,16 @@ campaign::Gamemastering& VelmoraApp::gamemastering() {
         m_gamemastering->load();
     }
     return *m_gamemastering;
+}
+
+ships::SavedShipDesignsStore& VelmoraApp::shipDesigns() {
+    if (!m_shipDesigns) {
+        const std::filesystem::path support =
+            QDir(m_locations.applicationSupportFolder()).absolutePath().toStdString();
+        m_shipDesigns = std::make_unique<ships::SavedShipDesignsStore>(
+            support / ships::SavedShipDesignsStore::rootFolderName);
+    }
+    return *m_shipDesigns;
 }
 
 MainWindow& VelmoraApp::mainWindow() {
@@ -167,18 +213,26 @@ void VelmoraApp::showStarReference() {
 }
 
 void VelmoraApp::showShipDesigner() {
-    m_windows.open(QStringLiteral("ship-designer"), {}, [] {
-        return comingSoonWindow(
-            tr("Ship Designer"),
-            tr("Designing starships to the last ton and credit is not in this version yet."));
-    });
+    ships::openShipDesigner(m_windows, &shipDesigns());
+}
+
+wiki::TravellerWikiBrowser& VelmoraApp::wiki() {
+    if (!m_wiki)
+        m_wiki = std::make_unique<Wiki>(
+            m_network->http, m_locations.documentsFolder().toStdString(),
+            m_preferences->text(wiki::wikiAddressKey).value_or(std::string()));
+    return m_wiki->browser;
 }
 
 void VelmoraApp::showWiki() {
-    m_windows.open(QStringLiteral("traveller-wiki"), {}, [] {
-        return comingSoonWindow(tr("Traveller Wiki"),
-                                tr("Looking things up on the wiki is not in this version yet."));
+    m_windows.open(QStringLiteral("traveller-wiki"), {}, [this] {
+        return new wiki::TravellerWikiWindow(wiki(), m_network->http, m_preferences.get());
     });
+}
+
+void VelmoraApp::lookUpInWiki(const QString& name) {
+    showWiki();
+    wiki().lookUp(name.toStdString());
 }
 
 } // namespace velmora::app

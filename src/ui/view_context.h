@@ -12,6 +12,9 @@ class Gamemastering;
 namespace velmora::core {
 class HttpClient;
 }
+namespace velmora::ships {
+class SavedShipDesignsStore;
+}
 namespace velmora::universe {
 class Preferences;
 class UniverseManager;
@@ -35,6 +38,8 @@ struct ViewContext {
     universe::Preferences* preferences = nullptr;
     // The campaign store; null where a test does not hand it in.
     campaign::Gamemastering* campaigns = nullptr;
+    // The saved ship designs; null where a test does not hand it in.
+    ships::SavedShipDesignsStore* shipDesigns = nullptr;
 };
 
 // Makes the working view of one sidebar destination.

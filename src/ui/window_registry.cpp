@@ -35,6 +35,21 @@ QWidget* WindowRegistry::open(const QString& identifier, const QString& value,
     return window;
 }
 
+bool WindowRegistry::refile(const QString& identifier, const QString& oldValue,
+                            const QString& newValue) {
+    QWidget* window = find(identifier, oldValue);
+    if (!window)
+        return false;
+    if (oldValue == newValue)
+        return true;
+    QWidget* holder = find(identifier, newValue);
+    if (holder && holder != window)
+        return false;
+    m_windows.remove(keyOf(identifier, oldValue));
+    m_windows.insert(keyOf(identifier, newValue), window);
+    return true;
+}
+
 void WindowRegistry::closeAll() {
     for (const auto& window : std::as_const(m_windows)) {
         if (window)

@@ -18,6 +18,11 @@ public:
     // (a world, a faction); empty for windows that exist once.
     QWidget* open(const QString& identifier, const QString& value, const Factory& make);
     QWidget* find(const QString& identifier, const QString& value = {}) const;
+    // Files the open window of `oldValue` under `newValue`, for a window whose
+    // subject got an identity of its own (a new design saved for the first time):
+    // opening with the new value then brings it forward. False, and nothing moved,
+    // when no window is open under the old value or another one holds the new.
+    bool refile(const QString& identifier, const QString& oldValue, const QString& newValue);
     void closeAll();
 
 private:

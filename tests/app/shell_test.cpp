@@ -11,9 +11,11 @@
 #include "support/universe_changes.h"
 #include "support/widget_lookup.h"
 #include "ui/empty_state_view.h"
+#include "ui/wiki_lookup.h"
 #include "universe/ui/universe_bar.h"
 #include "universe/universe_codec.h"
 #include "universe/universe_manager.h"
+#include "wiki/traveller_wiki_browser.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -127,13 +129,10 @@ TEST(MainWindow, OpensWithTheSidebarAndNothingSelected) {
     EXPECT_EQ(running.emptyState()->message(), "Choose an item from the sidebar.");
 }
 
-TEST(MainWindow, ViewsNotYetBuiltSayComingSoon) {
+TEST(MainWindow, TheRoutePlannerOpensFromTheSidebar) {
     RunningApp running;
     running.sidebar().select({ui::Destination::routePlanner, std::nullopt});
-    ASSERT_NE(running.emptyState(), nullptr);
-    EXPECT_EQ(running.window().detailView()->objectName(), "comingSoon");
-    EXPECT_TRUE(running.emptyState()->title().contains("Route Planner"));
-    EXPECT_TRUE(running.emptyState()->title().contains("coming soon"));
+    EXPECT_EQ(running.window().detailView()->objectName(), "routePlanner");
     running.sidebar().clearSelection();
     EXPECT_EQ(running.emptyState()->title(), "Nothing Selected");
 }
@@ -273,6 +272,17 @@ TEST(Commands, ReferenceWindowsOpenOnceWithTheirShortcuts) {
         qobject_cast<generator::StarReferenceWindow*>(running.app.windows().find("star-reference"));
     ASSERT_NE(stars, nullptr);
     EXPECT_EQ(stars->windowTitle(), "Star Reference");
+
+    // The views' wiki actions open the one wiki window at the name looked up.
+    running.app.wiki().service().setEndpoint({"http://127.0.0.1:1/api.php"});
+    menuAction(bar, "Traveller Wiki")->trigger();
+    QWidget* wiki = running.app.windows().find("traveller-wiki");
+    ASSERT_NE(wiki, nullptr);
+    EXPECT_EQ(wiki->windowTitle(), "Traveller Wiki");
+    ui::lookUpInWiki("Regina");
+    EXPECT_EQ(running.app.windows().find("traveller-wiki"), wiki);
+    EXPECT_EQ(running.app.wiki().searchText(), "Regina");
+    running.app.wiki().cancel();
 }
 
 TEST(Commands, UwpReferenceShowsEveryDigitText) {

@@ -3,6 +3,7 @@
 
 #include "factions/ui/faction_info_window.h"
 #include "factions_ui/faction_views_fixture.h"
+#include "ui/wiki_lookup.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -95,10 +96,10 @@ TEST(FactionInfoWindow, ShowsTheSummary) {
     // Income 4 and upkeep 2 stand as figures of their own boxes.
     EXPECT_TRUE(text.contains("INCOME/TURN\n4") || text.contains("\n4\n")) << text.toStdString();
 
-    // The wiki action is there, switched off until the lookup exists.
+    // The wiki action looks the faction up by its name; without an application
+    // to open the wiki it stays off.
     ASSERT_NE(window->wikiButton(), nullptr);
     EXPECT_FALSE(window->wikiButton()->isEnabled());
-    EXPECT_TRUE(window->wikiButton()->toolTip().contains("later version"));
 
     // It follows saves: the homeworld's system is removed, then the faction.
     app.universe().removeHex(app.universe().data()[0].id, "Delete System");
@@ -122,4 +123,18 @@ TEST(FactionInfoWindow, ClosesWhenAnotherUniverseOpens) {
     EXPECT_EQ(app.windows.find(FactionInfoWindow::identifier,
                                QString::fromStdString(faction.id.toString())),
               nullptr);
+}
+
+TEST(FactionInfoWindow, LooksTheFactionUpInTheWikiByItsName) {
+    QStringList asked;
+    ui::wikiLookupHook() = [&](const QString& name) { asked << name; };
+    FactionViewsFixture app;
+    universe::Faction navy = app.addFaction("Imperial Navy");
+    auto* window = static_cast<FactionInfoWindow*>(openFactionInfo(*app.context, navy.id));
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->wikiButton()->isEnabled());
+    window->wikiButton()->click();
+    ui::wikiLookupHook() = nullptr;
+    EXPECT_EQ(asked, QStringList{"Imperial Navy"});
+    window->close();
 }

@@ -30,16 +30,6 @@ std::string universeName(CliContext& context, const std::optional<core::Uuid>& i
     return {};
 }
 
-const campaign::Campaign& campaignCoded(CliContext& context, const std::string& code) {
-    std::string upper = code;
-    for (char& c : upper)
-        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-    const campaign::Campaign* found = context.campaigns().campaign(upper);
-    if (!found)
-        throw CliError{"No campaign with the code " + code + "."};
-    return *found;
-}
-
 int listCampaigns(CliContext& context, const std::vector<std::string>& arguments) {
     const Options options("campaigns", arguments, {}, {"--json"}, /*takesPositionals=*/true);
     if (!options.positionals().empty())
@@ -101,7 +91,7 @@ int advance(CliContext& context, const std::string& code, const std::vector<std:
     if (error != std::errc() || end != text.data() + text.size())
         throw CliError{"\"" + text + "\" is not a whole number of minutes", 2};
     context.holdWriterLock();
-    const std::string upper = campaignCoded(context, code).code;
+    const std::string upper = campaignByCode(context, code).code;
     const auto report = context.campaigns().edit(upper, [&](campaign::Campaign& campaign) {
         return minutes < 0 ? campaign::rewindTime(campaign, -minutes)
                            : campaign::advanceTime(campaign, minutes);
@@ -119,7 +109,7 @@ int addNote(CliContext& context, const std::string& code, const std::vector<std:
         throw CliError{"campaign CODE note needs a title, for example: note \"Arrived at Regina\"",
                        2};
     context.holdWriterLock();
-    const std::string upper = campaignCoded(context, code).code;
+    const std::string upper = campaignByCode(context, code).code;
     const auto number = context.campaigns().edit(upper, [&](campaign::Campaign& campaign) {
         campaign::NoteFields fields = campaign::newNoteFields(campaign);
         fields.title = options.positionals().front();
@@ -144,7 +134,7 @@ int showCampaign(CliContext& context, const std::vector<std::string>& arguments)
         return addNote(context, code, {rest.begin() + 1, rest.end()});
 
     const Options options("campaign", rest, {}, {"--json"});
-    const campaign::Campaign& campaign = campaignCoded(context, code);
+    const campaign::Campaign& campaign = campaignByCode(context, code);
     auto& out = context.out();
     if (options.flag("--json")) {
         printJson(out, campaignJson(campaign));

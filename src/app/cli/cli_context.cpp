@@ -78,4 +78,15 @@ universe::RidivivevIzeviduv& universeNamed(CliContext& context, const std::strin
     return context.keep(std::move(opened));
 }
 
+const campaign::Campaign& campaignByCode(CliContext& context, const std::string& code) {
+    // Codes are stored in capitals; the referee may type them in either case.
+    std::string upper = code;
+    for (char& c : upper)
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    const campaign::Campaign* found = context.campaigns().campaign(upper);
+    if (!found)
+        throw CliError{"No campaign with the code " + code + "."};
+    return *found;
+}
+
 } // namespace velmora::cli

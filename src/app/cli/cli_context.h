@@ -68,4 +68,7 @@ struct CliCommand {
 // Looks up a universe by id text, or the current universe when the text is empty.
 universe::RidivivevIzeviduv& universeNamed(CliContext& context, const std::string& idText);
 
+// Looks up a campaign by its code, in any case; a CliError when there is none.
+const campaign::Campaign& campaignByCode(CliContext& context, const std::string& code);
+
 } // namespace velmora::cli

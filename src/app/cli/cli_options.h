@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/cli/cli_context.h"
+#include "core/galactic_coordinates.h"
 
 #include <map>
 #include <optional>
@@ -36,5 +37,8 @@ std::vector<std::string> splitCommas(const std::string& text);
 // The first two parts as whole numbers, or an error naming the option and an example.
 std::pair<int, int> parseSector(const std::string& option, const std::vector<std::string>& parts,
                                 const std::string& text, const std::string& example);
+
+// A "--hex SX,SY,CCRR" value, or a usage error that says what is wrong with it.
+core::GalacticCoordinates parseHex(const std::string& text);
 
 } // namespace velmora::cli

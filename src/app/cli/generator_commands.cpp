@@ -23,32 +23,6 @@ namespace velmora::cli {
 
 namespace {
 
-core::GalacticCoordinates parseHex(const std::string& text) {
-    const std::string example = "--hex 0,0,1910";
-    const auto parts = splitCommas(text);
-    if (parts.size() != 3)
-        throw CliError{"--hex \"" + text + "\" is not SX,SY,CCRR, for example " + example, 2};
-    const auto [x, y] = parseSector("--hex", parts, text, example);
-    const std::string& hex = parts[2];
-    if (hex.size() != 4 ||
-        !std::all_of(hex.begin(), hex.end(), [](unsigned char c) { return std::isdigit(c); }))
-        throw CliError{"--hex \"" + text +
-                           "\": the hex must be four digits, column then row, for example " +
-                           example,
-                       2};
-    const int column = std::stoi(hex.substr(0, 2));
-    const int row = std::stoi(hex.substr(2, 2));
-    if (column < 1 || column > core::sectorColumns)
-        throw CliError{"Column " + hex.substr(0, 2) + " of hex " + hex +
-                           " is out of range: columns run from 01 to 32.",
-                       2};
-    if (row < 1 || row > core::sectorRows)
-        throw CliError{"Row " + hex.substr(2, 2) + " of hex " + hex +
-                           " is out of range: rows run from 01 to 40.",
-                       2};
-    return {x, y, column, row};
-}
-
 core::TechnologyLevel parseTechLevel(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });

@@ -4,10 +4,16 @@
 #include "app/cli/campaign_commands.h"
 #include "app/cli/cli_context.h"
 #include "app/cli/faction_commands.h"
+#include "app/cli/find_commands.h"
 #include "app/cli/generator_commands.h"
+#include "app/cli/manifest_commands.h"
 #include "app/cli/sector_io_commands.h"
+#include "app/cli/ship_commands.h"
 #include "app/cli/starmap_commands.h"
+#include "app/cli/trade_commands.h"
+#include "app/cli/travel_commands.h"
 #include "app/cli/universe_commands.h"
+#include "app/cli/wiki_commands.h"
 
 #include <QGuiApplication>
 #include <csignal>
@@ -27,9 +33,21 @@ std::vector<cli::CliCommand> allCommands() {
         commands.push_back(std::move(command));
     for (auto& command : cli::starmapCommands())
         commands.push_back(std::move(command));
+    for (auto& command : cli::travelCommands())
+        commands.push_back(std::move(command));
+    for (auto& command : cli::findCommands())
+        commands.push_back(std::move(command));
     for (auto& command : cli::generatorCommands())
         commands.push_back(std::move(command));
     for (auto& command : cli::sectorIoCommands())
+        commands.push_back(std::move(command));
+    for (auto& command : cli::tradeCommands())
+        commands.push_back(std::move(command));
+    for (auto& command : cli::shipCommands())
+        commands.push_back(std::move(command));
+    for (auto& command : cli::manifestCommands())
+        commands.push_back(std::move(command));
+    for (auto& command : cli::wikiCommands())
         commands.push_back(std::move(command));
     return commands;
 }

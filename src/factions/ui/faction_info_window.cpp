@@ -5,6 +5,7 @@
 #include "factions/faction_texts.h"
 #include "factions/ui/faction_ui_support.h"
 #include "ui/view_context.h"
+#include "ui/wiki_lookup.h"
 #include "ui/window_registry.h"
 #include "universe/universe_manager.h"
 
@@ -118,7 +119,6 @@ void FactionInfoWindow::rebuild() {
         return;
     }
     const bool traveller = universe.usesTravellerTechLevels();
-    setWindowTitle(tr("Faction Info") + QStringLiteral(" — ") + qt(factionDisplayName(*faction)));
 
     auto* heading = new QHBoxLayout;
     auto* swatch = new QLabel(m_content);
@@ -211,12 +211,10 @@ void FactionInfoWindow::rebuild() {
     m_wiki = new QPushButton(
         tr("Look up “%1” in the Traveller Wiki.").arg(qt(factionDisplayName(*faction))), m_content);
     m_wiki->setObjectName(QStringLiteral("wikiLookup"));
-    m_wiki->setEnabled(false);
-    m_wiki->setToolTip(tr("The Traveller Wiki lookup arrives in a later version of Velmora."));
-    // A disabled button shows no tooltip of its own on some platforms; the
-    // line under it says the same.
+    m_wiki->setEnabled(ui::canLookUpInWiki() && !faction->name.empty());
+    connect(m_wiki, &QPushButton::clicked, this,
+            [name = qt(faction->name)] { ui::lookUpInWiki(name); });
     layout->addWidget(m_wiki, 0, Qt::AlignLeft);
-    layout->addWidget(quietNote(m_wiki->toolTip(), m_content));
     layout->addStretch();
 }
 
