@@ -5,50 +5,21 @@
 #include "core/json_tree_bridge.h"
 #include "core/universe_date_json.h"
 #include "trade/ship_manifest.h"
+#include "trade/trade_json_support.h"
 
 namespace velmora::trade {
 
 using namespace core::json_fields;
+using namespace json_support;
 using core::Json;
 using core::JsonTextWriter;
 using core::JsonValue;
-
-namespace {
-
-core::GalacticCoordinates coordinates(const JsonValue& json, const char* key) {
-    if (!json.isObject())
-        fail(key, "is not an object");
-    core::GalacticCoordinates read;
-    core::readJson(json, read);
-    return read;
-}
-
-void writeKey(JsonTextWriter& out, const char* key, int value) {
-    out.key(key);
-    out.value(value);
-}
-
-void writeKey(JsonTextWriter& out, const char* key, bool value) {
-    out.key(key);
-    out.value(value);
-}
-
-void writeKey(JsonTextWriter& out, const char* key, std::string_view value) {
-    out.key(key);
-    out.value(value);
-}
-
-} // namespace
 
 void readJson(const JsonValue& json, ManifestEntry& out) {
     requireObject(json, "A manifest entry");
     ManifestEntry entry;
     entry.id = requiredUuid(json, "id");
-    const std::string kind = requiredText(json, "kind");
-    const auto knownKind = manifestEntryKindTable.value(kind);
-    if (!knownKind)
-        throw core::DecodeError("Unknown ManifestEntry.Kind raw value: " + kind);
-    entry.kind = *knownKind;
+    entry.kind = code(json, "kind", manifestEntryKindTable, "ManifestEntry.Kind");
     entry.origin = coordinates(required(json, "origin"), "origin");
     entry.originName = textOr(json, "originName", "");
     if (const auto destination = present(json, "destination"))
@@ -74,29 +45,29 @@ void writeJson(JsonTextWriter& out, const ManifestEntry& entry) {
     out.beginObject();
     out.key("acceptedOn");
     core::writeJson(out, entry.acceptedOn);
-    writeKey(out, "buyerAttempts", entry.buyerAttempts);
-    writeKey(out, "buyerAttemptsMonth", entry.buyerAttemptsMonth);
-    writeKey(out, "containers", entry.containers);
-    writeKey(out, "count", entry.count);
+    member(out, "buyerAttempts", entry.buyerAttempts);
+    member(out, "buyerAttemptsMonth", entry.buyerAttemptsMonth);
+    member(out, "containers", entry.containers);
+    member(out, "count", entry.count);
     out.key("creditsPerUnit");
     out.value(std::int64_t{entry.creditsPerUnit});
     if (entry.destination) {
         out.key("destination");
         core::writeJson(out, *entry.destination);
     }
-    writeKey(out, "destinationName", entry.destinationName);
+    member(out, "destinationName", entry.destinationName);
     if (entry.goodD66)
-        writeKey(out, "goodD66", *entry.goodD66);
-    writeKey(out, "id", entry.id.toString());
-    writeKey(out, "illegal", entry.illegal);
-    writeKey(out, "kind", rawValue(entry.kind));
+        member(out, "goodD66", *entry.goodD66);
+    member(out, "id", entry.id.toString());
+    member(out, "illegal", entry.illegal);
+    member(out, "kind", rawValue(entry.kind));
     out.key("origin");
     core::writeJson(out, entry.origin);
-    writeKey(out, "originName", entry.originName);
+    member(out, "originName", entry.originName);
     if (entry.passageClass)
-        writeKey(out, "passageClass", rawValue(*entry.passageClass));
-    writeKey(out, "revenueCollected", entry.revenueCollected);
-    writeKey(out, "tons", entry.tons);
+        member(out, "passageClass", rawValue(*entry.passageClass));
+    member(out, "revenueCollected", entry.revenueCollected);
+    member(out, "tons", entry.tons);
     out.endObject();
 }
 
@@ -129,7 +100,7 @@ void writeJson(JsonTextWriter& out, const ShipManifest& manifest) {
     tons("collapsibleTankUnrefinedFuelTons", manifest.collapsibleTankUnrefinedFuelTons);
     tons("containerRefinedFuelTons", manifest.containerRefinedFuelTons);
     tons("containerUnrefinedFuelTons", manifest.containerUnrefinedFuelTons);
-    writeKey(out, "dropTankJettisoned", manifest.dropTankJettisoned);
+    member(out, "dropTankJettisoned", manifest.dropTankJettisoned);
     tons("dropTankRefinedFuelTons", manifest.dropTankRefinedFuelTons);
     tons("dropTankUnrefinedFuelTons", manifest.dropTankUnrefinedFuelTons);
     out.key("entries");
@@ -139,7 +110,7 @@ void writeJson(JsonTextWriter& out, const ShipManifest& manifest) {
     out.endArray();
     tons("refinedFuelTons", manifest.refinedFuelTons);
     if (manifest.shipDesignID)
-        writeKey(out, "shipDesignID", manifest.shipDesignID->toString());
+        member(out, "shipDesignID", manifest.shipDesignID->toString());
     tons("unrefinedFuelTons", manifest.unrefinedFuelTons);
     out.endObject();
 }

@@ -5,6 +5,7 @@
 #include "core/json_tree_bridge.h"
 #include "core/universe_date_json.h"
 #include "trade/trade_good.h"
+#include "trade/trade_json_support.h"
 #include "trade/trade_market.h"
 #include "trade/trade_skill_json.h"
 
@@ -13,49 +14,16 @@
 namespace velmora::trade {
 
 using namespace core::json_fields;
+using namespace json_support;
 using core::Json;
 using core::JsonTextWriter;
 using core::JsonValue;
 
 namespace {
 
-core::GalacticCoordinates coordinates(const JsonValue& json, const char* key) {
-    if (!json.isObject())
-        fail(key, "is not an object");
-    core::GalacticCoordinates read;
-    core::readJson(json, read);
-    return read;
-}
-
-template <typename Table>
-auto code(const JsonValue& object, const char* key, const Table& table, const char* type) {
-    const std::string written = requiredText(object, key);
-    const auto known = table.value(written);
-    if (!known)
-        throw core::DecodeError(std::string("Unknown ") + type + " raw value: " + written);
-    return *known;
-}
-
 core::Uuid idOrNew(const JsonValue& json) {
     const auto id = optionalUuid(json, "id");
     return id ? *id : core::Uuid::generate();
-}
-
-void member(JsonTextWriter& out, const char* key, int value) {
-    out.key(key);
-    out.value(value);
-}
-void member(JsonTextWriter& out, const char* key, bool value) {
-    out.key(key);
-    out.value(value);
-}
-void member(JsonTextWriter& out, const char* key, std::string_view value) {
-    out.key(key);
-    out.value(value);
-}
-void member(JsonTextWriter& out, const char* key, const core::GalacticCoordinates& value) {
-    out.key(key);
-    core::writeJson(out, value);
 }
 
 void readOffer(const JsonValue& json, PassengerOffer& offer) {

@@ -38,6 +38,31 @@ core::UniverseDate undatedMarketDate() {
     return date;
 }
 
+// What a deal at a world's market came to: the error, or the message to show.
+struct DealOutcome {
+    std::string error;
+    QString done;
+};
+
+// Draws up the deal `plan` makes for the selected campaign at the market of
+// `origin` and carries it out into the campaign; nothing when there is no market
+// or no campaign to trade.
+template <typename Plan>
+std::optional<DealOutcome>
+makeDeal(const std::optional<TradeWorldProfile>& origin, universe::RidivivevIzeviduv& open,
+         const campaign::Campaign* current, campaign::Gamemastering* campaigns,
+         const std::optional<campaign::ShipCapacity>& ship, const Plan& plan) {
+    const UniverseMarkets markets = readUniverseMarkets(open.record());
+    const TradeMarket* market = origin ? markets.at(origin->coordinates) : nullptr;
+    if (!market || !current || !campaigns)
+        return std::nullopt;
+    const campaign::MarketSide side{*current, *market, marketWorldName(*origin), ship,
+                                    campaign::worldNames(open)};
+    const campaign::TradePlan made = plan(side);
+    std::string error = carryOut(made, *campaigns, open);
+    return DealOutcome{std::move(error), made ? boldMarkup(made.action->message) : QString()};
+}
+
 } // namespace
 
 TradeView::TradeView(ui::ViewContext& context, QWidget* parent)
@@ -206,52 +231,40 @@ void TradeView::report(const std::string& error, const QString& done) {
 }
 
 void TradeView::book(const core::Uuid& offerID) {
-    const auto origin = chosenProfile();
-    const UniverseMarkets markets = readUniverseMarkets(universe().record());
-    const TradeMarket* market = origin ? markets.at(origin->coordinates) : nullptr;
-    const campaign::Campaign* current = campaign();
-    if (!market || !current || !m_context.campaigns)
+    const auto outcome = makeDeal(
+        chosenProfile(), universe(), campaign(), m_context.campaigns, capacity(),
+        [&](const campaign::MarketSide& side) { return campaign::bookPassengers(side, offerID); });
+    if (!outcome)
         return report(noCampaignText);
-    const campaign::MarketSide side{*current, *market, marketWorldName(*origin), capacity(),
-                                    campaign::worldNames(universe())};
-    const campaign::TradePlan plan = campaign::bookPassengers(side, offerID);
-    const std::string error = carryOut(plan, *m_context.campaigns, universe());
-    report(error, plan ? boldMarkup(plan.action->message) : QString());
+    report(outcome->error, outcome->done);
     refresh();
 }
 
 void TradeView::acceptLot(const core::Uuid& lotID) {
-    const auto origin = chosenProfile();
-    const UniverseMarkets markets = readUniverseMarkets(universe().record());
-    const TradeMarket* market = origin ? markets.at(origin->coordinates) : nullptr;
-    const campaign::Campaign* current = campaign();
-    if (!market || !current || !m_context.campaigns)
+    const auto outcome = makeDeal(
+        chosenProfile(), universe(), campaign(), m_context.campaigns, capacity(),
+        [&](const campaign::MarketSide& side) { return campaign::acceptFreight(side, lotID); });
+    if (!outcome)
         return report(noCampaignText);
-    const campaign::MarketSide side{*current, *market, marketWorldName(*origin), capacity(),
-                                    campaign::worldNames(universe())};
-    const campaign::TradePlan plan = campaign::acceptFreight(side, lotID);
-    const std::string error = carryOut(plan, *m_context.campaigns, universe());
-    report(error, plan ? boldMarkup(plan.action->message) : QString());
+    report(outcome->error, outcome->done);
     refresh();
 }
 
 void TradeView::acceptMail() {
     const auto origin = chosenProfile();
-    const UniverseMarkets markets = readUniverseMarkets(universe().record());
-    const TradeMarket* market = origin ? markets.at(origin->coordinates) : nullptr;
-    const campaign::Campaign* current = campaign();
-    if (!market || !current || !m_context.campaigns)
+    const auto outcome =
+        makeDeal(origin, universe(), campaign(), m_context.campaigns, capacity(),
+                 [&](const campaign::MarketSide& side) {
+                     std::optional<core::GalacticCoordinates> destination;
+                     const QString chosen = m_mailDestination->currentData().toString();
+                     for (const MarketDestination& reachable : destinations(origin->coordinates))
+                         if (ui::qt(reachable.world.coordinates.description()) == chosen)
+                             destination = reachable.world.coordinates;
+                     return campaign::acceptMail(side, destination);
+                 });
+    if (!outcome)
         return report(noCampaignText);
-    std::optional<core::GalacticCoordinates> destination;
-    const QString chosen = m_mailDestination->currentData().toString();
-    for (const MarketDestination& reachable : destinations(origin->coordinates))
-        if (ui::qt(reachable.world.coordinates.description()) == chosen)
-            destination = reachable.world.coordinates;
-    const campaign::MarketSide side{*current, *market, marketWorldName(*origin), capacity(),
-                                    campaign::worldNames(universe())};
-    const campaign::TradePlan plan = campaign::acceptMail(side, destination);
-    const std::string error = carryOut(plan, *m_context.campaigns, universe());
-    report(error, plan ? boldMarkup(plan.action->message) : QString());
+    report(outcome->error, outcome->done);
     refresh();
 }
 
@@ -278,19 +291,16 @@ void TradeView::buy(const CargoOffer& offer) {
     sheet->setRoller(m_roller);
     sheet->onPurchase([this](const CargoOffer& bought, int tons, const TradeQuote& quote,
                              const TradeCheck& check) {
-        const auto world = chosenProfile();
-        const UniverseMarkets now = readUniverseMarkets(universe().record());
-        const TradeMarket* at = world ? now.at(world->coordinates) : nullptr;
-        const campaign::Campaign* party = campaign();
-        if (!at || !party)
+        const auto outcome =
+            makeDeal(chosenProfile(), universe(), campaign(), m_context.campaigns, capacity(),
+                     [&](const campaign::MarketSide& side) {
+                         return campaign::buyCargo(side, bought.id, tons, quote, check);
+                     });
+        if (!outcome)
             return std::string(noCampaignText);
-        const campaign::MarketSide side{*party, *at, marketWorldName(*world), capacity(),
-                                        campaign::worldNames(universe())};
-        const campaign::TradePlan plan = campaign::buyCargo(side, bought.id, tons, quote, check);
-        const std::string error = carryOut(plan, *m_context.campaigns, universe());
-        report(error, plan ? boldMarkup(plan.action->message) : QString());
+        report(outcome->error, outcome->done);
         refresh();
-        return error;
+        return outcome->error;
     });
     sheet->setWindowModality(Qt::WindowModal);
     sheet->show();
