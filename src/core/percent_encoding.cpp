@@ -31,4 +31,16 @@ std::string percentEncoded(std::string_view text) {
     return encoded;
 }
 
+std::string urlWithQuery(std::string base, const QueryItems& query) {
+    char separator = base.find('?') == std::string::npos ? '?' : '&';
+    for (const auto& [key, value] : query) {
+        base += separator;
+        base += percentEncoded(key);
+        base += '=';
+        base += percentEncoded(value);
+        separator = '&';
+    }
+    return base;
+}
+
 } // namespace velmora::core

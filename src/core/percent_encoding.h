@@ -14,4 +14,8 @@ using QueryItems = std::vector<std::pair<std::string, std::string>>;
 // apostrophes or non-ASCII letters reach a web service intact.
 std::string percentEncoded(std::string_view text);
 
+// `base` with `query` added, each name and value percent-encoded: after "?", or
+// after "&" when `base` already carries a query. An empty query adds nothing.
+std::string urlWithQuery(std::string base, const QueryItems& query);
+
 } // namespace velmora::core

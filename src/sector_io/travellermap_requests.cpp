@@ -13,15 +13,7 @@ std::string travellerMapUrl(std::string_view address, std::string_view path,
         url = "https://";
     url += address;
     url += path;
-    char separator = '?';
-    for (const auto& [key, value] : query) {
-        url += separator;
-        url += percentEncoded(key);
-        url += '=';
-        url += percentEncoded(value);
-        separator = '&';
-    }
-    return url;
+    return core::urlWithQuery(std::move(url), query);
 }
 
 core::HttpRequest TravellerMapEndpoints::request(std::string_view path,

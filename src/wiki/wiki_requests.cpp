@@ -47,15 +47,7 @@ std::optional<std::string> wikiRequestUrl(std::string_view address, const QueryI
     // A fragment would swallow the query.
     if (url.find('#') != std::string::npos)
         return std::nullopt;
-    char separator = url.find('?') == std::string::npos ? '?' : '&';
-    for (const auto& [key, value] : query) {
-        url += separator;
-        url += percentEncoded(key);
-        url += '=';
-        url += percentEncoded(value);
-        separator = '&';
-    }
-    return url;
+    return core::urlWithQuery(std::move(url), query);
 }
 
 core::HttpRequest WikiEndpoint::request(const QueryItems& query) const {

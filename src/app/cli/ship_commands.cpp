@@ -181,14 +181,15 @@ int shipImport(CliContext& context, const std::vector<std::string>& arguments) {
 
 std::vector<CliCommand> shipCommands() {
     return {
-        {"ships", "[--json]", "List the saved ship designs", listShips},
+        {"ships", "[--json]",
+         "List the saved ship designs: id, configuration, type, ship name and date.", listShips},
         {"ship-summary", "FILE_OR_FOLDER [--json]",
-         "Every figure of a saved design (design.json or its folder)", shipSummary},
+         "Every figure of a saved design (its design.json or its folder).", shipSummary},
         {"ship-sheet", "ID --out FILE.pdf [--images all|none]",
-         "Write a saved ship's one-page PDF sheet", shipSheet},
+         "Write a saved ship's one-page PDF sheet.", shipSheet},
         {"ship-export", "ID --out FOLDER",
-         "Export a saved ship as a folder (design.json, images, PDF)", shipExport},
-        {"ship-import", "FOLDER [--overwrite]", "Import a ship from an exported folder",
+         "Export a saved ship as a folder: design.json, its images and the PDF sheet.", shipExport},
+        {"ship-import", "FOLDER [--overwrite]", "Import a ship from an exported folder.",
          shipImport},
     };
 }

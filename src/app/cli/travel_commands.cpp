@@ -127,7 +127,7 @@ std::vector<CliCommand> travelCommands() {
         {"route",
          "--from SX,SY,CCRR --to SX,SY,CCRR [--universe ID] [--jump N] [--thrust G] [--scoop] "
          "[--ship ID] [--campaign CODE] [--json]",
-         "plan a jump route between two systems", route},
+         "Plan a jump route between two systems: its stops, fuel, times and costs.", route},
     };
 }
 

@@ -5,6 +5,7 @@
 #include "core/world_tag.h"
 #include "starmap/ui/map_text_cache.h"
 #include "starmap/ui/name_placement.h"
+#include "starmap/ui/route_layer.h"
 #include "ui/qt_text.h"
 #include "universe/faction_color.h"
 #include "universe/system_disclosure.h"
@@ -396,42 +397,6 @@ void drawRutters(const Canvas& canvas, const universe::UniverseRecord& universe)
     p.restore();
 }
 
-QColor routeColor() {
-    return QColor(255, 170, 40);
-}
-
-// A pinned route: one polyline through its systems with a ring on each stop. Both
-// strokes are opaque, so the route costs a frame no more than a few rutters.
-void drawPinnedRoute(const Canvas& canvas, const std::vector<core::GalacticCoordinates>& route) {
-    if (route.empty())
-        return;
-    QPolygonF line;
-    line.reserve(static_cast<qsizetype>(route.size()));
-    MapRect box{1e300, 1e300, -1e300, -1e300};
-    for (const core::GalacticCoordinates& hex : route) {
-        const core::PointF at = core::HexLayout{mapHexRadius}.center(hex);
-        box = {std::min(box.left, at.x - mapHexRadius), std::min(box.top, at.y - mapHexRadius),
-               std::max(box.right, at.x + mapHexRadius), std::max(box.bottom, at.y + mapHexRadius)};
-        line << canvas.toScreen(at);
-    }
-    if (!canvas.visible.intersects(box))
-        return;
-    QPainter& p = canvas.painter;
-    p.save();
-    const double r = canvas.hexRadius;
-    const double width = std::clamp(r * 0.14, 2.0, 7.0);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(20, 12, 0), width + 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(line);
-    p.setPen(QPen(routeColor(), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(line);
-    const double ring = std::max(4.0, r * 0.62);
-    p.setPen(QPen(routeColor(), std::max(1.5, width * 0.6)));
-    for (const QPointF& stop : line)
-        p.drawEllipse(stop, ring, ring);
-    p.restore();
-}
-
 // The colour of a world at a glance: its water, its air or the lack of both.
 QColor worldColor(const core::UWP& uwp) {
     if (uwp.size == 0)
@@ -796,7 +761,7 @@ void StarMapRenderer::render(QPainter& painter, const StarMapModel& model,
     drawRegions(canvas, model, universe, m_borders);
     drawRutters(canvas, universe);
     if (frame.route)
-        drawPinnedRoute(canvas, *frame.route);
+        drawPinnedRoute(painter, t, visible, hexRadius, *frame.route);
     drawSystems(canvas, model, universe);
     if (frame.selected)
         drawSelection(canvas, *frame.selected);
