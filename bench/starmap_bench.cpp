@@ -1,6 +1,6 @@
 // Star map frames of all of Charted Space: 50,000 systems with 100 regions,
-// 2,000 rutters and 500 labels, drawn offscreen at the widest zoom, a sector and
-// a subsector; and the tracing of a 400-anchor region, cold and cached.
+// 2,000 rutters and 500 labels (a hundred of them subsector names), drawn offscreen at the widest
+// zoom, a sector and a subsector; and the tracing of a 400-anchor region, cold and cached.
 
 #include "starmap/region_borders.h"
 #include "starmap/ui/starmap_renderer.h"
@@ -86,6 +86,15 @@ const universe::UniverseRecord& charted() {
             label.size = 20 + i % 30;
             label.angle = i % 90 - 45;
             label.position = core::GalacticCoordinates::fromGlobal((i * 37) % 320, (i * 53) % 320);
+            if (i < 100) {
+                // A hundred subsectors around the middle named, as an import names
+                // them: these move off the worlds they would cover.
+                label.category = universe::subsectorNameCategory;
+                label.angle = 0;
+                label.size = 20;
+                label.position =
+                    core::GalacticCoordinates::fromGlobal(123 + (i % 10) * 8, 114 + (i / 10) * 10);
+            }
             u.starmapLabels.push_back(label);
         }
         return u;
@@ -120,7 +129,14 @@ void drawFrame(benchmark::State& state, double hexRadiusOnScreen, bool overlays 
         QPainter warm(&image); // the first frame traces the regions into the cache
         renderer.render(warm, model, universe, frame);
     }
+    // Each frame a few pixels on from the last, as while panning, so nothing kept
+    // for one position of the map stands in for drawing it.
+    const universe::MapTransform start = frame.transform;
+    int step = 0;
     for (auto _ : state) {
+        frame.transform.offsetWidth = start.offsetWidth + (step % 64) * 3.3;
+        frame.transform.offsetHeight = start.offsetHeight + (step % 64) * 2.1;
+        ++step;
         QPainter painter(&image);
         renderer.render(painter, model, universe, frame);
     }

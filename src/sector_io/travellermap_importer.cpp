@@ -302,7 +302,7 @@ std::vector<universe::StarmapLabel> subsectorLabels(const SectorMetadata& metada
         made.color = universe::FactionColor::grey;
         made.angle = 0;
         made.position = {sectorX, sectorY, (i % 4) * 8 + 4, (i / 4) * 10 + 5};
-        made.category = "Subsector Name";
+        made.category = universe::subsectorNameCategory;
         labels.push_back(std::move(made));
     }
     return labels;

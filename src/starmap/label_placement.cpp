@@ -24,22 +24,27 @@ std::vector<std::pair<int, int>> offsets(int rings) {
 
 core::PointF placeLabel(core::PointF preferred, double width, double height,
                         const std::vector<LabelBox>& obstacles, const PlacementReach& reach) {
-    const auto isFree = [&](core::PointF centre) {
+    const auto covered = [&](core::PointF centre) {
         const LabelBox box = LabelBox::centredOn(centre, width, height);
-        return std::none_of(obstacles.begin(), obstacles.end(),
-                            [&box](const LabelBox& obstacle) { return box.intersects(obstacle); });
+        return std::count_if(obstacles.begin(), obstacles.end(),
+                             [&box](const LabelBox& obstacle) { return box.intersects(obstacle); });
     };
-    if (isFree(preferred))
+    auto fewest = covered(preferred);
+    if (fewest == 0 || reach.rings <= 0 || reach.stepX <= 0 || reach.stepY <= 0)
         return preferred;
-    if (reach.rings <= 0 || reach.stepX <= 0 || reach.stepY <= 0)
-        return preferred;
+    core::PointF best = preferred;
     for (const auto& [dx, dy] : offsets(reach.rings)) {
         const core::PointF candidate{preferred.x + dx * reach.stepX,
                                      preferred.y + dy * reach.stepY};
-        if (isFree(candidate))
+        const auto count = covered(candidate);
+        if (count == 0)
             return candidate;
+        if (count < fewest) {
+            fewest = count;
+            best = candidate;
+        }
     }
-    return preferred;
+    return best;
 }
 
 } // namespace velmora::starmap

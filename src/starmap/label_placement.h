@@ -33,7 +33,8 @@ struct PlacementReach {
 // obstacles (the worlds' glyphs and names): where it belongs when that is free,
 // else the free place nearest to it on a grid of steps around it (nearer first;
 // at equal distance up before down, left before right). When no place within
-// reach is free, where it belongs: a name is never pushed off its area.
+// reach is free, the place that covers the fewest obstacles, where it belongs
+// among equals: a name is never pushed off its area.
 core::PointF placeLabel(core::PointF preferred, double width, double height,
                         const std::vector<LabelBox>& obstacles, const PlacementReach& reach);
 

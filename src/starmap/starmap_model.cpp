@@ -75,26 +75,25 @@ MapRect StarMapModel::boundsOfSubsector(int sectorX, int sectorY, char letter) {
                      first.globalRow(), first.globalRow() + subsectorRows - 1});
 }
 
+HexRange StarMapModel::hexRangeOf(const MapRect& area) {
+    return {static_cast<int>(std::floor((area.left - mapHexRadius) / columnWidth)),
+            static_cast<int>(std::ceil((area.right + mapHexRadius) / columnWidth)),
+            static_cast<int>(std::floor(area.top / rowHeight)) - 1,
+            static_cast<int>(std::ceil(area.bottom / rowHeight))};
+}
+
 HexRange StarMapModel::gridRangeIn(const MapRect& area) const {
-    HexRange range;
-    range.firstColumn = std::max(
-        m_grid.firstColumn, static_cast<int>(std::floor((area.left - mapHexRadius) / columnWidth)));
-    range.lastColumn = std::min(
-        m_grid.lastColumn, static_cast<int>(std::ceil((area.right + mapHexRadius) / columnWidth)));
-    range.firstRow =
-        std::max(m_grid.firstRow, static_cast<int>(std::floor(area.top / rowHeight)) - 1);
-    range.lastRow = std::min(m_grid.lastRow, static_cast<int>(std::ceil(area.bottom / rowHeight)));
-    return range;
+    const HexRange touched = hexRangeOf(area);
+    return {std::max(m_grid.firstColumn, touched.firstColumn),
+            std::min(m_grid.lastColumn, touched.lastColumn),
+            std::max(m_grid.firstRow, touched.firstRow), std::min(m_grid.lastRow, touched.lastRow)};
 }
 
 std::vector<const core::HexData*> StarMapModel::systemsIn(const MapRect& area) const {
     std::vector<const core::HexData*> found;
-    const int firstColumn = static_cast<int>(std::floor((area.left - mapHexRadius) / columnWidth));
-    const int lastColumn = static_cast<int>(std::ceil((area.right + mapHexRadius) / columnWidth));
-    const int firstRow = static_cast<int>(std::floor(area.top / rowHeight)) - 1;
-    const int lastRow = static_cast<int>(std::ceil(area.bottom / rowHeight));
-    const Bucket low = bucketOf(firstColumn, firstRow);
-    const Bucket high = bucketOf(lastColumn, lastRow);
+    const HexRange touched = hexRangeOf(area);
+    const Bucket low = bucketOf(touched.firstColumn, touched.firstRow);
+    const Bucket high = bucketOf(touched.lastColumn, touched.lastRow);
     // A bucket per subsector: only the ones the rectangle touches are visited.
     if (static_cast<long long>(high.first - low.first + 1) * (high.second - low.second + 1) >
         static_cast<long long>(m_buckets.size())) {

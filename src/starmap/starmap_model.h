@@ -37,6 +37,7 @@ struct HexRange {
     int firstRow = 0;
     int lastRow = -1;
     bool isEmpty() const { return lastColumn < firstColumn || lastRow < firstRow; }
+    friend bool operator==(const HexRange&, const HexRange&) = default;
 };
 
 // What the map shows of a universe, computed once per change: the systems that
@@ -55,6 +56,8 @@ public:
     const HexRange& gridRange() const { return m_grid; }
     // The part of the grid inside a rectangle.
     HexRange gridRangeIn(const MapRect& area) const;
+    // Every hex a rectangle touches, whether or not the grid reaches it.
+    static HexRange hexRangeOf(const MapRect& area);
     // The map rectangle covering a range of hexes.
     static MapRect boundsOf(const HexRange& range);
     static MapRect boundsOfSector(int sectorX, int sectorY);

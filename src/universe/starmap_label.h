@@ -5,10 +5,15 @@
 #include "universe/faction_color.h"
 
 #include <string>
+#include <string_view>
 
 namespace velmora::universe {
 
 // Free text drawn on the map, centred on a hex.
+// The category of the labels that name subsectors (an import makes one for each
+// named subsector). The map moves them off the worlds they would cover.
+inline constexpr std::string_view subsectorNameCategory = "Subsector Name";
+
 struct StarmapLabel {
     core::Uuid id;
     std::string text;

@@ -104,6 +104,39 @@ TEST(StarMapRenderer, LabelsOfHiddenCategoriesAndEmptyTextAreSkipped) {
     Rendered negative(universe);
 }
 
+// A subsector's name written over a world moves off it; any other label stays
+// where the referee put it, world or no world.
+TEST(StarMapRenderer, SubsectorNamesMoveOffWorldsWhileOtherLabelsStay) {
+    auto universe = velmora::testing::mapUniverse();
+    universe::StarmapLabel label;
+    label.id = core::Uuid::generate();
+    label.text = "████";
+    label.size = 12;
+    label.color = universe::FactionColor::lime;
+    label.position = {0, 0, 19, 10}; // on Regina
+    const QRgb lime = StarMapRenderer::paletteColor(label.color).rgb();
+    // Regina sits at the image's centre; its glyph spans about a third of the
+    // hex radius (24 pixels at scale 1) either way.
+    const QRect reginaGlyph(200 - 9, 150 - 9, 18, 18);
+    const std::string categories[] = {"", "Borders", std::string(universe::subsectorNameCategory)};
+    for (const std::string& category : categories) {
+        SCOPED_TRACE(category);
+        label.category = category;
+        universe.starmapLabels = {label};
+        const Rendered frame(universe);
+        QRect drawn;
+        for (int y = 0; y < frame.image.height(); ++y)
+            for (int x = 0; x < frame.image.width(); ++x)
+                if (frame.image.pixel(x, y) == lime)
+                    drawn |= QRect(x, y, 1, 1);
+        ASSERT_FALSE(drawn.isEmpty());
+        if (category == universe::subsectorNameCategory)
+            EXPECT_FALSE(drawn.intersects(reginaGlyph)) << "moved off Regina";
+        else
+            EXPECT_TRUE(drawn.contains(QPoint(200, 150))) << "left on Regina";
+    }
+}
+
 TEST(StarMapRenderer, WideZoomsDrawSystemsAsPoints) {
     const auto universe = velmora::testing::mapUniverse();
     const Rendered frame(universe, 0.05);

@@ -1,21 +1,15 @@
 #pragma once
 
-// A referee's desk for the travel views: a universe written to a temporary folder
-// and opened by a real manager, a real campaign store beside it, and the view
-// context every view is handed. Jump and refuelling dice always show 1.
+// A referee's desk for the travel views: a universe installed in a temporary folder
+// (see UniverseInstallation) with a real campaign store beside it, which the view
+// context hands to every view. Jump and refuelling dice always show 1.
 
 #include "campaign/gamemastering.h"
 #include "core/hex_data.h"
 #include "core/random_source.h"
-#include "support/manual_delayed_call.h"
-#include "support/memory_preferences.h"
 #include "support/scripted_random.h"
-#include "support/temporary_folder.h"
+#include "support/universe_installation.h"
 #include "support/widget_lookup.h"
-#include "ui/view_context.h"
-#include "ui/window_registry.h"
-#include "universe/universe_codec.h"
-#include "universe/universe_manager.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -84,39 +78,19 @@ inline core::HexData system(std::string name, int column, int row, core::Starpor
     return hex;
 }
 
-struct TravelDesk {
-    TemporaryFolder documents;
-    MemoryPreferences preferences;
-    ManualClock clock;
-    std::unique_ptr<universe::UniverseManager> manager;
+struct TravelDesk : UniverseInstallation {
     std::unique_ptr<campaign::Gamemastering> campaigns;
-    ui::WindowRegistry windows;
-    std::unique_ptr<ui::ViewContext> context;
     OnesDice dice;
 
-    explicit TravelDesk(const universe::UniverseRecord& record) {
-        documents.write(std::filesystem::path("Universes") / (record.id.toString() + ".json"),
-                        universe::encodeUniverse(record));
-        preferences.setText("lastUniverseID", record.id.toString());
-        preferences.setFlag("didMigrateToUniverses", true);
-        universe::UniverseManager::Environment environment;
-        environment.documentsFolder = documents.path();
-        environment.preferences = &preferences;
-        environment.delayedCalls = clock.factory();
-        environment.log = [](const std::string&) {};
-        environment.nameOrder = [](const std::string& a, const std::string& b) {
-            return a.compare(b);
-        };
-        manager = std::make_unique<universe::UniverseManager>(std::move(environment));
-
+    explicit TravelDesk(const universe::UniverseRecord& record) : UniverseInstallation(record) {
         campaign::Gamemastering::Environment store;
         store.folder = documents.path();
         store.log = [](const std::string&) {};
         campaigns = std::make_unique<campaign::Gamemastering>(std::move(store));
         campaigns->load();
-        context = std::make_unique<ui::ViewContext>(ui::ViewContext{*manager, windows});
         context->campaigns = campaigns.get();
     }
+    // The windows go before the campaign store they show.
     ~TravelDesk() {
         windows.closeAll();
         settle();

@@ -1,13 +1,22 @@
 #include "starmap/ui/map_text_cache.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace velmora::starmap {
 
 namespace {
-// Bounded, so a long session of zooming through many sizes never grows without end.
+// Bounded, so a long session of zooming through many sizes never grows without
+// end: by count, and by bytes for pictures, since one region's can be a window's size.
 constexpr int maximumEntries = 40000;
+constexpr qint64 maximumSpriteBytes = qint64(192) << 20;
+constexpr qint64 maximumTextSpriteBytes = qint64(64) << 20;
+
+qint64 bytesOf(const QPixmap& pixmap) {
+    return qint64(pixmap.width()) * pixmap.height() * std::max(pixmap.depth(), 8) / 8;
+}
 } // namespace
 
 size_t qHash(const MapTextCache::TextKey& key, size_t seed) {
@@ -91,9 +100,14 @@ const QPixmap& MapTextCache::sprite(quint64 key, QSizeF size, qreal pixelRatio,
     const quint64 fullKey = key ^ (static_cast<quint64>(std::lround(pixelRatio * 100)) << 56);
     auto it = m_sprites.find(fullKey);
     if (it == m_sprites.end()) {
-        if (m_sprites.size() > maximumEntries)
+        QPixmap drawn = render(size, pixelRatio, paint);
+        const qint64 bytes = bytesOf(drawn);
+        if (m_sprites.size() > maximumEntries || m_spriteBytes + bytes > maximumSpriteBytes) {
             m_sprites.clear();
-        it = m_sprites.insert(fullKey, render(size, pixelRatio, paint));
+            m_spriteBytes = 0;
+        }
+        m_spriteBytes += bytes;
+        it = m_sprites.insert(fullKey, std::move(drawn));
     }
     return *it;
 }
@@ -103,18 +117,23 @@ void MapTextCache::blitCentered(QPainter& painter, QPointF topCenter, const QStr
     const TextKey key{text, fontId, color};
     auto it = m_textSprites.find(key);
     if (it == m_textSprites.end()) {
-        if (m_textSprites.size() > maximumEntries)
-            m_textSprites.clear();
         QStaticText& staticText = prepared(text, fontId);
         const QSizeF size = staticText.size() + QSizeF(2, 2);
-        it = m_textSprites.insert(
-            key, render(size, painter.device()->devicePixelRatioF(), [&](QPainter& p) {
-                p.setFont(font(fontId));
-                p.setPen(QColor::fromRgba(color));
-                p.drawStaticText(
-                    QPointF(-staticText.size().width() / 2, -staticText.size().height() / 2),
-                    staticText);
-            }));
+        QPixmap drawn = render(size, painter.device()->devicePixelRatioF(), [&](QPainter& p) {
+            p.setFont(font(fontId));
+            p.setPen(QColor::fromRgba(color));
+            p.drawStaticText(
+                QPointF(-staticText.size().width() / 2, -staticText.size().height() / 2),
+                staticText);
+        });
+        const qint64 bytes = bytesOf(drawn);
+        if (m_textSprites.size() > maximumEntries ||
+            m_textSpriteBytes + bytes > maximumTextSpriteBytes) {
+            m_textSprites.clear();
+            m_textSpriteBytes = 0;
+        }
+        m_textSpriteBytes += bytes;
+        it = m_textSprites.insert(key, std::move(drawn));
     }
     const QPixmap& pixmap = *it;
     const QSizeF size = pixmap.deviceIndependentSize();

@@ -51,6 +51,8 @@ private:
     QHash<TextKey, QStaticText> m_texts;
     QHash<TextKey, QPixmap> m_textSprites;
     QHash<quint64, QPixmap> m_sprites;
+    qint64 m_textSpriteBytes = 0;
+    qint64 m_spriteBytes = 0;
 };
 
 size_t qHash(const MapTextCache::TextKey& key, size_t seed = 0);

@@ -3,6 +3,7 @@
 #include "core/star_system.h"
 #include "core/uwp.h"
 #include "core/world_tag.h"
+#include "starmap/ui/grid_picture.h"
 #include "starmap/ui/map_text_cache.h"
 #include "starmap/ui/name_placement.h"
 #include "starmap/ui/route_layer.h"
@@ -30,9 +31,11 @@ struct Canvas {
     QPainter& painter;
     const universe::MapTransform& transform;
     MapRect visible;  // in map units
+    QSizeF size;      // of the frame, on screen
     double hexRadius; // on screen
     MapTextCache& text;
     bool sprites;    // a pixel device, where cached pictures may stand in for shapes
+    bool background; // the frame was filled with deep space
     bool hexNumbers; // wanted, and the hexes are large enough
     const std::unordered_set<const core::HexData*>* highlighted;
 
@@ -55,23 +58,10 @@ QColor fromRgb(double r, double g, double b, double alpha = 1.0) {
     return color;
 }
 
-// Corner i of a unit hex, at 60·i degrees.
-const std::array<QPointF, 6>& unitCorners() {
-    static const std::array<QPointF, 6> corners = [] {
-        std::array<QPointF, 6> result;
-        for (int i = 0; i < 6; ++i) {
-            const double angle = std::numbers::pi / 3.0 * i;
-            result[static_cast<std::size_t>(i)] = QPointF(std::cos(angle), std::sin(angle));
-        }
-        return result;
-    }();
-    return corners;
-}
-
 QPolygonF hexPolygon(QPointF center, double radius) {
     QPolygonF polygon;
     polygon.reserve(6);
-    for (const QPointF& corner : unitCorners())
+    for (const QPointF& corner : unitHexCorners())
         polygon << center + corner * radius;
     return polygon;
 }
@@ -113,35 +103,25 @@ void drawNebulae(const Canvas& canvas, const universe::UniverseRecord& universe)
 }
 
 void drawGrid(const Canvas& canvas, const StarMapModel& model,
-              const universe::UniverseRecord& universe) {
+              const universe::UniverseRecord& universe, HexGridPicture& picture) {
     QPainter& p = canvas.painter;
     const HexRange range = model.gridRangeIn(canvas.visible);
     if (range.isEmpty())
         return;
     const double r = canvas.hexRadius;
-    if (r >= StarMapRenderer::dotThreshold) {
-        // Three edges per hex (upper right, top, upper left) draw every shared edge once;
-        // the last row closes the bottom.
-        QVector<QLineF> lines;
-        lines.reserve(static_cast<qsizetype>((range.lastColumn - range.firstColumn + 1) *
-                                                 (range.lastRow - range.firstRow + 1) * 3 +
-                                             64));
-        for (int q = range.firstColumn; q <= range.lastColumn; ++q) {
-            for (int row = range.firstRow; row <= range.lastRow; ++row) {
-                const QPointF c = canvas.centerOfGlobal(q, row);
-                const QPolygonF h = hexPolygon(c, r);
-                lines << QLineF(h[0], h[5]) << QLineF(h[5], h[4]) << QLineF(h[4], h[3]);
-                if (row == range.lastRow)
-                    lines << QLineF(h[0], h[1]) << QLineF(h[1], h[2]) << QLineF(h[2], h[3]);
-                else if (q == range.lastColumn)
-                    lines << QLineF(h[0], h[1]);
-            }
-        }
-        // Thin grid lines look the same unsmoothed and draw several times faster.
+    const bool subsectorLines =
+        r >= StarMapRenderer::dotThreshold && r < StarMapRenderer::profileThreshold;
+    // Inside the grid's area the lines come from the picture; across its edges
+    // (and on paper) they are stroked.
+    const bool pictured = canvas.sprites && r >= StarMapRenderer::dotThreshold &&
+                          range == StarMapModel::hexRangeOf(canvas.visible);
+    if (pictured) {
+        picture.draw(p, canvas.transform, canvas.size, subsectorLines);
+    } else if (r >= StarMapRenderer::dotThreshold) {
         p.save();
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QPen(QColor(70, 92, 130, r < 8 ? 110 : 170), 0));
-        p.drawLines(lines);
+        p.setPen(hexGridPen(r));
+        p.drawLines(hexGridLines(range, canvas.transform));
         p.restore();
     }
 
@@ -150,7 +130,10 @@ void drawGrid(const Canvas& canvas, const StarMapModel& model,
         core::GalacticCoordinates::fromGlobal(range.firstColumn, range.firstRow);
     const core::GalacticCoordinates high =
         core::GalacticCoordinates::fromGlobal(range.lastColumn, range.lastRow);
-    const QColor sectorColor(120, 150, 200, 170);
+    // Over deep space the outlines are drawn opaque in the colour their translucent
+    // stroke would leave: an opaque fill is a plain copy, a translucent one is blended.
+    const QColor sectorColor =
+        canvas.sprites && canvas.background ? QColor(83, 104, 141) : QColor(120, 150, 200, 170);
     const double sectorLine = r < StarMapRenderer::dotThreshold ? 0.8 : 1.4;
     p.setBrush(Qt::NoBrush);
     for (int sx = low.sectorX; sx <= high.sectorX; ++sx) {
@@ -189,18 +172,18 @@ void drawGrid(const Canvas& canvas, const StarMapModel& model,
                     return nullptr;
                 }();
                 if (info && !info->name.empty()) {
+                    const QString name = qt(info->name);
+                    const int font = canvas.text.fontId(std::clamp(r * 2.2, 10.0, 48.0), true);
                     p.setPen(QColor(150, 175, 220, 110));
-                    canvas.text.drawCenteredOn(
-                        p, rect.center(), qt(info->name),
-                        canvas.text.fontId(std::clamp(r * 2.2, 10.0, 48.0), true));
+                    canvas.text.drawCenteredOn(p,
+                                               placeNameAmongSystems(model, canvas.transform, r,
+                                                                     rect.center(),
+                                                                     canvas.text.size(name, font)),
+                                               name, font);
                 }
             }
-            // Subsector lines help at the middle zooms.
-            if (r >= StarMapRenderer::dotThreshold && r < StarMapRenderer::profileThreshold) {
-                QPen subsectorPen(QColor(110, 135, 180, 90));
-                subsectorPen.setStyle(Qt::DashLine);
-                subsectorPen.setWidthF(0.8);
-                p.setPen(subsectorPen);
+            if (subsectorLines && !pictured) {
+                p.setPen(subsectorPen());
                 for (int i = 1; i < 4; ++i) {
                     const double x = bounds.left + (bounds.right - bounds.left) * i / 4.0;
                     const double y = bounds.top + (bounds.bottom - bounds.top) * i / 4.0;
@@ -666,7 +649,8 @@ void drawSelection(const Canvas& canvas, const core::GalacticCoordinates& hex) {
     p.drawPolygon(hexPolygon(canvas.centerOf(hex), canvas.hexRadius * 0.92));
 }
 
-void drawLabels(const Canvas& canvas, const universe::UniverseRecord& universe) {
+void drawLabels(const Canvas& canvas, const StarMapModel& model,
+                const universe::UniverseRecord& universe) {
     if (!universe.mapShowLabels)
         return;
     QPainter& p = canvas.painter;
@@ -689,8 +673,14 @@ void drawLabels(const Canvas& canvas, const universe::UniverseRecord& universe) 
             painter.setPen(color);
             canvas.text.drawCenteredOn(painter, QPointF(0, 0), text, font);
         };
-        const QPointF centre = canvas.toScreen(at);
         const QSizeF textSize = canvas.text.size(text, font);
+        // A subsector's name moves off the worlds it would cover; every other label
+        // stays where the referee put it.
+        const QPointF centre =
+            label.category == universe::subsectorNameCategory && label.angle == 0
+                ? placeNameAmongSystems(model, canvas.transform, canvas.hexRadius,
+                                        canvas.toScreen(at), textSize)
+                : canvas.toScreen(at);
         const double diagonal = std::hypot(textSize.width(), textSize.height()) + 4;
         if (canvas.sprites && diagonal < 2048) {
             // Rotated text is slow to draw: each label is drawn turned once and blitted.
@@ -713,7 +703,8 @@ void drawLabels(const Canvas& canvas, const universe::UniverseRecord& universe) 
 
 } // namespace
 
-StarMapRenderer::StarMapRenderer() : m_text(std::make_unique<MapTextCache>()) {}
+StarMapRenderer::StarMapRenderer()
+    : m_text(std::make_unique<MapTextCache>()), m_grid(std::make_unique<HexGridPicture>()) {}
 StarMapRenderer::~StarMapRenderer() = default;
 
 QColor StarMapRenderer::backgroundColor() {
@@ -748,14 +739,16 @@ void StarMapRenderer::render(QPainter& painter, const StarMapModel& model,
     const Canvas canvas{painter,
                         t,
                         visible,
+                        frame.size,
                         hexRadius,
                         *m_text,
                         pixels,
+                        frame.background,
                         frame.hexNumbers && hexRadius >= hexNumberThreshold,
                         frame.highlighted};
 
     drawNebulae(canvas, universe);
-    drawGrid(canvas, model, universe);
+    drawGrid(canvas, model, universe, *m_grid);
     if (canvas.hexNumbers)
         drawHexNumbers(canvas, model);
     drawRegions(canvas, model, universe, m_borders);
@@ -765,7 +758,7 @@ void StarMapRenderer::render(QPainter& painter, const StarMapModel& model,
     drawSystems(canvas, model, universe);
     if (frame.selected)
         drawSelection(canvas, *frame.selected);
-    drawLabels(canvas, universe);
+    drawLabels(canvas, model, universe);
     painter.restore();
 }
 

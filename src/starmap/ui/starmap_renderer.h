@@ -15,8 +15,9 @@
 class QPainter;
 
 namespace velmora::starmap {
+class HexGridPicture;
 class MapTextCache;
-}
+} // namespace velmora::starmap
 
 namespace velmora::starmap {
 
@@ -64,6 +65,7 @@ public:
 private:
     RegionBorderCache m_borders;
     std::unique_ptr<MapTextCache> m_text;
+    std::unique_ptr<HexGridPicture> m_grid;
 };
 
 } // namespace velmora::starmap

@@ -34,6 +34,7 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 #include <functional>
+#include <map>
 
 namespace velmora::travel {
 
@@ -44,6 +45,22 @@ enum CampaignAction { setLocationAction, addTimeAction, payFuelAction, payUpkeep
 constexpr universe::RutterAge rutterAges[] = {
     universe::RutterAge::uncharted, universe::RutterAge::recent, universe::RutterAge::lessThanOne,
     universe::RutterAge::oneToFive, universe::RutterAge::fivePlus};
+
+// The ends chosen in each universe, kept while the program runs: coming back to
+// the planner, or choosing its other end from the map, finds the first one there.
+struct ChosenEnds {
+    QString from;
+    QString to;
+};
+
+std::map<core::Uuid, ChosenEnds>& chosenEnds() {
+    static std::map<core::Uuid, ChosenEnds> ends;
+    return ends;
+}
+
+QString chosenData(const QComboBox* picker) {
+    return picker->currentIndex() >= 0 ? picker->currentData().toString() : QString();
+}
 
 void mix(std::size_t& seed, std::size_t value) {
     seed ^= value + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2);
@@ -156,6 +173,13 @@ RoutePlannerView::RoutePlannerView(ui::ViewContext& context, QWidget* parent)
         });
 
     refreshSystems();
+    if (const auto it = chosenEnds().find(m_context.manager.current().id());
+        it != chosenEnds().end()) {
+        const QSignalBlocker fromBlocker(m_from);
+        const QSignalBlocker toBlocker(m_to);
+        m_from->setCurrentIndex(m_from->findData(it->second.from));
+        m_to->setCurrentIndex(m_to->findData(it->second.to));
+    }
     refreshShips();
     refreshFactions();
     replan();
@@ -469,6 +493,7 @@ void RoutePlannerView::replan() {
     m_createdRutters.reset();
     m_salaries.reset();
     ui::showMessage(m_feedback, QString());
+    chosenEnds()[m_context.manager.current().id()] = {chosenData(m_from), chosenData(m_to)};
     const auto start = chosen(m_from);
     const auto end = chosen(m_to);
     const bool specific = m_specific->isChecked();
