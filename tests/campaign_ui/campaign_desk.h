@@ -1,19 +1,15 @@
 #pragma once
 
-// A referee's desk for the campaign views: a real universe store and a real
-// campaign store in one temporary folder, and the "Campaign" view on them with
-// the file dialogs and questions answered by the test.
+// A referee's desk for the campaign views: a universe installed in a temporary
+// folder (see UniverseInstallation) with a real campaign store beside it, and the
+// "Campaign" view on them with the file dialogs and questions answered by the test.
 
 #include "campaign/campaign_backup.h"
 #include "campaign/campaigns_codec.h"
 #include "campaign/gamemastering.h"
 #include "campaign/ui/campaign_view.h"
-#include "core/file_io.h"
-#include "support/manual_delayed_call.h"
-#include "support/memory_preferences.h"
-#include "support/temporary_folder.h"
+#include "support/universe_installation.h"
 #include "support/widget_lookup.h"
-#include "universe/universe_manager.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -69,12 +65,16 @@ inline QString shownText(const QLabel* label) {
     return label && label->isVisibleTo(label->window()) ? label->text() : QString();
 }
 
-struct CampaignDesk {
-    TemporaryFolder folder;
-    MemoryPreferences preferences;
-    ManualClock clock;
-    std::vector<std::string> log;
-    std::unique_ptr<universe::UniverseManager> manager;
+// The universe a first run of the program makes.
+inline universe::UniverseRecord myUniverse() {
+    universe::UniverseRecord record;
+    record.name = "My Universe";
+    return record;
+}
+
+struct CampaignDesk : UniverseInstallation {
+    // The campaign store keeps its files beside the universes.
+    TemporaryFolder& folder = documents;
     std::unique_ptr<campaign::Gamemastering> store;
     std::shared_ptr<campaign::CampaignViewMemory> memory =
         std::make_shared<campaign::CampaignViewMemory>();
@@ -87,19 +87,10 @@ struct CampaignDesk {
     std::vector<QString> questions;
     std::optional<campaign::ImportRequest> conflictAnswer;
 
-    CampaignDesk() {
-        universe::UniverseManager::Environment environment;
-        environment.documentsFolder = folder.path();
-        environment.preferences = &preferences;
-        environment.delayedCalls = clock.factory();
-        environment.log = [this](const std::string& line) { log.push_back(line); };
-        environment.nameOrder = [](const std::string& a, const std::string& b) {
-            return a.compare(b);
-        };
-        manager = std::make_unique<universe::UniverseManager>(std::move(environment));
-        restart();
-    }
+    CampaignDesk() : UniverseInstallation(myUniverse()) { restart(); }
+    // The windows and the view go before the campaign store they show.
     ~CampaignDesk() {
+        windows.closeAll();
         view.reset();
         settle();
     }
@@ -111,9 +102,10 @@ struct CampaignDesk {
         settle();
         campaign::Gamemastering::Environment environment;
         environment.folder = folder.path();
-        environment.log = [this](const std::string& line) { log.push_back(line); };
+        environment.log = [](const std::string&) {};
         store = std::make_unique<campaign::Gamemastering>(std::move(environment));
         store->load();
+        context->campaigns = store.get();
         openView();
     }
 

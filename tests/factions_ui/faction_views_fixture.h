@@ -1,60 +1,37 @@
 #pragma once
 
-// A real universe store in a temporary folder, the window registry and a view
-// context, as the application hands them to the faction views.
+// A universe installed as the app keeps it (see UniverseInstallation), with the
+// window registry and view context the application hands to the faction views.
 
 #include "core/file_io.h"
-#include "support/manual_delayed_call.h"
-#include "support/memory_preferences.h"
-#include "support/temporary_folder.h"
 #include "support/universe_changes.h"
+#include "support/universe_installation.h"
 #include "support/widget_lookup.h"
-#include "ui/view_context.h"
-#include "ui/window_registry.h"
-#include "universe/universe_codec.h"
-#include "universe/universe_manager.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
-#include <memory>
 #include <nlohmann/json.hpp>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace velmora::testing {
 
-class FactionViewsFixture {
-public:
-    FactionViewsFixture() {
-        universe::UniverseManager::Environment environment;
-        environment.documentsFolder = documents.path();
-        environment.preferences = &preferences;
-        environment.delayedCalls = clock.factory();
-        environment.log = [this](const std::string& line) { log.push_back(line); };
-        environment.nameOrder = [](const std::string& a, const std::string& b) {
-            return a.compare(b);
-        };
-        manager = std::make_unique<universe::UniverseManager>(std::move(environment));
-        context = std::make_unique<ui::ViewContext>(ui::ViewContext{*manager, windows});
+struct FactionViewsFixture : UniverseInstallation {
+    std::vector<ui::SidebarSelection> selected;
+
+    FactionViewsFixture() : UniverseInstallation(universe::UniverseRecord{}) {
         context->select = [this](const ui::SidebarSelection& selection) {
             selected.push_back(selection);
         };
     }
-    ~FactionViewsFixture() { windows.closeAll(); }
-
-    universe::RidivivevIzeviduv& universe() { return manager->current(); }
 
     // The current universe's file as it is on disk now.
     nlohmann::json fileJson() const {
         const auto text = core::readWholeFile(manager->fileFor(manager->current().id()));
         return nlohmann::json::parse(text.value_or("{}"));
     }
-    universe::UniverseRecord fileRecord() const {
-        return universe::decodeUniverse(
-            core::readWholeFile(manager->fileFor(manager->current().id())).value_or("{}"));
-    }
+    universe::UniverseRecord fileRecord() const { return stored(); }
 
     core::HexData addSystem(int column, int row, const std::string& name) {
         core::HexData hex;
@@ -78,15 +55,6 @@ public:
             universe(), [&](universe::UniverseEdit& edit) { edit.factions().push_back(faction); });
         return faction;
     }
-
-    TemporaryFolder documents;
-    MemoryPreferences preferences;
-    ManualClock clock;
-    std::vector<std::string> log;
-    std::unique_ptr<universe::UniverseManager> manager;
-    ui::WindowRegistry windows;
-    std::unique_ptr<ui::ViewContext> context;
-    std::vector<ui::SidebarSelection> selected;
 };
 
 // Every label text under a widget, visible or not, for reading a view back.

@@ -50,3 +50,21 @@ TEST(NamePlacement, RegionNamesLeaveWorldsUncoveredAndEmptyPlacesAlone) {
         }
     }
 }
+
+// Names of areas keep off each other too: a subsector's name where a region's was
+// already written moves to the nearest place that is free of both and the worlds.
+TEST(NamePlacement, ANameKeepsOffTheNamesPlacedBeforeIt) {
+    const universe::UniverseRecord universe = velmora::testing::mapUniverse();
+    const StarMapModel model(universe);
+    const universe::MapTransform transform{1.0, 0, 0};
+    const QSizeF name(120, 18);
+    const QPointF preferred = onScreen({0, 0, 10, 30}, transform); // nothing near
+    const std::vector<LabelBox> regionName{
+        LabelBox::centredOn({preferred.x(), preferred.y()}, 150, 20)};
+    EXPECT_EQ(placeNameAmongSystems(model, transform, mapHexRadius, preferred, name), preferred);
+    const QPointF placed =
+        placeNameAmongSystems(model, transform, mapHexRadius, preferred, name, regionName);
+    EXPECT_NE(placed, preferred);
+    EXPECT_FALSE(LabelBox::centredOn({placed.x(), placed.y()}, name.width(), name.height())
+                     .intersects(regionName.front()));
+}

@@ -46,6 +46,8 @@ struct UniverseInstallation {
     UniverseInstallation& operator=(const UniverseInstallation&) = delete;
     ~UniverseInstallation() { windows.closeAll(); }
 
+    universe::RidivivevIzeviduv& universe() { return manager->current(); }
+
     // The universe as its file on disk holds it now.
     universe::UniverseRecord stored() const {
         return universe::decodeUniverse(

@@ -13,7 +13,6 @@
 #include "ui/empty_state_view.h"
 #include "ui/view_context.h"
 #include "ui/wiki_lookup.h"
-#include "ui/window_registry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,8 +44,6 @@ core::HexData efate() {
 }
 
 struct TradeDesk : CampaignDesk {
-    ui::WindowRegistry windows;
-    std::unique_ptr<ui::ViewContext> context;
     std::unique_ptr<trade::TradeView> tradeView;
     ScriptedTradeDice dice;
     CargoTradeSheet* lastSheet = nullptr;
@@ -54,8 +51,6 @@ struct TradeDesk : CampaignDesk {
     TradeDesk() {
         ui::DetailViewRegistry registry;
         trade::registerTradeViews(registry); // also how the manifest sells
-        context = std::make_unique<ui::ViewContext>(ui::ViewContext{*manager, windows});
-        context->campaigns = store.get();
     }
     ~TradeDesk() {
         tradeView.reset();

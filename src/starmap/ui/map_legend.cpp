@@ -254,6 +254,35 @@ LegendSection lines(bool travellerUniverse) {
     subsector.size = QSize(64, 40);
     e.push_back(subsector);
 
+    // Names of areas: the sector's faint across its middle, a subsector's where it
+    // covers no world.
+    const core::GalacticCoordinates sectorMiddle{0, 0, 16, 20};
+    LegendEntry sectorName =
+        worldEntry(QObject::tr("A sector's name, across its middle at wide zooms"), std::nullopt);
+    // Worlds at two corners spread the grid over the whole sector, leaving its middle free.
+    sectorName.sample.data = {systemAt({0, 0, 1, 1}, std::nullopt),
+                              systemAt({0, 0, 32, 40}, std::nullopt)};
+    sectorName.sample.sectors = {universe::SectorInfo{0, 0, "Marches", "Mar"}};
+    sectorName.center = between(sectorMiddle, offset(sectorMiddle, 1, 1));
+    sectorName.hexRadius = 6;
+    sectorName.size = QSize(96, 40);
+    e.push_back(sectorName);
+
+    LegendEntry subsectorName = worldEntry(
+        QObject::tr("A subsector's name, moved off the worlds it would cover"), std::nullopt);
+    universe::StarmapLabel named;
+    named.text = "Regina";
+    named.size = 20;
+    named.color = universe::FactionColor::grey;
+    named.position = {0, 0, 20, 5};
+    named.category = universe::subsectorNameCategory;
+    subsectorName.sample.data.clear();
+    subsectorName.sample.starmapLabels.push_back(named);
+    subsectorName.center = centerOf(named.position);
+    subsectorName.hexRadius = 10;
+    subsectorName.size = QSize(96, 40);
+    e.push_back(subsectorName);
+
     const QString route = travellerUniverse ? QObject::tr("route") : QObject::tr("rutter");
     e.push_back(routeEntry(QObject::tr("A main trade %1: wide, in its faction's colour").arg(route),
                            true, universe::RutterAge::fivePlus));

@@ -1,6 +1,5 @@
 #include "starmap/ui/name_placement.h"
 
-#include "starmap/label_placement.h"
 #include "starmap/ui/starmap_renderer.h"
 
 #include <algorithm>
@@ -32,7 +31,8 @@ LabelBox systemBox(const core::HexData& hex, QPointF centre, double r) {
 } // namespace
 
 QPointF placeNameAmongSystems(const StarMapModel& model, const universe::MapTransform& transform,
-                              double hexRadius, QPointF preferred, QSizeF size) {
+                              double hexRadius, QPointF preferred, QSizeF size,
+                              const std::vector<LabelBox>& placedNames) {
     if (hexRadius < StarMapRenderer::dotThreshold || transform.scale <= 0)
         return preferred;
     const PlacementReach reach{std::max(hexRadius * 0.75, size.height()), size.height() * 1.1, 3};
@@ -48,7 +48,7 @@ QPointF placeNameAmongSystems(const StarMapModel& model, const universe::MapTran
         layout.coordinatesAt(mapPoint(preferred.x() - spanX, preferred.y() - spanY));
     const core::GalacticCoordinates to =
         layout.coordinatesAt(mapPoint(preferred.x() + spanX, preferred.y() + spanY));
-    std::vector<LabelBox> obstacles;
+    std::vector<LabelBox> obstacles(placedNames);
     for (int q = from.globalColumn() - 1; q <= to.globalColumn() + 1; ++q) {
         for (int r = from.globalRow() - 1; r <= to.globalRow() + 1; ++r) {
             const core::GalacticCoordinates hex = core::GalacticCoordinates::fromGlobal(q, r);

@@ -38,6 +38,15 @@ struct Canvas {
     bool background; // the frame was filled with deep space
     bool hexNumbers; // wanted, and the hexes are large enough
     const std::unordered_set<const core::HexData*>* highlighted;
+    // The region and subsector names placed so far in this frame: a later one keeps off them.
+    std::vector<LabelBox>* placedNames;
+
+    QPointF placeName(const StarMapModel& model, QPointF preferred, QSizeF size) const {
+        const QPointF at =
+            placeNameAmongSystems(model, transform, hexRadius, preferred, size, *placedNames);
+        placedNames->push_back(LabelBox::centredOn({at.x(), at.y()}, size.width(), size.height()));
+        return at;
+    }
 
     QPointF toScreen(core::PointF p) const {
         return {p.x * transform.scale + transform.offsetWidth,
@@ -316,9 +325,8 @@ void drawRegions(const Canvas& canvas, const StarMapModel& model,
                 canvas.text.fontId(std::clamp(canvas.hexRadius * 0.7, 9.0, 26.0), true);
             // The name moves off the worlds it would cover, when there is room nearby.
             const QPointF at =
-                placeNameAmongSystems(model, canvas.transform, canvas.hexRadius,
-                                      canvas.toScreen(regionLabelPoint(region, mapHexRadius)),
-                                      canvas.text.size(name, font));
+                canvas.placeName(model, canvas.toScreen(regionLabelPoint(region, mapHexRadius)),
+                                 canvas.text.size(name, font));
             p.setPen(color);
             canvas.text.drawCenteredOn(p, at, name, font);
         }
@@ -646,7 +654,9 @@ void drawSelection(const Canvas& canvas, const core::GalacticCoordinates& hex) {
     QPainter& p = canvas.painter;
     p.setPen(QPen(QColor(255, 220, 90), std::max(1.5, canvas.hexRadius * 0.08)));
     p.setBrush(QColor(255, 220, 90, 35));
-    p.drawPolygon(hexPolygon(canvas.centerOf(hex), canvas.hexRadius * 0.92));
+    // Over a hex number the outline runs along the hex's own edge, clear of the number.
+    p.drawPolygon(
+        hexPolygon(canvas.centerOf(hex), canvas.hexRadius * (canvas.hexNumbers ? 1.0 : 0.92)));
 }
 
 void drawLabels(const Canvas& canvas, const StarMapModel& model,
@@ -676,11 +686,9 @@ void drawLabels(const Canvas& canvas, const StarMapModel& model,
         const QSizeF textSize = canvas.text.size(text, font);
         // A subsector's name moves off the worlds it would cover; every other label
         // stays where the referee put it.
-        const QPointF centre =
-            label.category == universe::subsectorNameCategory && label.angle == 0
-                ? placeNameAmongSystems(model, canvas.transform, canvas.hexRadius,
-                                        canvas.toScreen(at), textSize)
-                : canvas.toScreen(at);
+        const QPointF centre = label.category == universe::subsectorNameCategory && label.angle == 0
+                                   ? canvas.placeName(model, canvas.toScreen(at), textSize)
+                                   : canvas.toScreen(at);
         const double diagonal = std::hypot(textSize.width(), textSize.height()) + 4;
         if (canvas.sprites && diagonal < 2048) {
             // Rotated text is slow to draw: each label is drawn turned once and blitted.
@@ -735,6 +743,7 @@ void StarMapRenderer::render(QPainter& painter, const StarMapModel& model,
     // Vector devices (PDF, SVG) keep every shape and text as it is.
     const bool pixels =
         painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+    std::vector<LabelBox> placedNames;
     const double hexRadius = mapHexRadius * t.scale;
     const Canvas canvas{painter,
                         t,
@@ -745,7 +754,8 @@ void StarMapRenderer::render(QPainter& painter, const StarMapModel& model,
                         pixels,
                         frame.background,
                         frame.hexNumbers && hexRadius >= hexNumberThreshold,
-                        frame.highlighted};
+                        frame.highlighted,
+                        &placedNames};
 
     drawNebulae(canvas, universe);
     drawGrid(canvas, model, universe, *m_grid);
