@@ -250,8 +250,26 @@ void drawHexNumbers(const Canvas& canvas, const StarMapModel& model) {
     }
 }
 
+// A name placed on the map, written once the lines it may cross are drawn.
+struct PlacedName {
+    QPointF center;
+    QString text;
+    int font = 0;
+    QColor color;
+};
+
+void drawNames(const Canvas& canvas, const std::vector<PlacedName>& names) {
+    for (const PlacedName& name : names) {
+        canvas.painter.setPen(name.color);
+        canvas.text.drawCenteredOn(canvas.painter, name.center, name.text, name.font);
+    }
+}
+
+// Region borders and fills; their names are placed here and written later, over
+// the routes.
 void drawRegions(const Canvas& canvas, const StarMapModel& model,
-                 const universe::UniverseRecord& universe, RegionBorderCache& cache) {
+                 const universe::UniverseRecord& universe, RegionBorderCache& cache,
+                 std::vector<PlacedName>& names) {
     if (!universe.mapShowRegions)
         return;
     QPainter& p = canvas.painter;
@@ -327,8 +345,7 @@ void drawRegions(const Canvas& canvas, const StarMapModel& model,
             const QPointF at =
                 canvas.placeName(model, canvas.toScreen(regionLabelPoint(region, mapHexRadius)),
                                  canvas.text.size(name, font));
-            p.setPen(color);
-            canvas.text.drawCenteredOn(p, at, name, font);
+            names.push_back({at, name, font, color});
         }
     }
     p.restore();
@@ -761,10 +778,12 @@ void StarMapRenderer::render(QPainter& painter, const StarMapModel& model,
     drawGrid(canvas, model, universe, *m_grid);
     if (canvas.hexNumbers)
         drawHexNumbers(canvas, model);
-    drawRegions(canvas, model, universe, m_borders);
+    std::vector<PlacedName> regionNames;
+    drawRegions(canvas, model, universe, m_borders, regionNames);
     drawRutters(canvas, universe);
     if (frame.route)
         drawPinnedRoute(painter, t, visible, hexRadius, *frame.route);
+    drawNames(canvas, regionNames);
     drawSystems(canvas, model, universe);
     if (frame.selected)
         drawSelection(canvas, *frame.selected);
