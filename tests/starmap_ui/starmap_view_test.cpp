@@ -85,6 +85,20 @@ TEST(StarMapView, DraggingPansAndSavesTheViewOnce) {
     EXPECT_EQ(saved->offsetWidth, before.offsetWidth + 50);
 }
 
+// A wheel notch draws a frame at a new zoom without the pictures that zoom would
+// reuse; once the wheel rests the map draws itself again, building them.
+TEST(StarMapView, ZoomingDrawsQuicklyThenSettles) {
+    MapWindow window;
+    StarMapCanvas* canvas = window.view->canvas();
+    canvas->repaint();
+    universe::MapTransform zoomed = canvas->transform();
+    zoomed.scale *= 1.13;
+    canvas->setTransform(zoomed);
+    canvas->repaint();
+    EXPECT_TRUE(canvas->renderer().lastFrameProvisional());
+    QTRY_VERIFY_WITH_TIMEOUT(!canvas->renderer().lastFrameProvisional(), 2000);
+}
+
 TEST(StarMapView, SearchCentresOnTheSystem) {
     MapWindow window;
     window.view->searchField()->setText("mor");

@@ -25,6 +25,14 @@ StarMapCanvas::StarMapCanvas(QWidget* parent)
     setMinimumSize(200, 200);
     m_interaction->onClick = [this](core::PointF at) { emit hexClicked(hexAt({at.x, at.y})); };
     m_interaction->onDoubleClick = [this] { emit doubleClicked(); };
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(250);
+    connect(&m_settle, &QTimer::timeout, this, [this] {
+        if (m_renderer.lastFrameProvisional()) {
+            m_frameValid = false;
+            update();
+        }
+    });
 }
 
 StarMapCanvas::~StarMapCanvas() = default;
@@ -100,6 +108,8 @@ void StarMapCanvas::renderFrame() {
         frame.highlighted = m_highlighted ? &*m_highlighted : nullptr;
         frame.route = m_route.empty() ? nullptr : &m_route;
         m_renderer.render(painter, *m_model, *m_universe, frame);
+        if (m_renderer.lastFrameProvisional())
+            m_settle.start();
     } else {
         painter.fillRect(rect(), StarMapRenderer::backgroundColor());
     }

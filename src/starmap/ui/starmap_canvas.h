@@ -4,6 +4,7 @@
 #include "starmap/ui/starmap_renderer.h"
 
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -80,6 +81,9 @@ private:
     QPixmap m_frame;
     universe::MapTransform m_frameTransform;
     bool m_frameValid = false;
+    // Once a zoom rests, the frame is drawn again to build the pictures that make
+    // the frames after it (a pan, a selection) fast.
+    QTimer m_settle;
     bool m_dragging = false;
     bool m_doublePress = false;
 };

@@ -34,7 +34,10 @@ struct Canvas {
     QSizeF size;      // of the frame, on screen
     double hexRadius; // on screen
     MapTextCache& text;
-    bool sprites;    // a pixel device, where cached pictures may stand in for shapes
+    bool sprites; // a pixel device, where cached pictures may stand in for shapes
+    // The zoom is the last frame's: pictures drawn for it (region outlines, the grid)
+    // will serve again. While zooming they would be drawn for one frame only.
+    bool settled;
     bool background; // the frame was filled with deep space
     bool hexNumbers; // wanted, and the hexes are large enough
     const std::unordered_set<const core::HexData*>* highlighted;
@@ -120,9 +123,9 @@ void drawGrid(const Canvas& canvas, const StarMapModel& model,
     const double r = canvas.hexRadius;
     const bool subsectorLines =
         r >= StarMapRenderer::dotThreshold && r < StarMapRenderer::profileThreshold;
-    // Inside the grid's area the lines come from the picture; across its edges
-    // (and on paper) they are stroked.
-    const bool pictured = canvas.sprites && r >= StarMapRenderer::dotThreshold &&
+    // Inside the grid's area, once the zoom rests, the lines come from the picture;
+    // while zooming, across the grid's edges and on paper they are stroked.
+    const bool pictured = canvas.sprites && canvas.settled && r >= StarMapRenderer::dotThreshold &&
                           range == StarMapModel::hexRangeOf(canvas.visible);
     if (pictured) {
         picture.draw(p, canvas.transform, canvas.size, subsectorLines);
@@ -192,14 +195,19 @@ void drawGrid(const Canvas& canvas, const StarMapModel& model,
                 }
             }
             if (subsectorLines && !pictured) {
+                // Each subsector's edge dashed on its own, as the grid's picture draws them.
                 p.setPen(subsectorPen());
+                const double width = (bounds.right - bounds.left) / 4.0;
+                const double height = (bounds.bottom - bounds.top) / 4.0;
                 for (int i = 1; i < 4; ++i) {
-                    const double x = bounds.left + (bounds.right - bounds.left) * i / 4.0;
-                    const double y = bounds.top + (bounds.bottom - bounds.top) * i / 4.0;
-                    p.drawLine(canvas.toScreen({x, bounds.top}),
-                               canvas.toScreen({x, bounds.bottom}));
-                    p.drawLine(canvas.toScreen({bounds.left, y}),
-                               canvas.toScreen({bounds.right, y}));
+                    for (int j = 0; j < 4; ++j) {
+                        const double x = bounds.left + width * i;
+                        const double y = bounds.top + height * j;
+                        p.drawLine(canvas.toScreen({x, y}), canvas.toScreen({x, y + height}));
+                        const double u = bounds.left + width * j;
+                        const double v = bounds.top + height * i;
+                        p.drawLine(canvas.toScreen({u, v}), canvas.toScreen({u + width, v}));
+                    }
                 }
             }
         }
@@ -314,7 +322,7 @@ void drawRegions(const Canvas& canvas, const StarMapModel& model,
                           (box.bottom - box.top) * scale + 4 * width);
         // On pixel devices a region of modest size on screen is drawn once into a
         // sprite and blitted while the zoom stays the same.
-        if (canvas.sprites && size.width() < 2048 && size.height() < 2048) {
+        if (canvas.sprites && canvas.settled && size.width() < 2048 && size.height() < 2048) {
             std::size_t key = std::hash<core::Uuid>()(region.id);
             key = key * 31 + static_cast<std::size_t>(region.color);
             key = key * 31 + static_cast<std::size_t>(region.closed);
@@ -762,6 +770,9 @@ void StarMapRenderer::render(QPainter& painter, const StarMapModel& model,
         painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
     std::vector<LabelBox> placedNames;
     const double hexRadius = mapHexRadius * t.scale;
+    const bool settled = t.scale == m_lastScale;
+    m_lastScale = t.scale;
+    m_provisional = pixels && !settled;
     const Canvas canvas{painter,
                         t,
                         visible,
@@ -769,6 +780,7 @@ void StarMapRenderer::render(QPainter& painter, const StarMapModel& model,
                         hexRadius,
                         *m_text,
                         pixels,
+                        settled,
                         frame.background,
                         frame.hexNumbers && hexRadius >= hexNumberThreshold,
                         frame.highlighted,

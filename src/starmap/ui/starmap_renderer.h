@@ -62,10 +62,17 @@ public:
 
     RegionBorderCache& borderCache() { return m_borders; }
 
+    // The last frame was drawn at a zoom other than the one before (as while
+    // zooming), so it built none of the pictures a zoom reuses; a second frame at
+    // the same zoom builds them, and frames after it draw faster.
+    bool lastFrameProvisional() const { return m_provisional; }
+
 private:
     RegionBorderCache m_borders;
     std::unique_ptr<MapTextCache> m_text;
     std::unique_ptr<HexGridPicture> m_grid;
+    double m_lastScale = 0;
+    bool m_provisional = false;
 };
 
 } // namespace velmora::starmap
