@@ -2,11 +2,11 @@
 
 #include "core/star_system.h"
 #include "core/uwp.h"
-#include "core/world_tag.h"
 #include "starmap/ui/grid_picture.h"
 #include "starmap/ui/map_text_cache.h"
 #include "starmap/ui/name_placement.h"
 #include "starmap/ui/route_layer.h"
+#include "starmap/ui/system_glyph.h"
 #include "ui/qt_text.h"
 #include "universe/faction_color.h"
 #include "universe/system_disclosure.h"
@@ -18,9 +18,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <numbers>
 
 namespace velmora::starmap {
 
@@ -413,151 +411,11 @@ void drawRutters(const Canvas& canvas, const universe::UniverseRecord& universe)
     p.restore();
 }
 
-// The colour of a world at a glance: its water, its air or the lack of both.
-QColor worldColor(const core::UWP& uwp) {
-    if (uwp.size == 0)
-        return QColor(170, 160, 150);
-    if (uwp.atmosphere == 0)
-        return QColor(165, 170, 180);
-    if (uwp.hydrographics >= 6)
-        return QColor(70, 150, 255);
-    if (uwp.hydrographics >= 3)
-        return QColor(90, 190, 140);
-    if (uwp.atmosphere >= 10)
-        return QColor(205, 150, 80);
-    return QColor(220, 185, 120);
-}
-
-bool hasBase(const core::UWP& uwp, std::initializer_list<core::Base> bases) {
-    return std::any_of(bases.begin(), bases.end(),
-                       [&](core::Base b) { return uwp.bases.count(b) > 0; });
-}
-
-// How much of a system a search did not find still shows.
-constexpr double dimmedOpacity = 0.3;
-
+// Text of a system a search did not find fades back as its glyph does.
 QColor dimmedIf(bool dimmed, QColor color) {
     if (dimmed)
-        color.setAlphaF(color.alphaF() * static_cast<float>(dimmedOpacity));
+        color.setAlphaF(color.alphaF() * static_cast<float>(dimmedGlyphOpacity));
     return color;
-}
-
-// Everything a system's glyph shows, so equal glyphs can share one sprite.
-struct GlyphSpec {
-    // `unknown` is the neutral mark of a system whose profile is withheld.
-    enum class World { none, belt, body, unknown } world = World::none;
-    QRgb color = 0;
-    int zone = 0; // 0 none, 1 amber, 2 red
-    bool gasGiant = false;
-    bool navalBase = false;
-    bool scoutBase = false;
-    bool surveyed = false;
-    bool dimmed = false; // faded back behind a search's matches
-
-    // Packed into one number with the sprite's size, in quarter pixels.
-    quint64 key(int quarterPixels) const {
-        return static_cast<quint64>(color) | (static_cast<quint64>(world) << 32) |
-               (static_cast<quint64>(zone) << 34) | (static_cast<quint64>(gasGiant) << 36) |
-               (static_cast<quint64>(navalBase) << 37) | (static_cast<quint64>(scoutBase) << 38) |
-               (static_cast<quint64>(surveyed) << 39) |
-               (static_cast<quint64>(quarterPixels & 0xFFFF) << 40) |
-               (static_cast<quint64>(dimmed) << 56);
-    }
-};
-
-GlyphSpec glyphOf(const core::StarSystem& system, const core::WorldData* main, bool profileKnown,
-                  bool surveyTick) {
-    GlyphSpec look;
-    look.surveyed = surveyTick;
-    // Travel advisories are public: the ring shows whatever else is withheld.
-    if (main) {
-        if (const auto zone = universe::travelZone(*main))
-            look.zone = *zone == core::WorldTag::redZone ? 2 : 1;
-    }
-    if (!profileKnown) {
-        look.world = GlyphSpec::World::unknown;
-        return look;
-    }
-    if (main) {
-        look.world = main->uwp.size == 0 ? GlyphSpec::World::belt : GlyphSpec::World::body;
-        look.color = worldColor(main->uwp).rgba();
-        look.navalBase = hasBase(main->uwp, {core::Base::imperialNavalBase, core::Base::navalBase,
-                                             core::Base::navalDepot, core::Base::militaryBase});
-        look.scoutBase = hasBase(main->uwp, {core::Base::scoutBase, core::Base::wayStation,
-                                             core::Base::explorationBase});
-    }
-    look.gasGiant = system.gasGiant > 0;
-    return look;
-}
-
-// Draws a glyph centred on the origin for a hex of radius r.
-void paintGlyph(QPainter& p, double r, const GlyphSpec& look) {
-    if (look.dimmed)
-        p.setOpacity(dimmedOpacity);
-    const QPointF c(0, 0);
-    const double glyph = r * 0.22;
-    if (look.zone > 0) {
-        // Zone rings lie under the world.
-        p.setPen(QPen(look.zone == 2 ? QColor(230, 60, 60) : QColor(240, 180, 40),
-                      std::max(1.0, r * 0.06)));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(c, r * 0.5, r * 0.5);
-    }
-    switch (look.world) {
-    case GlyphSpec::World::belt:
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor::fromRgba(look.color));
-        for (int i = 0; i < 5; ++i) {
-            const double angle = i * 2.4;
-            p.drawEllipse(QPointF(glyph * std::cos(angle), glyph * std::sin(angle)), glyph * 0.28,
-                          glyph * 0.28);
-        }
-        break;
-    case GlyphSpec::World::body:
-        p.setPen(QPen(QColor(255, 255, 255, 90), 0.8));
-        p.setBrush(QColor::fromRgba(look.color));
-        p.drawEllipse(c, glyph, glyph);
-        break;
-    case GlyphSpec::World::none:
-        p.setPen(QPen(QColor(200, 200, 210), 1.0));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(c, glyph * 0.7, glyph * 0.7);
-        break;
-    case GlyphSpec::World::unknown:
-        // The same grey disc for every such system, with or without a main world.
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(175, 180, 195));
-        p.drawEllipse(c, glyph * 0.6, glyph * 0.6);
-        break;
-    }
-    if (look.gasGiant) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(225, 200, 160));
-        p.drawEllipse(QPointF(r * 0.42, -r * 0.32), r * 0.08, r * 0.08);
-    }
-    if (look.navalBase) {
-        QPolygonF triangle;
-        const QPointF at(-r * 0.45, -r * 0.3);
-        const double s = r * 0.1;
-        triangle << QPointF(at.x(), at.y() - s) << QPointF(at.x() + s, at.y() + s)
-                 << QPointF(at.x() - s, at.y() + s);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(240, 210, 90));
-        p.drawPolygon(triangle);
-    }
-    if (look.scoutBase) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(150, 220, 255));
-        const double s = r * 0.08;
-        p.drawRect(QRectF(-r * 0.45 - s, r * 0.12 - s, 2 * s, 2 * s));
-    }
-    if (look.surveyed) {
-        // A small survey tick at the lower right.
-        p.setPen(QPen(QColor(140, 230, 150), std::max(1.0, r * 0.05)));
-        const QPointF at(r * 0.38, r * 0.22);
-        p.drawLine(at, at + QPointF(r * 0.06, r * 0.06));
-        p.drawLine(at + QPointF(r * 0.06, r * 0.06), at + QPointF(r * 0.18, -r * 0.1));
-    }
 }
 
 void drawSystem(const Canvas& canvas, const core::HexData& hex,
