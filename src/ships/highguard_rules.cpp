@@ -179,24 +179,15 @@ std::vector<SystemLine> highGuardFittings(const ShipDesign& design) {
 }
 
 double highGuardTonnage(const ShipDesign& design) {
-    double total = 0;
-    for (const auto& line : highGuardFittings(design))
-        total += line.tons;
-    return total;
+    return totalOf(highGuardFittings(design), &SystemLine::tons);
 }
 
 double highGuardCost(const ShipDesign& design) {
-    double total = 0;
-    for (const auto& line : highGuardFittings(design))
-        total += line.cost;
-    return total;
+    return totalOf(highGuardFittings(design), &SystemLine::cost);
 }
 
 double highGuardPower(const ShipDesign& design) {
-    double total = 0;
-    for (const auto& line : highGuardFittings(design))
-        total += line.power;
-    return total;
+    return totalOf(highGuardFittings(design), &SystemLine::power);
 }
 
 int biospherePassengers(const ShipDesign& design) {

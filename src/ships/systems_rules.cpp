@@ -77,25 +77,23 @@ std::vector<SystemLine> optionalSystems(const ShipDesign& design) {
     return lines;
 }
 
-double optionalSystemsTonnage(const ShipDesign& design) {
+double totalOf(const std::vector<SystemLine>& lines, double SystemLine::*figure) {
     double total = 0;
-    for (const auto& line : optionalSystems(design))
-        total += line.tons;
+    for (const SystemLine& line : lines)
+        total += line.*figure;
     return total;
+}
+
+double optionalSystemsTonnage(const ShipDesign& design) {
+    return totalOf(optionalSystems(design), &SystemLine::tons);
 }
 
 double optionalSystemsCost(const ShipDesign& design) {
-    double total = 0;
-    for (const auto& line : optionalSystems(design))
-        total += line.cost;
-    return total;
+    return totalOf(optionalSystems(design), &SystemLine::cost);
 }
 
 double optionalSystemsPower(const ShipDesign& design) {
-    double total = 0;
-    for (const auto& line : optionalSystems(design))
-        total += line.power;
-    return total;
+    return totalOf(optionalSystems(design), &SystemLine::power);
 }
 
 double carriedCraftCost(const ShipDesign& design) {

@@ -53,6 +53,9 @@ struct SystemLine {
     double power = 0;
 };
 
+// What the lines add up to in one figure: tons, cost or power.
+double totalOf(const std::vector<SystemLine>& lines, double SystemLine::*figure);
+
 // The systems fitted, in the designer's order; those not fitted are left out.
 std::vector<SystemLine> optionalSystems(const ShipDesign& design);
 

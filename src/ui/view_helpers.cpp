@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
 
 namespace velmora::ui {
 
@@ -62,6 +63,14 @@ SaveQuestion askToSaveWithMessageBox() {
             return SaveAnswer::cancel;
         }
     };
+}
+
+QWidget* scrollingPage(QWidget* content, QWidget* parent) {
+    auto* scroll = new QScrollArea(parent);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    return scroll;
 }
 
 QLabel* sectionHeading(const QString& text, QWidget* parent) {

@@ -47,6 +47,10 @@ SaveQuestion askToSaveWithMessageBox();
 // not hold up the window. Does nothing when the edit was made.
 void showEditFailure(QWidget* parent, const QString& title, const std::string& error);
 
+// A page that scrolls when the window is smaller than its content, without a
+// frame of its own: `content` goes inside it.
+QWidget* scrollingPage(QWidget* content, QWidget* parent);
+
 // Section headings, quiet notes and titles, styled once for every view.
 QLabel* sectionHeading(const QString& text, QWidget* parent);
 QLabel* quietNote(const QString& text, QWidget* parent);

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <map>
 #include <ostream>
+#include <utility>
 
 namespace velmora::cli {
 
@@ -31,6 +32,19 @@ int wholeOption(const Options& options, const std::string& name, int fallback, i
                            std::to_string(lowest) + " to " + std::to_string(highest),
                        2};
     return *number;
+}
+
+// The trade profile of the main world at a hex: the world a market or a quote is for.
+trade::TradeWorldProfile tradingWorld(const universe::RidivivevIzeviduv& universe,
+                                      const core::GalacticCoordinates& coordinates) {
+    const core::HexData* hex = universe.hexAt(coordinates);
+    if (!hex)
+        throw CliError{"There is no system at " + coordinates.description() + "."};
+    auto world = trade::tradeWorldProfile(*hex);
+    if (!world)
+        throw CliError{"The system at " + coordinates.description() +
+                       " has no main world to trade with."};
+    return std::move(*world);
 }
 
 // "broker=2,socialStanding=9": the named skills of an outsider, the rest as an
@@ -281,13 +295,7 @@ int market(CliContext& context, const std::vector<std::string>& given) {
     if (universeID.empty() && campaign && campaign->universeID)
         universeID = campaign->universeID->toString();
     universe::RidivivevIzeviduv& universe = universeNamed(context, universeID);
-    const core::HexData* hex = universe.hexAt(coordinates);
-    if (!hex)
-        throw CliError{"There is no system at " + coordinates.description() + "."};
-    const auto world = trade::tradeWorldProfile(*hex);
-    if (!world)
-        throw CliError{"The system at " + coordinates.description() +
-                       " has no main world to trade with."};
+    const trade::TradeWorldProfile world = tradingWorld(universe, coordinates);
 
     const trade::UniverseMarkets stored = trade::readUniverseMarkets(universe.record());
     if (stored.unreadable())
@@ -307,7 +315,7 @@ int market(CliContext& context, const std::vector<std::string>& given) {
     request.blackMarket = options.flag("--black-market");
     request.range = range;
     request.shipArmed = ship && ship->armed;
-    request.label = trade::marketWorldName(*world) + ", " + date.dayYearText();
+    request.label = trade::marketWorldName(world) + ", " + date.dayYearText();
     const auto made = trade::generateMarket(request, trade::TradeRoller::fair());
     if (!made)
         throw CliError{"No market can be made at " + coordinates.description() + "."};
@@ -356,13 +364,7 @@ int quote(CliContext& context, const std::vector<std::string>& arguments) {
 
     universe::RidivivevIzeviduv& universe =
         universeNamed(context, options.value("--universe").value_or(""));
-    const core::HexData* hex = universe.hexAt(coordinates);
-    if (!hex)
-        throw CliError{"There is no system at " + coordinates.description() + "."};
-    const auto world = trade::tradeWorldProfile(*hex);
-    if (!world)
-        throw CliError{"The system at " + coordinates.description() +
-                       " has no main world to trade with."};
+    const trade::TradeWorldProfile world = tradingWorld(universe, coordinates);
     // The other side is the world's supplier unless told otherwise.
     const trade::UniverseMarkets stored = trade::readUniverseMarkets(universe.record());
     const trade::TradeMarket* market = stored.at(coordinates);
@@ -372,8 +374,8 @@ int quote(CliContext& context, const std::vector<std::string>& arguments) {
                                         0, 15);
 
     const trade::TradeQuote made =
-        buying ? trade::purchaseQuote(*good, *world, broker, otherBroker, dice)
-               : trade::saleQuote(*good, *world, broker, otherBroker, dice);
+        buying ? trade::purchaseQuote(*good, world, broker, otherBroker, dice)
+               : trade::saleQuote(*good, world, broker, otherBroker, dice);
     if (options.flag("--json")) {
         nlohmann::json components = nlohmann::json::array();
         for (const auto& component : made.components)

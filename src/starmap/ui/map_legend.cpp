@@ -235,24 +235,18 @@ LegendSection lines(bool travellerUniverse) {
     grid.size = QSize(64, 40);
     e.push_back(grid);
 
-    const core::GalacticCoordinates corner{0, 0, 32, 40};
-    LegendEntry sector = worldEntry(QObject::tr("A sector's border"), std::nullopt);
-    sector.sample.data = {systemAt(corner, std::nullopt),
-                          systemAt(offset(corner, 1, 1), std::nullopt)};
-    sector.center = between(corner, offset(corner, 1, 1));
-    sector.hexRadius = 6;
-    sector.size = QSize(64, 40);
-    e.push_back(sector);
-
-    const core::GalacticCoordinates subsectorCorner{0, 0, 8, 10};
-    LegendEntry subsector =
-        worldEntry(QObject::tr("A subsector's border, at middle zooms"), std::nullopt);
-    subsector.sample.data = {systemAt(subsectorCorner, std::nullopt),
-                             systemAt(offset(subsectorCorner, 1, 1), std::nullopt)};
-    subsector.center = between(subsectorCorner, offset(subsectorCorner, 1, 1));
-    subsector.hexRadius = 6;
-    subsector.size = QSize(64, 40);
-    e.push_back(subsector);
+    // A border between the two hexes either side of a corner where it runs.
+    const auto borderEntry = [](const QString& caption, const core::GalacticCoordinates& corner) {
+        LegendEntry entry = worldEntry(caption, std::nullopt);
+        entry.sample.data = {systemAt(corner, std::nullopt),
+                             systemAt(offset(corner, 1, 1), std::nullopt)};
+        entry.center = between(corner, offset(corner, 1, 1));
+        entry.hexRadius = 6;
+        entry.size = QSize(64, 40);
+        return entry;
+    };
+    e.push_back(borderEntry(QObject::tr("A sector's border"), {0, 0, 32, 40}));
+    e.push_back(borderEntry(QObject::tr("A subsector's border, at middle zooms"), {0, 0, 8, 10}));
 
     // Names of areas: the sector's faint across its middle, a subsector's where it
     // covers no world.

@@ -17,6 +17,20 @@ constexpr qint64 maximumTextSpriteBytes = qint64(64) << 20;
 qint64 bytesOf(const QPixmap& pixmap) {
     return qint64(pixmap.width()) * pixmap.height() * std::max(pixmap.depth(), 8) / 8;
 }
+
+// Files a new picture, first emptying the cache when it would pass its bounds.
+template <typename Key>
+typename QHash<Key, QPixmap>::iterator insertBounded(QHash<Key, QPixmap>& cache, qint64& bytes,
+                                                     qint64 maximumBytes, const Key& key,
+                                                     QPixmap picture) {
+    const qint64 added = bytesOf(picture);
+    if (cache.size() > maximumEntries || bytes + added > maximumBytes) {
+        cache.clear();
+        bytes = 0;
+    }
+    bytes += added;
+    return cache.insert(key, std::move(picture));
+}
 } // namespace
 
 size_t qHash(const MapTextCache::TextKey& key, size_t seed) {
@@ -100,14 +114,8 @@ const QPixmap& MapTextCache::sprite(quint64 key, QSizeF size, qreal pixelRatio,
     const quint64 fullKey = key ^ (static_cast<quint64>(std::lround(pixelRatio * 100)) << 56);
     auto it = m_sprites.find(fullKey);
     if (it == m_sprites.end()) {
-        QPixmap drawn = render(size, pixelRatio, paint);
-        const qint64 bytes = bytesOf(drawn);
-        if (m_sprites.size() > maximumEntries || m_spriteBytes + bytes > maximumSpriteBytes) {
-            m_sprites.clear();
-            m_spriteBytes = 0;
-        }
-        m_spriteBytes += bytes;
-        it = m_sprites.insert(fullKey, std::move(drawn));
+        it = insertBounded(m_sprites, m_spriteBytes, maximumSpriteBytes, fullKey,
+                           render(size, pixelRatio, paint));
     }
     return *it;
 }
@@ -126,14 +134,8 @@ void MapTextCache::blitCentered(QPainter& painter, QPointF topCenter, const QStr
                 QPointF(-staticText.size().width() / 2, -staticText.size().height() / 2),
                 staticText);
         });
-        const qint64 bytes = bytesOf(drawn);
-        if (m_textSprites.size() > maximumEntries ||
-            m_textSpriteBytes + bytes > maximumTextSpriteBytes) {
-            m_textSprites.clear();
-            m_textSpriteBytes = 0;
-        }
-        m_textSpriteBytes += bytes;
-        it = m_textSprites.insert(key, std::move(drawn));
+        it = insertBounded(m_textSprites, m_textSpriteBytes, maximumTextSpriteBytes, key,
+                           std::move(drawn));
     }
     const QPixmap& pixmap = *it;
     const QSizeF size = pixmap.deviceIndependentSize();

@@ -9,7 +9,6 @@
 #include "universe/universe_manager.h"
 
 #include <QLabel>
-#include <QScrollArea>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -32,11 +31,7 @@ RoutePlanWindow::RoutePlanWindow(ui::ViewContext& context, QWidget* parent)
     layout->addWidget(m_title);
     layout->addWidget(m_panel);
     layout->addStretch();
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(content);
-    m_stack->addWidget(scroll);
+    m_stack->addWidget(ui::scrollingPage(content, this));
     m_stack->addWidget(m_empty);
 
     m_pinChanged = ui::pinnedRoutes().changed().subscribe([this] { refresh(); });

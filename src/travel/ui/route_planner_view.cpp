@@ -28,7 +28,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QSpinBox>
 #include <QStackedLayout>
 #include <QStandardItemModel>
@@ -134,11 +133,7 @@ RoutePlannerView::RoutePlannerView(ui::ViewContext& context, QWidget* parent)
     layout->addWidget(results);
     layout->addStretch();
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(content);
-    m_stack->addWidget(scroll);
+    m_stack->addWidget(ui::scrollingPage(content, this));
     m_stack->addWidget(m_noSystems);
 
     // Creating rutters or pinning changes the universe but not the route: only a

@@ -13,7 +13,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScrollArea>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -106,11 +105,7 @@ TravelWindow::TravelWindow(ui::ViewContext& context, core::GalacticCoordinates h
     layout->addWidget(m_transitTable);
     layout->addStretch();
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(content);
-    m_stack->addWidget(scroll);
+    m_stack->addWidget(ui::scrollingPage(content, this));
     m_stack->addWidget(m_notFound);
 
     connect(m_thrust, &QDoubleSpinBox::valueChanged, this, [this](double thrust) {
